@@ -1,0 +1,66 @@
+#pragma once
+// Text backend of the printer: every print line becomes a line of text with
+// each item at its character column; pages are separated by a form feed.
+// Font sizes are kept per line so tests can check them.
+
+#include "platform/piattaforma.h"
+
+#include <QString>
+#include <vector>
+
+namespace platform {
+
+// Page layout shared by both backends so that automatic page breaks fall
+// on the same line: A4 printable height in twips and the line pitch of a
+// monospaced font (fraction of the point size).
+constexpr double kAltezzaPaginaTwips = 16838.0 - 2 * 200.0;
+constexpr double kPassoRiga = 1.133;
+
+struct RigaStampata {
+    QString testo;
+    double punti = 0;
+    int pagina = 1;
+};
+
+class StampanteTesto : public Stampante {
+public:
+    StampanteTesto();
+    void impostaFont(const QString& nome) override { font_ = nome; }
+    void impostaDimensione(double punti) override { punti_ = punti; }
+    double dimensione() const override { return punti_; }
+    void impostaX(double twips) override { x_ = twips; }
+    void impostaY(double twips) override { y_ = twips; }
+    double x() const override { return x_; }
+    double y() const override { return y_; }
+    void stampaRiga(const std::vector<Voce>& voci) override;
+    void linea(double x1, double y1, double x2, double y2, int spessore) override;
+    void nuovaPagina() override;
+    int pagina() const override { return pagina_; }
+    bool fineDocumento() override;
+    bool inErrore() const override { return false; }
+
+    const QString& font() const { return font_; }
+    const std::vector<RigaStampata>& righe() const { return righe_; }
+    int lineeTracciate() const { return linee_; }
+    bool terminato() const { return terminato_; }
+    // All lines, pages separated by "\f", lines ended by "\n".
+    QString testo() const;
+
+private:
+    void emetti(const QString& riga);
+
+    QString font_;
+    double punti_ = 10;
+    double x_ = 0;
+    double y_ = 0;
+    int pagina_ = 1;
+    int linee_ = 0;
+    bool terminato_ = false;
+    std::vector<RigaStampata> righe_;
+};
+
+// Lays out items on character columns; shared by both backends. Returns the
+// physical lines (an item left of the reached column starts a new line).
+std::vector<QString> componiRiga(const std::vector<Voce>& voci);
+
+} // namespace platform

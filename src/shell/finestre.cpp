@@ -1,0 +1,71 @@
+#include "shell/finestre.h"
+
+#include <QPointer>
+#include <array>
+
+namespace finestre {
+
+namespace {
+constexpr int N = int(IdFinestra::Conteggio);
+std::array<Fabbrica, N>& fabbriche()
+{
+    static std::array<Fabbrica, N> f;
+    return f;
+}
+std::array<QPointer<QWidget>, N>& vive()
+{
+    static std::array<QPointer<QWidget>, N> v;
+    return v;
+}
+} // namespace
+
+void registra(IdFinestra id, Fabbrica fabbrica) { fabbriche()[int(id)] = std::move(fabbrica); }
+
+bool registrata(IdFinestra id) { return bool(fabbriche()[int(id)]); }
+
+QWidget* esistente(IdFinestra id) { return vive()[int(id)].data(); }
+
+QWidget* ottieni(IdFinestra id)
+{
+    auto& p = vive()[int(id)];
+    if (!p) {
+        if (!fabbriche()[int(id)]) {
+            return nullptr;
+        }
+        QWidget* w = fabbriche()[int(id)]();
+        // Closing a window drops it with its data, as the user expects.
+        w->setAttribute(Qt::WA_DeleteOnClose, true);
+        p = w;
+    }
+    return p.data();
+}
+
+bool mostra(IdFinestra id)
+{
+    QWidget* w = ottieni(id);
+    if (!w) {
+        return false;
+    }
+    if (w->isMinimized()) {
+        w->showNormal();
+    } else {
+        w->show();
+    }
+    w->raise();
+    w->activateWindow();
+    return true;
+}
+
+void chiudi(IdFinestra id)
+{
+    auto& p = vive()[int(id)];
+    if (p) {
+        QWidget* w = p.data();
+        p.clear();
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        w->close();
+        delete w;
+    }
+}
+
+} // namespace finestre

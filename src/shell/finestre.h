@@ -1,0 +1,63 @@
+#pragma once
+// Every window of the program exists at most once: it is created the first
+// time it is asked for and lives until it is closed. Windows are listed in
+// the order the exit sequence closes them.
+
+#include <QWidget>
+#include <functional>
+
+enum class IdFinestra {
+    Splash,
+    Scelta,
+    Puntelli,
+    Risultati,
+    Tiranti,
+    Cercol,
+    Cerpil,
+    Cuciture,
+    Frontespizio,
+    Sommario,
+    Manuale,
+    GuidaPuntelli,
+    GuidaRisultatiPuntelli,
+    GuidaTiranti,
+    GuidaCercol,
+    GuidaCerpil,
+    GuidaCuciture,
+    GuidaFrontespizio,
+    GuidaStampa,
+    GuidaArchivio,
+    GuidaFunzionamento,
+    Tip,
+    Supporto,
+    Informa,
+    Conteggio
+};
+
+namespace finestre {
+
+using Fabbrica = std::function<QWidget*()>;
+
+// Later modules register how their window is made.
+void registra(IdFinestra id, Fabbrica fabbrica);
+bool registrata(IdFinestra id);
+
+// The window if it exists, else nullptr.
+QWidget* esistente(IdFinestra id);
+// The window, created (hidden) if needed; nullptr when no module makes it.
+QWidget* ottieni(IdFinestra id);
+template <typename T>
+T* ottieni(IdFinestra id) { return static_cast<T*>(ottieni(id)); }
+template <typename T>
+T* esistente(IdFinestra id) { return static_cast<T*>(esistente(id)); }
+
+// Creates if needed, shows non-modally and brings to the front; false when
+// no module makes that window yet.
+bool mostra(IdFinestra id);
+// Closes and destroys the window with its data.
+void chiudi(IdFinestra id);
+
+// Registers the windows of every module built so far.
+void registraTutte();
+
+} // namespace finestre

@@ -1,0 +1,157 @@
+#include "shell/numeri.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace numeri {
+
+std::optional<double> daTesto(const QString& t)
+{
+    // Optional minus, digits, optional comma with digits; at least one digit.
+    int i = 0;
+    const int n = t.size();
+    bool negativo = false;
+    if (i < n && t[i] == QLatin1Char('-')) {
+        negativo = true;
+        ++i;
+    }
+    QByteArray cifre;
+    int contate = 0;
+    while (i < n && t[i].isDigit() && t[i].unicode() < 128) {
+        cifre += char(t[i].unicode());
+        ++i;
+        ++contate;
+    }
+    if (i < n && t[i] == QLatin1Char(',')) {
+        cifre += '.';
+        ++i;
+        while (i < n && t[i].isDigit() && t[i].unicode() < 128) {
+            cifre += char(t[i].unicode());
+            ++i;
+            ++contate;
+        }
+    }
+    if (i != n || contate == 0) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    double v = cifre.toDouble(&ok);
+    if (!ok || !std::isfinite(v)) {
+        return std::nullopt;
+    }
+    return negativo ? -v : v;
+}
+
+bool eNumero(const QString& testo) { return daTesto(testo).has_value(); }
+
+double numeroIniziale(const QString& t)
+{
+    int i = 0;
+    const int n = t.size();
+    while (i < n && (t[i] == QLatin1Char(' ') || t[i] == QLatin1Char('\t'))) {
+        ++i;
+    }
+    QByteArray s;
+    if (i < n && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) {
+        s += char(t[i].unicode());
+        ++i;
+    }
+    bool punto = false;
+    while (i < n) {
+        const QChar c = t[i];
+        if (c.unicode() < 128 && c.isDigit()) {
+            s += char(c.unicode());
+        } else if (c == QLatin1Char('.') && !punto) {
+            punto = true;
+            s += '.';
+        } else {
+            break;
+        }
+        ++i;
+    }
+    bool ok = false;
+    const double v = s.toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+double intero(double x)
+{
+    if (!std::isfinite(x)) {
+        return x;
+    }
+    return std::floor(x + 1e-9 * std::max(1.0, std::fabs(x)));
+}
+
+double tronca(double x, int decimali)
+{
+    const double f = std::pow(10.0, decimali);
+    return intero(x * f) / f;
+}
+
+double arrotonda(double x) { return intero(x + 0.5); }
+
+bool finito(double x) { return std::isfinite(x); }
+
+QString testo(double x)
+{
+    if (!std::isfinite(x)) {
+        return QString();
+    }
+    if (x == 0) {
+        return QStringLiteral("0");
+    }
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", x);
+    QString s = QString::fromLatin1(buf);
+    const int e = s.indexOf(QLatin1Char('e'));
+    if (e >= 0) {
+        // Rewrite an exponent form as plain digits.
+        const bool negativo = x < 0;
+        QString mant = s.left(e);
+        const int esp = s.mid(e + 1).toInt();
+        if (negativo) {
+            mant.remove(0, 1);
+        }
+        QString cifre = mant;
+        int punto = cifre.indexOf(QLatin1Char('.'));
+        if (punto < 0) {
+            punto = cifre.size();
+        } else {
+            cifre.remove(punto, 1);
+        }
+        int pos = punto + esp;
+        if (pos <= 0) {
+            cifre = QStringLiteral("0.") + QString(-pos, QLatin1Char('0')) + cifre;
+        } else if (pos >= cifre.size()) {
+            cifre += QString(pos - cifre.size(), QLatin1Char('0'));
+        } else {
+            cifre.insert(pos, QLatin1Char('.'));
+        }
+        s = (negativo ? QStringLiteral("-") : QString()) + cifre;
+    }
+    if (s.contains(QLatin1Char('.'))) {
+        while (s.endsWith(QLatin1Char('0'))) {
+            s.chop(1);
+        }
+        if (s.endsWith(QLatin1Char('.'))) {
+            s.chop(1);
+        }
+    }
+    if (s == QLatin1String("-0")) {
+        s = QStringLiteral("0");
+    }
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    return s;
+}
+
+QString stampa(double x)
+{
+    const QString t = testo(x);
+    if (t.startsWith(QLatin1Char('-'))) {
+        return t;
+    }
+    return QLatin1Char(' ') + t;
+}
+
+} // namespace numeri

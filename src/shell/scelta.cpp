@@ -1,0 +1,188 @@
+#include "shell/scelta.h"
+
+#include "platform/piattaforma.h"
+#include "shell/finestre.h"
+#include "shell/modrinsal.h"
+#include "shell/testi.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace {
+QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
+
+const IdFinestra kFinestreOpzioni[5] = {IdFinestra::Puntelli, IdFinestra::Tiranti, IdFinestra::Cercol,
+                                        IdFinestra::Cerpil, IdFinestra::Cuciture};
+} // namespace
+
+void avvisaFinestraNonPronta()
+{
+    platform::messaggi().mostra(testi::kFinestraNonPronta, ModRinsal::TitoloControllo,
+                                platform::Icona::Informazione, platform::Pulsanti::Ok, platform::Risposta::Ok);
+}
+
+void mostraSommario()
+{
+    if (!finestre::mostra(IdFinestra::Sommario)) {
+        platform::messaggi().mostra(testi::kGuidaNonPronta, ModRinsal::TitoloAiuto, platform::Icona::Informazione,
+                                    platform::Pulsanti::Ok, platform::Risposta::Ok);
+    }
+}
+
+void mostraInforma()
+{
+    finestre::mostra(IdFinestra::Informa);
+}
+
+scelta::scelta(QWidget* parent)
+    : QMainWindow(parent)
+{
+    ModRinsal::ImpostaCostanti();
+    setWindowTitle(testi::kSceltaCaption);
+    auto* centro = new QWidget(this);
+    centro->setMouseTracking(true);
+    centro->installEventFilter(this);
+    setCentralWidget(centro);
+    statusBar()->setSizeGripEnabled(true);
+
+    auto* titolo = new QLabel(testi::kSceltaTipo, centro);
+    titolo->setGeometry(twips(360, 240, 2600, 300));
+    QFont ft = titolo->font();
+    ft.setBold(true);
+    titolo->setFont(ft);
+    auto* effettua = new QLabel(testi::kSceltaEffettua, centro);
+    effettua->setGeometry(twips(3120, 240, 5800, 300));
+    effettua->setFont(ft);
+
+    auto* riquadro = new QFrame(centro);
+    riquadro->setFrameShape(QFrame::StyledPanel);
+    riquadro->setGeometry(twips(240, 600, 9000, 3900));
+    riquadro->setMouseTracking(true);
+    riquadro->installEventFilter(this);
+    for (int i = 0; i < 5; ++i) {
+        auto* o = new QRadioButton(testi::kSceltaOpzioni[i], riquadro);
+        o->setGeometry(twips(120, 180 + i * 720, 2700, 420));
+        o->setMouseTracking(true);
+        o->installEventFilter(this);
+        connect(o, &QRadioButton::clicked, this, [this, i] { Option1_Click(i + 1); });
+        Option1_[std::size_t(i)] = o;
+        auto* d = new QLabel(testi::kSceltaDescrizioni[i], riquadro);
+        d->setGeometry(twips(2880, 120 + i * 720, 6000, 560));
+        d->setWordWrap(true);
+        d->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        descrizioni_[std::size_t(i)] = d;
+    }
+
+    auto* clicca = new QLabel(testi::kSceltaClicca, centro);
+    clicca->setGeometry(twips(360, 4620, 5000, 300));
+    clicca->setStyleSheet(QStringLiteral("color: #00007f;"));
+
+    aiuto_ = new QPushButton(testi::kAiutoCaption, centro);
+    aiuto_->setToolTip(testi::kSceltaAiutoTooltip);
+    aiuto_->setGeometry(twips(360, 5160, 2000, 420));
+    connect(aiuto_, &QPushButton::clicked, this, &scelta::aiuto_Click);
+    guida_ = new QPushButton(testi::kGuidaCaption, centro);
+    guida_->setToolTip(testi::kGuidaTooltip);
+    guida_->setGeometry(twips(3720, 5160, 2000, 420));
+    connect(guida_, &QPushButton::clicked, this, &scelta::guida_Click);
+    cmdesci_ = new QPushButton(testi::kEsciCaption, centro);
+    cmdesci_->setToolTip(testi::kEsciTooltip);
+    cmdesci_->setGeometry(twips(7080, 5160, 2000, 420));
+    connect(cmdesci_, &QPushButton::clicked, this, &scelta::cmdesci_Click);
+
+    scala_.setSourceForm(this);
+    scala_.SizeFormToScreen(75);
+    resize(tw(9600), tw(6825));
+    Form_MouseMove();
+}
+
+void scelta::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    scala_.ResizeControls();
+}
+
+bool scelta::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) {
+        for (int i = 0; i < 5; ++i) {
+            if (o == Option1_[std::size_t(i)]) {
+                Option1_MouseMove(i + 1);
+                return false;
+            }
+        }
+        if (o == centralWidget() || o->parent() == centralWidget()) {
+            Form_MouseMove();
+        }
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+void scelta::Option1_Click(int indice)
+{
+    if (indice < 1 || indice > 5) {
+        indice = 1;
+    }
+    if (indice == 4) {
+        platform::messaggi().mostra(testi::kCollaudoPilastri, ModRinsal::TitoloControllo,
+                                    platform::Icona::Informazione, platform::Pulsanti::Ok, platform::Risposta::Ok);
+        return;
+    }
+    if (!finestre::mostra(kFinestreOpzioni[indice - 1])) {
+        avvisaFinestraNonPronta();
+    }
+    // Cleared so the same option can be clicked again later.
+    QRadioButton* o = Option1_[std::size_t(indice - 1)];
+    o->setAutoExclusive(false);
+    o->setChecked(false);
+    o->setAutoExclusive(true);
+}
+
+void scelta::Option1_MouseMove(int indice)
+{
+    statusBar()->showMessage(testi::kSceltaStato[indice - 1]);
+}
+
+void scelta::Form_MouseMove()
+{
+    statusBar()->showMessage(testi::kSceltaStatoSfondo);
+}
+
+void scelta::cmdesci_Click() { ModRinsal::UscitaProgramma(); }
+
+void scelta::guida_Click() { mostraSommario(); }
+
+void scelta::aiuto_Click()
+{
+    platform::messaggi().mostra(testi::kSceltaAiuto, ModRinsal::TitoloAiuto, platform::Icona::Informazione,
+                                platform::Pulsanti::Ok, platform::Risposta::Ok);
+}
+
+informa::informa(QWidget* parent)
+    : QWidget(parent, Qt::Dialog)
+{
+    ModRinsal::ImpostaCostanti();
+    setWindowTitle(testi::kInformaCaption + ModRinsal::NomeProgramma);
+    auto* v = new QVBoxLayout(this);
+    auto* nome = new QLabel(ModRinsal::NomeProgramma, this);
+    QFont f = nome->font();
+    f.setPointSize(20);
+    f.setBold(true);
+    nome->setFont(f);
+    v->addWidget(nome);
+    v->addWidget(new QLabel(ModRinsal::Sottotitolo, this));
+    v->addWidget(new QLabel(testi::kInformaSistemi, this));
+    edizione_ = new QLabel(ModRinsal::RigaEdizione(), this);
+    v->addWidget(edizione_);
+    auto* nota = new QLabel(testi::kInformaNota, this);
+    nota->setWordWrap(true);
+    v->addWidget(nota);
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setDefault(true);
+    v->addWidget(ok_, 0, Qt::AlignRight);
+    // OK hides the box; it stays loaded for the next request.
+    connect(ok_, &QPushButton::clicked, this, &QWidget::hide);
+    setFixedWidth(tw(6600));
+}

@@ -1,0 +1,64 @@
+#include "shell/stampa.h"
+
+#include "shell/modrinsal.h"
+#include "shell/numeri.h"
+#include "shell/testi.h"
+
+#include <algorithm>
+
+namespace stampa {
+
+std::unique_ptr<platform::Stampante> apriLavoro()
+{
+    return platform::dialogoStampa().scegli();
+}
+
+void intestazione(platform::Stampante& p, const QString& calcolo)
+{
+    p.impostaY(kYInizio);
+    p.impostaFont(testi::kFontStampa);
+    p.impostaDimensione(kTitolo);
+    p.stampaRiga({{7, ModRinsal::NomeProgramma.toUpper() + testi::kCalcoloDi + calcolo}});
+}
+
+void nuovaPagina(platform::Stampante& p)
+{
+    p.nuovaPagina();
+    p.impostaY(kYInizio);
+}
+
+void chiudiLavoro(platform::Stampante& p)
+{
+    p.fineDocumento();
+}
+
+namespace {
+platform::Voce allineata(const QString& testoCifre, const QString& stampato, int c)
+{
+    ModRinsal::TestoCifre = testoCifre;
+    ModRinsal::ContaCifre();
+    // A column left of the margin would wrap the item: keep it at column 1.
+    return {std::max(1, c - ModRinsal::NumeroCifre), stampato};
+}
+} // namespace
+
+platform::Voce numero(double valore, int c)
+{
+    const QString t = numeri::testo(valore);
+    if (t.isEmpty()) {
+        return {c, QString()};
+    }
+    // Counted without the sign position, printed with it.
+    const QString senzaSegno = t.startsWith(QLatin1Char('-')) ? t.mid(1) : t;
+    return allineata(senzaSegno, numeri::stampa(valore), c);
+}
+
+platform::Voce dato(const QString& testo, int c)
+{
+    if (testo.isEmpty()) {
+        return {c, QString()};
+    }
+    return allineata(testo, testo, c);
+}
+
+} // namespace stampa

@@ -1,0 +1,39 @@
+#pragma once
+// The frame every printout shares: print dialog, "Courier", the title line
+// at column 7, sizes 18/12/8, decimal alignment, new page and end of job.
+
+#include "platform/piattaforma.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace stampa {
+
+constexpr double kYInizio = 800;      // twips, top of a listing or form page
+constexpr double kYRelazione = 1000;  // twips, both positions after a report page break
+constexpr double kTitolo = 18;
+constexpr double kIntestazione = 12;
+constexpr double kTabella = 8;
+
+// Shows the print dialog; on Cancel (or no printer) nothing.
+std::unique_ptr<platform::Stampante> apriLavoro();
+
+// Starts a page: Y at 800 twips, "Courier", 18 points, and the title line
+// "RINSAL - calcolo di <calcolo>" at column 7.
+void intestazione(platform::Stampante& p, const QString& calcolo);
+
+// Page break of a listing: new page and Y back at 800 twips.
+void nuovaPagina(platform::Stampante& p);
+
+// Ends the job; silent whatever happens.
+void chiudiLavoro(platform::Stampante& p);
+
+// A number with its sign position, so its comma falls at column c + 1.
+platform::Voce numero(double valore, int c);
+// A typed text, so its comma falls at column c.
+platform::Voce dato(const QString& testo, int c);
+// A plain item at a column.
+inline platform::Voce a(int colonna, const QString& testo) { return {colonna, testo}; }
+
+} // namespace stampa
