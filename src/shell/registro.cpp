@@ -1,4 +1,5 @@
 // The windows of every module, registered with the window list.
+#include "report/frontespizio.h"
 #include "shell/finestre.h"
 #include "shell/scelta.h"
 #include "shell/splash.h"
@@ -9,10 +10,9 @@ void registraTutte()
 {
     registra(IdFinestra::Splash, [] { return new frmSplash; });
     registra(IdFinestra::Scelta, [] { return new scelta; });
-    registra(IdFinestra::Informa, [] {
-        auto* w = new informa;
-        return w;
-    });
+    registra(IdFinestra::Informa, [] { return new informa; });
+    registra(IdFinestra::Frontespizio, [] { return new frontespizio; });
+    registra(IdFinestra::Supporto, [] { return new supportoprodotto; });
 }
 
 } // namespace finestre

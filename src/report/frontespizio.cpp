@@ -1,0 +1,253 @@
+#include "report/frontespizio.h"
+
+#include "platform/piattaforma.h"
+#include "report/testi.h"
+#include "shell/modrinsal.h"
+#include "shell/scelta.h"
+#include "shell/stampa.h"
+
+#include <QGridLayout>
+#include <algorithm>
+#include <QLocale>
+#include <QVBoxLayout>
+
+namespace T = testi_frontespizio;
+using platform::Icona;
+using platform::Pulsanti;
+using platform::Risposta;
+
+namespace {
+ConfigFinestra configurazione()
+{
+    ConfigFinestra c;
+    c.numero = 8;
+    c.caption = T::kCaption;
+    c.nomeDomanda = QStringLiteral("Frontespizio");
+    c.tipoCalcolo = 0;
+    c.guida = IdFinestra::GuidaFrontespizio;
+    c.stampa = ConfigFinestra::Stampa::Frontespizio;
+    c.esciE = true;
+    c.cerchiatura = true;
+    c.pulsante2 = ConfigFinestra::Pulsante2::Stampa;
+    c.soloDialogoColore = true;
+    c.grigioAnche = {};
+    c.aiuto = T::kAiuto;
+    return c;
+}
+
+QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
+
+QString nonNullo(const QString& t) { return t.isNull() ? QString(QLatin1String("")) : t; }
+} // namespace
+
+frontespizio::frontespizio(QWidget* parent)
+    : FinestraCalcolo(configurazione(), parent)
+{
+    QWidget* s = superficie();
+    auto* titolo = new QLabel(T::kTitolo, s);
+    titolo->setToolTip(T::kTitoloTooltip);
+    QFont ft = titolo->font();
+    ft.setPointSize(14);
+    ft.setBold(true);
+    titolo->setFont(ft);
+    titolo->setGeometry(twips(1200, 600, 7200, 480));
+
+    for (int i = 0; i < 6; ++i) {
+        auto* et = new QLabel(T::kEtichette[i], s);
+        et->setToolTip(T::kTooltip[i]);
+        et->setGeometry(twips(600, 1320 + i * 480, 2400, 330));
+        auto* c = new QLineEdit(s);
+        c->setToolTip(T::kTooltip[i]);
+        c->setGeometry(twips(3000, 1320 + i * 480, 6000, 330));
+        c->setObjectName(QStringLiteral("campo%1").arg(i));
+        connect(c, &QLineEdit::textChanged, this, [this, i] { campo_Change(i); });
+        campi_[std::size_t(i)] = c;
+    }
+    auto* et = new QLabel(T::kStudio, s);
+    et->setToolTip(T::kStudioTooltip);
+    et->setGeometry(twips(600, 4320, 2400, 330));
+    studio_ = new QLabel(s);
+    studio_->setGeometry(twips(3000, 4320, 6000, 330));
+    studio_->setToolTip(T::kStudioTooltip);
+    indirizzo_ = new QLabel(s);
+    indirizzo_->setGeometry(twips(3000, 4680, 6000, 330));
+    indirizzo_->setToolTip(T::kStudioTooltip);
+
+    // Load: scaling, today's date, the office, the guidance.
+    completaCaricamento();
+    const QLocale italiano(QLocale::Italian, QLocale::Italy);
+    campi_[4]->blockSignals(true);
+    campi_[4]->setText(italiano.toString(platform::orologio().oggi(), T::kFormatoData));
+    campi_[4]->blockSignals(false);
+    aggiornaStudio();
+    passo()->setText(T::kGuida);
+}
+
+void frontespizio::aggiornaStudio()
+{
+    studio_->setText(platform::impostazioni().nomeStudio());
+    indirizzo_->setText(platform::impostazioni().indirizzoStudio());
+}
+
+QStringList frontespizio::campiTesto() const
+{
+    QStringList t;
+    for (QLineEdit* c : campi_) {
+        t << nonNullo(c->text());
+    }
+    return t;
+}
+
+void frontespizio::impostaCampi(const QStringList& testi)
+{
+    for (int i = 0; i < 6; ++i) {
+        // Reading a file is not typing: no length warning.
+        campi_[std::size_t(i)]->blockSignals(true);
+        campi_[std::size_t(i)]->setText(testi.value(i));
+        campi_[std::size_t(i)]->blockSignals(false);
+    }
+}
+
+void frontespizio::campo_Change(int i)
+{
+    if (campi_[std::size_t(i)]->text().size() > 60) {
+        platform::messaggi().mostra(T::kTroppoLungo, ModRinsal::TitoloControllo, Icona::Esclamativa, Pulsanti::Ok,
+                                    Risposta::Ok);
+    }
+}
+
+// The archive commands act on the calculation in use.
+void frontespizio::apri_click()
+{
+    if (auto* f = finestraDelCalcolo(ModRinsal::TipoCalcolo)) {
+        f->apri_click();
+    } else {
+        avvisaFinestraNonPronta();
+    }
+}
+
+void frontespizio::salva_click()
+{
+    if (auto* f = finestraDelCalcolo(ModRinsal::TipoCalcolo)) {
+        f->salva_click();
+    } else {
+        avvisaFinestraNonPronta();
+    }
+}
+
+void frontespizio::salvanome_click()
+{
+    if (auto* f = finestraDelCalcolo(ModRinsal::TipoCalcolo)) {
+        f->salvanome_click();
+    } else {
+        avvisaFinestraNonPronta();
+    }
+}
+
+void frontespizio::eliminare_click()
+{
+    if (auto* f = finestraDelCalcolo(ModRinsal::TipoCalcolo)) {
+        f->eliminare_click();
+    } else {
+        avvisaFinestraNonPronta();
+    }
+}
+
+void frontespizio::controlla_click() { controllodati_Click(); }
+
+void frontespizio::controllodati_Click()
+{
+    const QStringList t = campiTesto();
+    QString testo;
+    Icona icona;
+    if (t[0].isEmpty() && t[1].isEmpty() && t[2].isEmpty() && t[5].isEmpty()) {
+        testo = T::kNessunDato;
+        icona = Icona::Domanda;
+    } else if (std::any_of(t.begin(), t.end(), [](const QString& s) { return s.isEmpty(); })) {
+        testo = T::kOgniCampo;
+        icona = Icona::Esclamativa;
+    } else {
+        testo = QStringLiteral("I dati sono stati immessi correttamente.");
+        icona = Icona::Informazione;
+    }
+    platform::messaggi().mostra(testo, ModRinsal::TitoloControllo, icona, Pulsanti::Ok, Risposta::Ok);
+}
+
+void frontespizio::cancella_click()
+{
+    for (QLineEdit* c : campi_) {
+        c->blockSignals(true);
+        c->clear();
+        c->blockSignals(false);
+    }
+}
+
+void frontespizio::acquisizionedati_Click() { solodati_Click(); }
+
+void frontespizio::solodati_Click()
+{
+    auto p = stampa::apriLavoro();
+    if (!p) {
+        return;
+    }
+    p->impostaY(1000);
+    p->impostaFont(QStringLiteral("Courier"));
+    p->impostaDimensione(18);
+    p->stampaRiga({{0, T::kStampaTitolo}});
+    p->impostaDimensione(12);
+    p->rigaVuota();
+    const QStringList t = campiTesto();
+    for (int i = 0; i < 6; ++i) {
+        p->stampaRiga({{10, T::kStampaEtichette[i]}, {40, t[i]}});
+    }
+    p->rigaVuota();
+    p->stampaRiga({{10, T::kStampaStudio}, {40, studio_->text()}});
+    p->stampaRiga({{40, indirizzo_->text()}});
+    stampa::chiudiLavoro(*p);
+}
+
+void frontespizio::stampa_click()
+{
+    // The complete report comes with the report printing of each calculation.
+    platform::messaggi().mostra(
+        QStringLiteral("La stampa completa della relazione non è ancora disponibile in questa versione del programma."),
+        ModRinsal::TitoloControllo, Icona::Informazione, Pulsanti::Ok, Risposta::Ok);
+}
+
+supportoprodotto::supportoprodotto(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(T::kSupportoCaption);
+    auto* v = new QVBoxLayout(this);
+    auto* testo = new QLabel(T::kSupportoTesto, this);
+    testo->setWordWrap(true);
+    v->addWidget(testo);
+    auto* g = new QGridLayout;
+    g->addWidget(new QLabel(T::kSupportoNome, this), 0, 0);
+    nome_ = new QLineEdit(platform::impostazioni().nomeStudio(), this);
+    g->addWidget(nome_, 0, 1);
+    g->addWidget(new QLabel(T::kSupportoIndirizzo, this), 1, 0);
+    indirizzo_ = new QLineEdit(platform::impostazioni().indirizzoStudio(), this);
+    g->addWidget(indirizzo_, 1, 1);
+    v->addLayout(g);
+    auto* riga = new QHBoxLayout;
+    riga->addStretch(1);
+    auto* salva = new QPushButton(T::kSupportoSalva, this);
+    auto* chiudi = new QPushButton(T::kSupportoChiudi, this);
+    riga->addWidget(salva);
+    riga->addWidget(chiudi);
+    v->addLayout(riga);
+    connect(salva, &QPushButton::clicked, this, &supportoprodotto::salva_Click);
+    connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
+    resize(tw(7200), tw(3000));
+}
+
+void supportoprodotto::salva_Click()
+{
+    platform::impostazioni().salvaStudio(nome_->text().trimmed(), indirizzo_->text().trimmed());
+    if (auto* f = finestre::esistente<frontespizio>(IdFinestra::Frontespizio)) {
+        f->aggiornaStudio();
+    }
+    platform::messaggi().mostra(T::kSupportoSalvato, ModRinsal::NomeProgramma, Icona::Informazione, Pulsanti::Ok,
+                                Risposta::Ok);
+}

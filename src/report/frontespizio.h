@@ -1,0 +1,58 @@
+#pragma once
+// The title-page window: the six texts of the report's title page, which
+// travel with whichever calculation is saved next.
+
+#include "shell/finestracalcolo.h"
+
+#include <QLineEdit>
+#include <array>
+
+class frontespizio : public FinestraCalcolo {
+    Q_OBJECT
+public:
+    explicit frontespizio(QWidget* parent = nullptr);
+
+    // progetto, località, committente, luogo, data, allegati
+    QLineEdit* campo(int i) const { return campi_[std::size_t(i)]; }
+    QLineEdit* progetto() const { return campi_[0]; }
+    QLineEdit* data() const { return campi_[4]; }
+    QLabel* Labelstudio() const { return studio_; }
+    QLabel* labelindirizzo() const { return indirizzo_; }
+
+    QStringList campiTesto() const;
+    void impostaCampi(const QStringList& testi);
+    // Office name and address from the settings.
+    void aggiornaStudio();
+
+    void apri_click() override;
+    void salva_click() override;
+    void salvanome_click() override;
+    void eliminare_click() override;
+    void controlla_click() override;
+    void cancella_click() override;
+    void acquisizionedati_Click() override;   // "&Dati finestra": the title page alone
+    void stampa_click() override;             // the complete report
+    void solodati_Click();
+    void controllodati_Click();
+
+private:
+    void campo_Change(int i);
+
+    std::array<QLineEdit*, 6> campi_{};
+    QLabel* studio_;
+    QLabel* indirizzo_;
+};
+
+// The product-support window, where the office name and address are entered.
+class supportoprodotto : public QWidget {
+    Q_OBJECT
+public:
+    explicit supportoprodotto(QWidget* parent = nullptr);
+    QLineEdit* nome() const { return nome_; }
+    QLineEdit* indirizzo() const { return indirizzo_; }
+    void salva_Click();
+
+private:
+    QLineEdit* nome_;
+    QLineEdit* indirizzo_;
+};

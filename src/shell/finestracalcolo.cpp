@@ -1,0 +1,632 @@
+#include "shell/finestracalcolo.h"
+
+#include "platform/piattaforma.h"
+#include "report/frontespizio.h"
+#include "shell/icone.h"
+#include "shell/modrinsal.h"
+#include "shell/scelta.h"
+#include "shell/testi.h"
+#include "shell/testi_frame.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QSaveFile>
+
+namespace {
+using platform::Icona;
+using platform::Pulsanti;
+using platform::Risposta;
+
+const QColor kGrigio(192, 192, 192);
+constexpr qint64 kMassimoFile = 16 * 1024 * 1024;
+
+const IdFinestra kFinestreNumerate[9] = {IdFinestra::Conteggio, IdFinestra::Scelta,   IdFinestra::Puntelli,
+                                         IdFinestra::Risultati, IdFinestra::Tiranti,  IdFinestra::Cercol,
+                                         IdFinestra::Cerpil,    IdFinestra::Cuciture, IdFinestra::Frontespizio};
+
+Risposta avviso(const QString& testo, Icona icona, const QString& titolo)
+{
+    return platform::messaggi().mostra(testo, titolo, icona, Pulsanti::Ok, Risposta::Ok);
+}
+
+QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
+} // namespace
+
+void mostraGuida(IdFinestra pagina)
+{
+    if (pagina == IdFinestra::Conteggio || !finestre::mostra(pagina)) {
+        avviso(testi::kGuidaNonPronta, Icona::Informazione, ModRinsal::TitoloAiuto);
+    }
+}
+
+FinestraCalcolo* finestraDelCalcolo(int tipoCalcolo)
+{
+    IdFinestra id = IdFinestra::Puntelli;
+    switch (tipoCalcolo) {
+    case 2: id = IdFinestra::Tiranti; break;
+    case 3: id = IdFinestra::Cercol; break;
+    case 4: id = IdFinestra::Cerpil; break;
+    case 5: id = IdFinestra::Cuciture; break;
+    default: break;
+    }
+    return dynamic_cast<FinestraCalcolo*>(finestre::ottieni(id));
+}
+
+FinestraCalcolo::FinestraCalcolo(ConfigFinestra config, QWidget* parent)
+    : QMainWindow(parent)
+    , config_(std::move(config))
+{
+    ModRinsal::ImpostaCostanti();
+    setWindowTitle(config_.caption);
+    superficie_ = new QWidget(this);
+    superficie_->setAutoFillBackground(false);
+    setCentralWidget(superficie_);
+    nomeDialogo_ = config_.prefisso;
+    costruisciMenu();
+    costruisciBarra();
+    costruisciPulsanti();
+    ultimoColore_ = sfondo();
+}
+
+FinestraCalcolo::~FinestraCalcolo() = default;
+
+void FinestraCalcolo::completaCaricamento()
+{
+    scala_.setSourceForm(this);
+    scala_.SizeFormToScreen(75);
+    resize(tw(kLarghezza), tw(kAltezza));
+}
+
+void FinestraCalcolo::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    if (scala_.SourceForm()) {
+        scala_.ResizeControls();
+    }
+}
+
+// ---- menus -------------------------------------------------------------------
+
+void FinestraCalcolo::costruisciMenu()
+{
+    QMenuBar* mb = menuBar();
+    QMenu* file = mb->addMenu(testi::kMenuFile);
+    file->addAction(testi::kMenuApri, this, [this] { apri_click(); });
+    file->addSeparator();
+    file->addAction(testi::kMenuSalva, this, [this] { salva_click(); });
+    file->addAction(testi::kMenuSalvaNome, this, [this] { salvanome_click(); });
+    file->addSeparator();
+    file->addAction(testi::kMenuElimina, this, [this] { eliminare_click(); });
+    file->addSeparator();
+    switch (config_.stampa) {
+    case ConfigFinestra::Stampa::ModelloEDati: {
+        QMenu* s = file->addMenu(testi::kMenuStampa);
+        s->addAction(testi::kMenuModello, this, [this] { acquisizionedati_Click(); });
+        s->addAction(testi::kMenuDatiFinestra, this, [this] { stampa_click(); });
+        break;
+    }
+    case ConfigFinestra::Stampa::SoloModello:
+        file->addAction(testi::kMenuStampaModello, this, [this] { acquisizionedati_Click(); });
+        break;
+    case ConfigFinestra::Stampa::SoloDati:
+        file->addAction(testi::kMenuStampaDatiRisultati, this, [this] { stampa_click(); });
+        break;
+    case ConfigFinestra::Stampa::Frontespizio: {
+        QMenu* s = file->addMenu(testi::kMenuStampa);
+        s->addAction(testi::kMenuDatiFinestra, this, [this] { acquisizionedati_Click(); });
+        s->addAction(testi::kMenuStampaCompleta, this, [this] { stampa_click(); });
+        break;
+    }
+    }
+    file->addSeparator();
+    file->addAction(config_.esciE ? testi::kMenuEsciE : testi::kMenuEsci, this, [] { ModRinsal::UscitaProgramma(); });
+
+    QMenu* modifica = mb->addMenu(testi::kMenuModifica);
+    modifica->addAction(testi::kMenuColore, this, [this] { colorare_Click(); });
+    modifica->addSeparator();
+    modifica->addAction(config_.controlla ? testi::kMenuControlla : testi::kMenuControllo, this,
+                        [this] { controlla_click(); });
+    modifica->addSeparator();
+    modifica->addAction(testi::kMenuCancella, this, [this] { cancella_click(); });
+
+    QMenu* visualizza = mb->addMenu(testi::kMenuVisualizza);
+    for (int k = 1; k <= 8; ++k) {
+        QString voce = testi::kMenuFinestre[k - 1];
+        if (config_.cerchiatura && k == 5) {
+            voce = testi::kMenuCerchiaturaColonne;
+        } else if (config_.cerchiatura && k == 6) {
+            voce = testi::kMenuCerchiaturaPilastri;
+        }
+        visualizza->addAction(voce, this, [this, k] { fin_Click(k); });
+    }
+
+    QMenu* aiuto = mb->addMenu(testi::kMenuAiuto);
+    aiuto->addAction(testi::kMenuGuida, this, [] { mostraSommario(); });
+    if (config_.suggerimenti) {
+        aiuto->addAction(testi::kMenuSuggerimenti, this, [] {
+            if (!finestre::mostra(IdFinestra::Tip)) {
+                avvisaFinestraNonPronta();
+            }
+        });
+        aiuto->addSeparator();
+    }
+    aiuto->addAction(testi::kMenuSupporto, this, [] { finestre::mostra(IdFinestra::Supporto); });
+    aiuto->addSeparator();
+    aiuto->addAction(testi::kMenuInformazioni, this, [] { mostraInforma(); });
+
+    // The window's own number, at the right end of the menu bar.
+    voceNumero_ = new QToolButton(mb);
+    voceNumero_->setText(testi::kFinestraNumero.arg(config_.numero));
+    voceNumero_->setAutoRaise(true);
+    voceNumero_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    connect(voceNumero_, &QToolButton::clicked, this, [this] { guidaFinestra(); });
+    mb->setCornerWidget(voceNumero_, Qt::TopRightCorner);
+}
+
+QAction* FinestraCalcolo::voceMenu(const QString& testo) const
+{
+    std::vector<QMenu*> daVedere;
+    for (QAction* a : menuBar()->actions()) {
+        if (a->menu()) {
+            daVedere.push_back(a->menu());
+        }
+    }
+    while (!daVedere.empty()) {
+        QMenu* m = daVedere.back();
+        daVedere.pop_back();
+        for (QAction* a : m->actions()) {
+            if (a->text() == testo) {
+                return a;
+            }
+            if (a->menu()) {
+                daVedere.push_back(a->menu());
+            }
+        }
+    }
+    return nullptr;
+}
+
+// ---- toolbar -------------------------------------------------------------------
+
+void FinestraCalcolo::costruisciBarra()
+{
+    barra_ = new QWidget(superficie_);
+    barra_->setObjectName(QStringLiteral("Toolbar1"));
+    barra_->setGeometry(0, 0, tw(kLarghezza), 30);
+    barra_->setProperty("tag", QStringLiteral("@W"));
+    auto* riga = new QHBoxLayout(barra_);
+    riga->setContentsMargins(4, 2, 4, 2);
+    riga->setSpacing(1);
+    const Glifo glifi[26] = {Glifo::Apri,         Glifo::Salva,        Glifo::SalvaNome,    Glifo::EliminaFile,
+                             Glifo::Apri,         Glifo::Stampa,       Glifo::Apri,         Glifo::Finestra,
+                             Glifo::Finestra,     Glifo::Finestra,     Glifo::Finestra,     Glifo::Finestra,
+                             Glifo::Finestra,     Glifo::Finestra,     Glifo::Finestra,     Glifo::Apri,
+                             Glifo::Colore,       Glifo::Apri,         Glifo::Guida,        Glifo::Suggerimenti,
+                             Glifo::Supporto,     Glifo::Informazioni, Glifo::Apri,         Glifo::Controllo,
+                             Glifo::CancellaDati, Glifo::Uscita};
+    for (int pos = 1; pos <= 26; ++pos) {
+        auto* b = new QToolButton(barra_);
+        b->setAutoRaise(true);
+        const bool separatore = pos == 5 || pos == 7 || pos == 16 || pos == 18 || pos == 23;
+        if (separatore) {
+            b->setFixedSize(8, 26);
+            b->setEnabled(true);
+            b->setStyleSheet(QStringLiteral("QToolButton { border: none; border-left: 1px solid #909090; "
+                                            "margin-left: 3px; }"));
+        } else {
+            b->setIcon(icona(glifi[pos - 1], pos - 7));
+            b->setIconSize(QSize(20, 20));
+            b->setFixedSize(26, 26);
+            QString suggerimento = testi::kBarra[pos - 1];
+            if (pos == 6) {
+                suggerimento = config_.tooltipStampa;
+            }
+            b->setToolTip(suggerimento);
+        }
+        connect(b, &QToolButton::clicked, this, [this, pos] { azioneBarra(pos); });
+        riga->addWidget(b);
+        pulsantiBarra_.push_back(b);
+    }
+    riga->addStretch(1);
+}
+
+QToolButton* FinestraCalcolo::pulsanteBarra(int posizione) const
+{
+    if (posizione < 1 || posizione > int(pulsantiBarra_.size())) {
+        return nullptr;
+    }
+    return pulsantiBarra_[std::size_t(posizione - 1)];
+}
+
+void FinestraCalcolo::azioneBarra(int pos)
+{
+    // A separator does what the button after it does.
+    if (pos == 5 || pos == 7 || pos == 16 || pos == 18 || pos == 23) {
+        ++pos;
+    }
+    switch (pos) {
+    case 1: apri_click(); break;
+    case 2: salva_click(); break;
+    case 3: salvanome_click(); break;
+    case 4: eliminare_click(); break;
+    case 6:
+        if (config_.stampa == ConfigFinestra::Stampa::SoloModello) {
+            acquisizionedati_Click();
+        } else {
+            stampa_click();
+        }
+        break;
+    case 17: colorare_Click(); break;
+    case 19: mostraSommario(); break;
+    case 20:
+        if (!finestre::mostra(IdFinestra::Tip)) {
+            avvisaFinestraNonPronta();
+        }
+        break;
+    case 21: finestre::mostra(IdFinestra::Supporto); break;
+    case 22: mostraInforma(); break;
+    case 24: controlla_click(); break;
+    case 25: cancella_click(); break;
+    case 26: ModRinsal::UscitaProgramma(); break;
+    default:
+        if (pos >= 8 && pos <= 15) {
+            fin_Click(pos - 7);
+        }
+    }
+}
+
+// ---- push buttons and guidance box -------------------------------------------
+
+void FinestraCalcolo::costruisciPulsanti()
+{
+    QFont piccolo = font();
+    piccolo.setPointSize(8);
+    auto nuovo = [&](const QString& testo, const QString& suggerimento, QRect geo) {
+        auto* b = new QPushButton(testo, superficie_);
+        b->setToolTip(suggerimento);
+        b->setGeometry(geo);
+        b->setFont(piccolo);
+        return b;
+    };
+    aiuto_ = nuovo(testi::kAiutoCaption, config_.tooltipSommario ? testi::kAiutiTooltip : testi::kAiutoTooltip,
+                   twips(120, 5640, 900, 450));
+    aiuto_->setObjectName(QStringLiteral("aiuto"));
+    guidainlinea_ = nuovo(testi::kGuidaCaption,
+                          config_.tooltipSommario ? testi::kSommarioTooltip : testi::kGuidaTooltip,
+                          twips(1080, 5640, 1260, 450));
+    guidainlinea_->setObjectName(QStringLiteral("guidainlinea"));
+    esco_ = nuovo(testi::kEsciCaption, testi::kEsciTooltip, twips(8340, 5640, 1080, 450));
+    esco_->setObjectName(QStringLiteral("esco"));
+    switch (config_.pulsante2) {
+    case ConfigFinestra::Pulsante2::Frontespizio:
+        frontes_ = nuovo(testi::kFrontesCaption, testi::kFrontesTooltip, twips(7200, 5640, 1080, 450));
+        break;
+    case ConfigFinestra::Pulsante2::FrontespizioF:
+        frontes_ = nuovo(testi::kFrontesCaptionF, testi::kFrontesTooltip, twips(7200, 5640, 1080, 450));
+        break;
+    case ConfigFinestra::Pulsante2::Risultati:
+        frontes_ = nuovo(testi::kRisultatiCaption, testi::kRisultatiTooltip, twips(7200, 5640, 1080, 450));
+        break;
+    case ConfigFinestra::Pulsante2::DatiEFrontespizio:
+        indietro_ = nuovo(testi::kDatiCaption, testi::kDatiTooltip, twips(7200, 5640, 1080, 450));
+        indietro_->setObjectName(QStringLiteral("indietro"));
+        connect(indietro_, &QPushButton::clicked, this, [this] { indietro_Click(); });
+        frontes_ = nuovo(testi::kFrontesCaption, testi::kFrontesTooltip, twips(8340, 5640, 1080, 450));
+        esco_->setGeometry(twips(8340, 6120, 1080, 330));
+        break;
+    case ConfigFinestra::Pulsante2::Stampa:
+        frontes_ = nuovo(testi::kStampaCaption, testi::kStampaTooltip, twips(7200, 5640, 1080, 450));
+        break;
+    }
+    frontes_->setObjectName(QStringLiteral("frontes"));
+    connect(aiuto_, &QPushButton::clicked, this, [this] { aiuto_Click(); });
+    connect(guidainlinea_, &QPushButton::clicked, this, [] { mostraSommario(); });
+    connect(esco_, &QPushButton::clicked, this, [] { ModRinsal::UscitaProgramma(); });
+    connect(frontes_, &QPushButton::clicked, this, [this] { pulsante2_Click(); });
+
+    passo_ = new QLabel(superficie_);
+    passo_->setObjectName(QStringLiteral("passo"));
+    passo_->setGeometry(twips(2400, 5640, 4695, 450));
+    passo_->setToolTip(testi::kPassoTooltip);
+    passo_->setWordWrap(true);
+    passo_->setAutoFillBackground(true);
+    passo_->setFrameShape(QFrame::Box);
+    passo_->setFont(piccolo);
+    QPalette pal = passo_->palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 0));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    passo_->setPalette(pal);
+}
+
+void FinestraCalcolo::pulsante2_Click()
+{
+    if (config_.pulsante2 == ConfigFinestra::Pulsante2::Stampa) {
+        stampa_click();
+    } else {
+        fin_Click(8);
+    }
+}
+
+// ---- window switching and help -------------------------------------------------
+
+void FinestraCalcolo::guidaFinestra() { mostraGuida(config_.guida); }
+
+void FinestraCalcolo::fin_Click(int k)
+{
+    using ModRinsal::TitoloControllo;
+    if (k < 1 || k > 8) {
+        return;
+    }
+    if (k == config_.numero) {
+        const auto r = platform::messaggi().mostra(testi::kDomandaFinestra.arg(config_.nomeDomanda),
+                                                   ModRinsal::TitoloAiuto, Icona::Domanda, Pulsanti::SiNo,
+                                                   Risposta::Si);
+        if (r != Risposta::No) {
+            guidaFinestra();
+        }
+        return;
+    }
+    if (k == 5 && config_.numero != 6) {
+        avviso(testi::kCollaudoColonne, Icona::Informazione, TitoloControllo);
+        return;
+    }
+    if (k == 6) {
+        if (config_.numero == 5) {
+            avviso(testi::kCollaudoModuloPilastri, Icona::Nessuna, ModRinsal::NomeProgramma);
+        } else {
+            avviso(testi::kCollaudoPilastri, Icona::Informazione, TitoloControllo);
+        }
+        return;
+    }
+    if (k == 8 && config_.tipoCalcolo > 0) {
+        ModRinsal::TipoCalcolo = config_.tipoCalcolo;
+    }
+    if (!finestre::mostra(kFinestreNumerate[k])) {
+        avvisaFinestraNonPronta();
+    }
+}
+
+void FinestraCalcolo::aiuto_Click()
+{
+    avviso(config_.aiuto.join(QLatin1Char('\r')), Icona::Informazione, ModRinsal::TitoloAiuto);
+}
+
+// ---- data check and colour -------------------------------------------------------
+
+void FinestraCalcolo::controlla_click()
+{
+    const EsitoControllo esito = verificaDati();
+    switch (esito.tipo) {
+    case EsitoControllo::Tipo::NessunDato:
+        avviso(esito.messaggio, Icona::Esclamativa, ModRinsal::TitoloControllo);
+        return;
+    case EsitoControllo::Tipo::Incompleto:
+        avviso(esito.messaggio, Icona::Critica, ModRinsal::TitoloControllo);
+        return;
+    case EsitoControllo::Tipo::Completo:
+        if (ControlloArchivio == 1) {
+            ControlloArchivio = 0;
+        } else {
+            avviso(testi::kDatiCorretti, Icona::Informazione, ModRinsal::TitoloControllo);
+        }
+        return;
+    }
+}
+
+QColor FinestraCalcolo::sfondo() const { return palette().color(QPalette::Window); }
+
+void FinestraCalcolo::impostaSfondo(const QColor& c)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, c);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    // The guidance box keeps its yellow.
+    QPalette pp = passo_->palette();
+    pp.setColor(QPalette::Window, QColor(255, 255, 0));
+    passo_->setPalette(pp);
+}
+
+void FinestraCalcolo::colorare_Click()
+{
+    if (!config_.soloDialogoColore && sfondo() != kGrigio) {
+        const auto r = platform::messaggi().mostra(testi::kDomandaGrigio, config_.titoloColore, Icona::Domanda,
+                                                   Pulsanti::SiNo, Risposta::Si);
+        if (r == Risposta::Si) {
+            impostaSfondo(kGrigio);
+            for (IdFinestra id : config_.grigioAnche) {
+                if (auto* f = dynamic_cast<FinestraCalcolo*>(finestre::ottieni(id)); f && f != this) {
+                    f->impostaSfondo(kGrigio);
+                }
+            }
+            return;
+        }
+    }
+    const auto scelto = platform::dialogoColore().scegli(ultimoColore_);
+    if (scelto && scelto->isValid()) {
+        ultimoColore_ = *scelto;
+        impostaSfondo(*scelto);
+    }
+}
+
+// ---- archive commands ---------------------------------------------------------------
+
+QString FinestraCalcolo::filtroApri() const { return testi::kFiltroApri.arg(config_.prefisso); }
+QString FinestraCalcolo::filtroElimina() const { return testi::kFiltroElimina.arg(config_.prefisso); }
+QString FinestraCalcolo::filtroSalva() const { return testi::kFiltroSalva.arg(config_.prefisso); }
+
+void FinestraCalcolo::apri_click()
+{
+    if (config_.cancellaPrimaDiAprire) {
+        cancella_click();
+    }
+    platform::RichiestaFile rq;
+    rq.salva = false;
+    rq.titolo = testi::kTitoloApri;
+    rq.nomeFile = QString();
+    rq.filtro = filtroApri();
+    rq.filtroScelto = 2;
+    const auto scelto = platform::dialogoFile().scegli(rq);
+    if (!scelto) {
+        return;
+    }
+    nomeDialogo_ = *scelto;
+    ModRinsal::NomeFile = *scelto;
+    const QString nome = QFileInfo(*scelto).fileName();
+
+    // The whole file is read at once and released before it is decoded.
+    QByteArray dati;
+    QString errore;
+    {
+        QFile f(*scelto);
+        if (!f.open(QIODevice::ReadOnly)) {
+            errore = archivio::messaggioLettura(nome, 0, testi::kFileIllegibile);
+        } else if (f.size() > kMassimoFile) {
+            errore = archivio::messaggioLettura(nome, 0, testi::kFileTroppoGrande);
+        } else {
+            dati = f.readAll();
+        }
+    }
+    if (errore.isEmpty()) {
+        archivio::LettoreRecord lettore(std::move(dati));
+        try {
+            leggiDati(lettore);
+            fileCorrente_ = *scelto;
+        } catch (const archivio::ErroreFormato& e) {
+            errore = archivio::messaggioLettura(nome, e.riga(), e.motivo());
+        }
+    }
+    if (!errore.isEmpty()) {
+        // A file we could not read whole is never the target of a plain Save.
+        fileCorrente_.clear();
+        ModRinsal::NomeFile.clear();
+        dopoApertura();
+        avviso(errore, Icona::Critica, ModRinsal::TitoloControllo);
+        return;
+    }
+    dopoApertura();
+}
+
+void FinestraCalcolo::salva_click()
+{
+    ArchiviaDati();
+}
+
+void FinestraCalcolo::salvanome_click()
+{
+    ModRinsal::NomeFile.clear();
+    ArchiviaDati();
+}
+
+void FinestraCalcolo::ArchiviaDati()
+{
+    using ModRinsal::TitoloControllo;
+    if (config_.archivioVuotoControllato && !haDatiDaArchiviare()) {
+        avviso(testi::kNienteDaArchiviare, Icona::Critica, TitoloControllo);
+        return;
+    }
+    ControlloArchivio = 1;
+    controlla_click();
+    if (ControlloArchivio == 1) {
+        return;
+    }
+    if (config_.frontespizioNelFile && progettoVuoto()) {
+        avviso(testi::kMancaProgetto, Icona::Critica, TitoloControllo);
+        finestre::mostra(IdFinestra::Frontespizio);
+        return;
+    }
+    QString destinazione;
+    if (ModRinsal::NomeFile.isEmpty() || fileCorrente_.isEmpty()) {
+        platform::RichiestaFile rq;
+        rq.salva = true;
+        rq.titolo = testi::kTitoloSalvaNome;
+        rq.nomeFile = nomeDialogo_;
+        rq.filtro = filtroSalva();
+        rq.filtroScelto = 1;
+        const auto scelto = platform::dialogoFile().scegli(rq);
+        if (!scelto || scelto->isEmpty()) {
+            return;
+        }
+        nomeDialogo_ = *scelto;
+        destinazione = *scelto;
+    } else {
+        destinazione = fileCorrente_;
+    }
+
+    archivio::ScrittoreRecord w;
+    scriviDati(w);
+    // Written beside the old file and swapped in only when complete, so a
+    // failed save never destroys what was there.
+    QSaveFile f(destinazione);
+    bool ok = f.open(QIODevice::WriteOnly);
+    QString motivo = testi::kScritturaCartella;
+    if (ok) {
+        ok = f.write(w.dati()) == w.dati().size();
+        if (!ok) {
+            motivo = testi::kScritturaDisco;
+            f.cancelWriting();
+        } else {
+            ok = f.commit();
+            if (!ok) {
+                motivo = f.error() == QFileDevice::WriteError ? testi::kScritturaDisco : testi::kScritturaAltro;
+            }
+        }
+    }
+    if (!ok) {
+        avviso(testi::kErroreScrittura.arg(QFileInfo(destinazione).fileName(), motivo), Icona::Critica,
+               TitoloControllo);
+        return;
+    }
+    fileCorrente_ = destinazione;
+    ModRinsal::NomeFile = destinazione;
+}
+
+void FinestraCalcolo::eliminare_click()
+{
+    platform::RichiestaFile rq;
+    rq.salva = false;
+    rq.titolo = ModRinsal::TitoloElimina;
+    rq.nomeFile = nomeDialogo_;
+    rq.filtro = filtroElimina();
+    rq.filtroScelto = 2;
+    const auto scelto = platform::dialogoFile().scegli(rq);
+    if (!scelto) {
+        return;
+    }
+    nomeDialogo_ = *scelto;
+    if (!QFile::remove(*scelto)) {
+        avviso(testi::kErroreElimina.arg(QFileInfo(*scelto).fileName()), Icona::Critica,
+               ModRinsal::TitoloControllo);
+    }
+}
+
+// ---- title-page record -------------------------------------------------------------
+
+void FinestraCalcolo::scriviFrontespizio(archivio::ScrittoreRecord& w)
+{
+    auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
+    for (const QString& t : f->campiTesto()) {
+        w.testo(t);
+    }
+    w.fineRecord();
+}
+
+void FinestraCalcolo::leggiFrontespizio(archivio::LettoreRecord& r)
+{
+    auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
+    QStringList campi;
+    for (int i = 0; i < 6; ++i) {
+        campi << r.testo();
+    }
+    r.fineRecord();
+    f->impostaCampi(campi);
+}
+
+bool FinestraCalcolo::progettoVuoto()
+{
+    auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
+    return f->campiTesto().value(0).isEmpty();
+}

@@ -1,0 +1,165 @@
+#pragma once
+// The frame every calculation window, the shoring results window and the
+// title-page window share: menus, a 26-position toolbar, four push buttons,
+// the yellow guidance box, window switching, window help, the data-check
+// frame, clearing, background colour and the archive commands.
+//
+// A window derives from FinestraCalcolo, places its controls on
+// superficie() in twips (tw()), and fills in the virtual hooks.
+
+#include "scaling/clsresize.h"
+#include "shell/archivio.h"
+#include "shell/finestre.h"
+
+#include <QAction>
+#include <QColor>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+#include <vector>
+
+struct ConfigFinestra {
+    int numero = 0;                 // 2..8, the window's number for the user
+    QString caption;                // window caption
+    QString nomeDomanda;            // name in the current-window question
+    int tipoCalcolo = 0;            // TipoCalcolo set by "Finestra Frontespizio"; 0: leave it
+    QString prefisso;               // "Tiranti-dati-"; empty: archive passed on
+    IdFinestra guida = IdFinestra::Conteggio;   // the window's help page
+
+    enum class Stampa { ModelloEDati, SoloModello, SoloDati, Frontespizio };
+    Stampa stampa = Stampa::ModelloEDati;
+    bool controlla = false;         // "Controlla &dati immessi" instead of "Controllo ..."
+    bool suggerimenti = true;       // the "&Suggerimenti..." entry
+    bool esciE = false;             // "&Esci" instead of "Es&ci"
+    bool cerchiatura = false;       // "Finestra Cerchiatura ..." spelling
+    QString tooltipStampa = QStringLiteral("stampa dati finestra");
+
+    enum class Pulsante2 { Frontespizio, FrontespizioF, Risultati, DatiEFrontespizio, Stampa };
+    Pulsante2 pulsante2 = Pulsante2::Frontespizio;
+    bool tooltipSommario = false;   // "... il Sommario della guida" / "... gli aiuti in linea"
+
+    QString titoloColore = QStringLiteral("Rinsal: colore di sfondo");
+    std::vector<IdFinestra> grigioAnche{IdFinestra::Frontespizio};
+    bool soloDialogoColore = false;
+
+    QStringList aiuto;              // lines of the window help
+    bool archivioVuotoControllato = false;   // "non esistono dati da archiviare" check
+    bool frontespizioNelFile = true;         // the save needs `progetto`
+    bool cancellaPrimaDiAprire = true;
+};
+
+// Outcome of a window's data walk, shown by the common data-check frame.
+struct EsitoControllo {
+    enum class Tipo { NessunDato, Incompleto, Completo };
+    Tipo tipo = Tipo::Completo;
+    QString messaggio;   // for NessunDato and Incompleto
+};
+
+class FinestraCalcolo : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FinestraCalcolo(ConfigFinestra config, QWidget* parent = nullptr);
+    ~FinestraCalcolo() override;
+
+    const ConfigFinestra& config() const { return config_; }
+    QWidget* superficie() const { return superficie_; }
+
+    // Archive commands (public: the title page and the results window call them).
+    virtual void apri_click();
+    virtual void salva_click();
+    virtual void salvanome_click();
+    virtual void eliminare_click();
+
+    // Data check with the common frame; clearing; colour.
+    virtual void controlla_click();
+    virtual void cancella_click() {}
+    virtual void colorare_Click();
+
+    // Printouts: blank form and data-and-results.
+    virtual void acquisizionedati_Click() {}
+    virtual void stampa_click() {}
+
+    void fin_Click(int k);
+    void aiuto_Click();
+    void guidaFinestra();
+
+    int ControlloArchivio = 0;
+
+    // The file this window last opened or saved.
+    const QString& fileCorrente() const { return fileCorrente_; }
+
+    // Controls of the frame, for tests and for the windows' own layout.
+    QLabel* passo() const { return passo_; }
+    QPushButton* esco() const { return esco_; }
+    QPushButton* frontes() const { return frontes_; }     // or cmdavanti
+    QPushButton* indietro() const { return indietro_; }   // results window only
+    QPushButton* guidainlinea() const { return guidainlinea_; }
+    QPushButton* aiuto() const { return aiuto_; }
+    QToolButton* pulsanteBarra(int posizione) const;
+    QAction* voceMenu(const QString& testo) const;
+    QToolButton* voceNumero() const { return voceNumero_; }
+    QColor sfondo() const;
+    void impostaSfondo(const QColor& c);
+
+    // Design size of a frame window (twips).
+    static constexpr int kLarghezza = 9600;
+    static constexpr int kAltezza = 6825;
+
+protected:
+    // Hooks of the archive commands.
+    virtual bool haDatiDaArchiviare() const { return true; }
+    virtual EsitoControllo verificaDati() { return {}; }
+    virtual void scriviDati(archivio::ScrittoreRecord&) {}
+    virtual void leggiDati(archivio::LettoreRecord&) {}
+    // After an Open (also a failed one): refresh and guidance.
+    virtual void dopoApertura() {}
+    // The second push button ("F&rontespizio", "&Risultati", "&Stampa").
+    virtual void pulsante2_Click();
+    virtual void indietro_Click() {}
+
+    // Finishes the load: scaling to the screen, then the design size.
+    void completaCaricamento();
+    void resizeEvent(QResizeEvent* e) override;
+
+    // The title-page record, read and written through the title-page window.
+    static void scriviFrontespizio(archivio::ScrittoreRecord& w);
+    static void leggiFrontespizio(archivio::LettoreRecord& r);
+    static bool progettoVuoto();
+
+    void ArchiviaDati();
+    clsResize scala_;
+
+private:
+    void costruisciMenu();
+    void costruisciBarra();
+    void costruisciPulsanti();
+    void azioneBarra(int posizione);
+    QString filtroApri() const;
+    QString filtroElimina() const;
+    QString filtroSalva() const;
+
+    ConfigFinestra config_;
+    QWidget* superficie_ = nullptr;
+    QWidget* barra_ = nullptr;
+    std::vector<QToolButton*> pulsantiBarra_;
+    QLabel* passo_ = nullptr;
+    QPushButton* esco_ = nullptr;
+    QPushButton* frontes_ = nullptr;
+    QPushButton* indietro_ = nullptr;
+    QPushButton* guidainlinea_ = nullptr;
+    QPushButton* aiuto_ = nullptr;
+    QToolButton* voceNumero_ = nullptr;
+    QString fileCorrente_;
+    QString nomeDialogo_;
+    QColor ultimoColore_;
+};
+
+// The calculation window of a TipoCalcolo code (2 tie rods, 3 column
+// hooping, 4 pillar hooping, 5 stitching, anything else shoring), created
+// hidden if needed; nullptr when this version has no such window.
+FinestraCalcolo* finestraDelCalcolo(int tipoCalcolo);
+
+// Help page of a window, or a message while help pages are missing.
+void mostraGuida(IdFinestra pagina);

@@ -1,0 +1,89 @@
+#pragma once
+// Fixed texts of the common window frame and of the archive commands.
+#include <QString>
+
+namespace testi {
+
+inline const QString kMenuFile = QStringLiteral("&File");
+inline const QString kMenuApri = QStringLiteral("&Apri...");
+inline const QString kMenuSalva = QStringLiteral("&Salva");
+inline const QString kMenuSalvaNome = QStringLiteral("Salva con &nome...");
+inline const QString kMenuElimina = QStringLiteral("&Elimina...");
+inline const QString kMenuStampa = QStringLiteral("S&tampa");
+inline const QString kMenuModello = QStringLiteral("&Modello acquisizione dati");
+inline const QString kMenuDatiFinestra = QStringLiteral("&Dati finestra");
+inline const QString kMenuStampaCompleta = QStringLiteral("&Stampa completa");
+inline const QString kMenuStampaModello = QStringLiteral("S&tampa modello acquisizione dati");
+inline const QString kMenuStampaDatiRisultati = QStringLiteral("S&tampa dati e risultati");
+inline const QString kMenuEsci = QStringLiteral("Es&ci");
+inline const QString kMenuEsciE = QStringLiteral("&Esci");
+inline const QString kMenuModifica = QStringLiteral("&Modifica");
+inline const QString kMenuColore = QStringLiteral("&Colore di sfondo");
+inline const QString kMenuControllo = QStringLiteral("Controllo &dati immessi");
+inline const QString kMenuControlla = QStringLiteral("Controlla &dati immessi");
+inline const QString kMenuCancella = QStringLiteral("C&ancella dati finestra");
+inline const QString kMenuVisualizza = QStringLiteral("&Visualizza");
+inline const QString kMenuFinestre[8] = {
+    QStringLiteral("Finestra Menu"), QStringLiteral("Finestra Puntelli"), QStringLiteral("Finestra Risultati puntelli"),
+    QStringLiteral("Finestra Tiranti"), QStringLiteral("Finestra Cerchiature colonne"),
+    QStringLiteral("Finestra Cerchiature pilastri"), QStringLiteral("Finestra Cuciture"),
+    QStringLiteral("Finestra Frontespizio")};
+inline const QString kMenuCerchiaturaColonne = QStringLiteral("Finestra Cerchiatura colonne");
+inline const QString kMenuCerchiaturaPilastri = QStringLiteral("Finestra Cerchiatura pilastri");
+inline const QString kMenuAiuto = QStringLiteral("&?");
+inline const QString kMenuGuida = QStringLiteral("&Guida in linea");
+inline const QString kMenuSuggerimenti = QStringLiteral("&Suggerimenti...");
+inline const QString kMenuSupporto = QStringLiteral("Supporto &prodotto");
+inline const QString kMenuInformazioni = QStringLiteral("&Informazioni su Rinsal");
+
+// Toolbar tooltips by position (1-based; separators empty).
+inline const QString kBarra[26] = {
+    QStringLiteral("apri file"), QStringLiteral("salva file"), QStringLiteral("salva file con nome"),
+    QStringLiteral("cancella file"), QString(), QStringLiteral("stampa dati finestra"), QString(),
+    QStringLiteral("visualizza finestra Menu"), QStringLiteral("visualizza finestra Puntelli"),
+    QStringLiteral("visualizza finestra Risultati puntelli"), QStringLiteral("visualizza finestra Tiranti"),
+    QStringLiteral("visualizza finestra Cerchiature colonne"),
+    QStringLiteral("visualizza finestra Cerchiature pilastri"), QStringLiteral("visualizza finestra Cuciture"),
+    QStringLiteral("visualizza finestra Frontespizio"), QString(), QStringLiteral("colore di sfondo"), QString(),
+    QStringLiteral("guida in linea"), QStringLiteral("suggerimenti"), QStringLiteral("supporto prodotto"),
+    QStringLiteral("informazioni su Rinsal"), QString(), QStringLiteral("controllo dati immessi"),
+    QStringLiteral("cancella dati finestra"), QStringLiteral("uscita da Rinsal")};
+
+inline const QString kFrontesCaption = QStringLiteral("F&rontespizio");
+inline const QString kFrontesCaptionF = QStringLiteral("&Frontespizio");
+inline const QString kFrontesTooltip = QStringLiteral("cliccare per visualizzare la finestra Frontespizio");
+inline const QString kRisultatiCaption = QStringLiteral("&Risultati");
+inline const QString kRisultatiTooltip = QStringLiteral("cliccare per visualizzare la finestra Risultati");
+inline const QString kDatiCaption = QStringLiteral("&Dati");
+inline const QString kDatiTooltip = QStringLiteral("cliccare per tornare alla finestra dei dati");
+inline const QString kStampaCaption = QStringLiteral("&Stampa");
+inline const QString kStampaTooltip = QStringLiteral("cliccare per avere la stampa completa della relazione");
+inline const QString kAiutoTooltip = QStringLiteral("cliccare per visualizzare l'aiuto in linea");
+inline const QString kSommarioTooltip = QStringLiteral("cliccare per visualizzare il Sommario della guida");
+inline const QString kAiutiTooltip = QStringLiteral("cliccare per avere gli aiuti in linea");
+inline const QString kPassoTooltip = QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati");
+inline const QString kFinestraNumero = QStringLiteral("Fi&nestra n.%1 di 8");
+
+inline const QString kDomandaFinestra = QStringLiteral("E' questa la finestra '%1': si vuole la guida della finestra?");
+inline const QString kCollaudoModuloPilastri = QStringLiteral("Il modulo per le cerchiature di pilastri deve essere collaudato");
+inline const QString kDomandaGrigio = QStringLiteral("Colori uguali e riposanti (grigio) per tutte le finestre?");
+inline const QString kDatiCorretti = QStringLiteral("I dati sono stati immessi correttamente.");
+
+// Archive commands
+inline const QString kTitoloApri = QStringLiteral("Apri file");
+inline const QString kTitoloSalva = QStringLiteral("Salva file");
+inline const QString kTitoloSalvaNome = QStringLiteral("Salva file con nome");
+inline const QString kNienteDaArchiviare = QStringLiteral("Attenzione: non esistono dati da archiviare!");
+inline const QString kMancaProgetto = QStringLiteral("E' necessario digitare almeno il dato del 'progetto'.");
+inline const QString kFiltroApri = QStringLiteral("Tutti i file (*.*) | *.*|File %1 | %1*");
+inline const QString kFiltroElimina = QStringLiteral("Tutti i file (*.*)|*.*|File %1 | %1*");
+inline const QString kFiltroSalva = QStringLiteral("File %1 | %1*");
+inline const QString kErroreScrittura = QStringLiteral("Impossibile salvare il file \"%1\": %2. Il file precedente, se esisteva, non è stato modificato.");
+inline const QString kScritturaCartella = QStringLiteral("la cartella non è scrivibile o il file è protetto");
+inline const QString kScritturaDisco = QStringLiteral("errore di scrittura (disco pieno o file troppo grande)");
+inline const QString kScritturaAltro = QStringLiteral("errore del sistema dei file");
+inline const QString kErroreElimina = QStringLiteral("Impossibile eliminare il file \"%1\".");
+inline const QString kFileIllegibile = QStringLiteral("il file non esiste o non è leggibile");
+inline const QString kFileTroppoGrande = QStringLiteral("il file è troppo grande per essere un archivio di dati");
+
+} // namespace testi
