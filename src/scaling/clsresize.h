@@ -12,9 +12,8 @@
 //  - its parent is the surface or a scaled container;
 //  - it is not a window of its own (popup menus, dialogs);
 //  - its property "scala" is not false (false also leaves its children);
-//  - no layout of its parent manages it (a layout already places it);
-//  - it is not a menu bar, tool bar, status bar or dock of a QMainWindow,
-//    nor a Qt internal part (object name "qt_...").
+//  - no layout of its parent manages it (a layout already places it; so
+//    are a main window's menu bar, tool bars, docks and status bar).
 // A scaled container is a widget whose class is exactly QWidget, QFrame or
 // QGroupBox, or any widget with the property "contenitore" set to true;
 // other widgets (scroll areas, spin boxes, tab widgets, ...) build their
