@@ -7,8 +7,12 @@
 #include <QApplication>
 #include <QFont>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
+    // A file-size limit must make a save fail, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Rinsal"));
     QApplication::setApplicationName(QStringLiteral("Rinsal"));

@@ -561,10 +561,12 @@ void FinestraCalcolo::ArchiviaDati()
     // Written beside the old file and swapped in only when complete, so a
     // failed save never destroys what was there.
     QSaveFile f(destinazione);
-    bool ok = f.open(QIODevice::WriteOnly);
+    // Unbuffered, so a short write (disk full, size limit) is seen here and
+    // not lost in a later flush.
+    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     QString motivo = testi::kScritturaCartella;
     if (ok) {
-        ok = f.write(w.dati()) == w.dati().size();
+        ok = f.write(w.dati()) == w.dati().size() && f.error() == QFileDevice::NoError;
         if (!ok) {
             motivo = testi::kScritturaDisco;
             f.cancelWriting();

@@ -1,0 +1,387 @@
+// The common window frame and the archive commands, driven through a small
+// test window and the title-page window.
+#include "report/frontespizio.h"
+#include "shell/finestre.h"
+#include "shell/modrinsal.h"
+#include "support/finestraprova.h"
+#include "support/supporto.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using platform::Icona;
+using platform::Risposta;
+
+namespace {
+QByteArray leggi(const QString& p)
+{
+    QFile f(p);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+void scrivi(const QString& p, const QByteArray& b)
+{
+    QFile f(p);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(b);
+}
+} // namespace
+
+class TestFrame : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        scena_ = supporto::prepara();
+        finestre::registra(IdFinestra::Tiranti, [] { return new FinestraProva; });
+        prova_ = finestre::ottieni<FinestraProva>(IdFinestra::Tiranti);
+        prova_->show();
+    }
+    void cleanup() { supporto::chiudiTutte(); }
+
+    void menuEBarra()
+    {
+        QCOMPARE(prova_->voceNumero()->text(), QStringLiteral("Fi&nestra n.4 di 8"));
+        for (const char* t : {"&Apri...", "&Salva", "Salva con &nome...", "&Elimina...", "&Modello acquisizione dati",
+                              "&Dati finestra", "Es&ci", "&Colore di sfondo", "Controllo &dati immessi",
+                              "C&ancella dati finestra", "Finestra Menu", "Finestra Frontespizio", "&Guida in linea",
+                              "&Suggerimenti...", "Supporto &prodotto", "&Informazioni su Rinsal"}) {
+            QVERIFY2(prova_->voceMenu(QString::fromUtf8(t)), t);
+        }
+        QCOMPARE(prova_->pulsanteBarra(1)->toolTip(), QStringLiteral("apri file"));
+        QCOMPARE(prova_->pulsanteBarra(11)->toolTip(), QStringLiteral("visualizza finestra Tiranti"));
+        QCOMPARE(prova_->pulsanteBarra(24)->toolTip(), QStringLiteral("controllo dati immessi"));
+        QCOMPARE(prova_->pulsanteBarra(26)->toolTip(), QStringLiteral("uscita da Rinsal"));
+        QCOMPARE(prova_->frontes()->text(), QStringLiteral("F&rontespizio"));
+        QCOMPARE(prova_->passo()->toolTip(),
+                 QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    }
+
+    void finestraCorrente()
+    {
+        scena_.messaggi->risposte = {Risposta::No};
+        prova_->fin_Click(4);
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
+        const auto& m = scena_.messaggi->visti[0];
+        QCOMPARE(m.testo, QStringLiteral("E' questa la finestra 'Tiranti': si vuole la guida della finestra?"));
+        QCOMPARE(m.titolo, QStringLiteral("Rinsal: aiuto in linea"));
+        QCOMPARE(m.icona, Icona::Domanda);
+        QCOMPARE(m.pulsanti, platform::Pulsanti::SiNo);
+        // Yes leads to the help page (a message while help pages are missing).
+        scena_.messaggi->risposte = {Risposta::Si};
+        prova_->fin_Click(4);
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(3));
+        QCOMPARE(scena_.messaggi->visti[2].titolo, QStringLiteral("Rinsal: aiuto in linea"));
+    }
+
+    void rispostePerFinestra()
+    {
+        prova_->fin_Click(5);
+        QCOMPARE(scena_.messaggi->visti.back().testo,
+                 QStringLiteral("La finestra per il calcolo delle cerchiature di colonne è in fase di collaudo."));
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Informazione);
+        prova_->fin_Click(6);
+        QCOMPARE(scena_.messaggi->visti.back().testo,
+                 QStringLiteral("La finestra per il calcolo delle cerchiature di pilastri è in fase di collaudo."));
+        QCOMPARE(scena_.messaggi->visti.back().titolo,
+                 QStringLiteral("Rinsal: controllo dati immessi nella finestra attiva"));
+
+        // The column-hooping window has its own answer for the pillar window.
+        ConfigFinestra c = configProva();
+        c.numero = 5;
+        FinestraCalcolo colonne(c);
+        colonne.fin_Click(6);
+        QCOMPARE(scena_.messaggi->visti.back().testo,
+                 QStringLiteral("Il modulo per le cerchiature di pilastri deve essere collaudato"));
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Nessuna);
+        QCOMPARE(scena_.messaggi->visti.back().titolo, QStringLiteral("Rinsal"));
+
+        // Window 8 takes the calculation along; window 1 is the menu.
+        ModRinsal::TipoCalcolo = 0;
+        const auto prima = scena_.messaggi->visti.size();
+        prova_->fin_Click(8);
+        QCOMPARE(ModRinsal::TipoCalcolo, 2);
+        QVERIFY(finestre::esistente(IdFinestra::Frontespizio)->isVisible());
+        prova_->fin_Click(1);
+        QVERIFY(finestre::esistente(IdFinestra::Scelta)->isVisible());
+        QCOMPARE(scena_.messaggi->visti.size(), prima);
+        // A window this version does not have answers with a message, no crash.
+        prova_->pulsanteBarra(14)->click();
+        QCOMPARE(scena_.messaggi->visti.size(), prima + 1);
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Informazione);
+    }
+
+    void aiutoFinestra()
+    {
+        QTest::mouseClick(prova_->aiuto(), Qt::LeftButton);
+        QCOMPARE(scena_.messaggi->visti.back().testo, QStringLiteral("- riga uno;\r- riga due."));
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Informazione);
+    }
+
+    void coloreGrigio()
+    {
+        auto* fr = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
+        // No: the colour dialog, here cancelled, leaves the colour.
+        const QColor prima = prova_->sfondo();
+        scena_.messaggi->risposte = {Risposta::No};
+        prova_->colorare_Click();
+        QCOMPARE(scena_.messaggi->visti.back().titolo, QStringLiteral("Tiranti: colore di sfondo"));
+        QCOMPARE(scena_.messaggi->visti.back().testo,
+                 QStringLiteral("Colori uguali e riposanti (grigio) per tutte le finestre?"));
+        QCOMPARE(scena_.colore->iniziali.size(), std::size_t(1));
+        QCOMPARE(prova_->sfondo(), prima);
+        // No again, a colour chosen.
+        scena_.messaggi->risposte = {Risposta::No};
+        scena_.colore->risposte = {QColor(10, 120, 200)};
+        prova_->colorare_Click();
+        QCOMPARE(prova_->sfondo(), QColor(10, 120, 200));
+        // Yes: grey here and in the title page.
+        scena_.messaggi->risposte = {Risposta::Si};
+        prova_->colorare_Click();
+        QCOMPARE(prova_->sfondo(), QColor(192, 192, 192));
+        QCOMPARE(fr->sfondo(), QColor(192, 192, 192));
+        // Already grey: straight to the dialog, which starts from the last choice.
+        const auto domande = scena_.messaggi->visti.size();
+        prova_->colorare_Click();
+        QCOMPARE(scena_.messaggi->visti.size(), domande);
+        QCOMPARE(scena_.colore->iniziali.back(), QColor(10, 120, 200));
+        // The title page never asks.
+        fr->impostaSfondo(QColor(1, 2, 3));
+        scena_.colore->risposte = {QColor(200, 100, 50)};
+        fr->colorare_Click();
+        QCOMPARE(scena_.messaggi->visti.size(), domande);
+        QCOMPARE(fr->sfondo(), QColor(200, 100, 50));
+    }
+
+    void controlloDati()
+    {
+        prova_->controlla_click();
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Esclamativa);
+        QVERIFY(scena_.messaggi->visti.back().testo.startsWith(QStringLiteral("Non esistono dati riconosciuti:")));
+        QTest::keyClicks(prova_->valore[0], QStringLiteral("5"));
+        prova_->controlla_click();
+        QCOMPARE(scena_.messaggi->visti.back().testo, QStringLiteral("I dati sono stati immessi correttamente."));
+        // On behalf of a save: silent, flag cleared.
+        const auto n = scena_.messaggi->visti.size();
+        prova_->ControlloArchivio = 1;
+        prova_->controlla_click();
+        QCOMPARE(scena_.messaggi->visti.size(), n);
+        QCOMPARE(prova_->ControlloArchivio, 0);
+        // Incomplete: critical, flag left at 1. The toolbar separator before
+        // the ABC button runs the check too.
+        prova_->valore[1]->setText(QStringLiteral("0"));
+        prova_->ControlloArchivio = 1;
+        prova_->pulsanteBarra(23)->click();
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Critica);
+        QCOMPARE(scena_.messaggi->visti.back().testo, QStringLiteral("Riga n.2: manca il valore."));
+        QCOMPARE(prova_->ControlloArchivio, 1);
+        // Clearing from the toolbar.
+        prova_->pulsanteBarra(25)->click();
+        QCOMPARE(prova_->cancellazioni, 1);
+        QVERIFY(prova_->valore[0]->text().isEmpty());
+    }
+
+    void salvaEApri()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Tiranti-dati-prova"));
+        auto* fr = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
+        prova_->valore[0]->setText(QStringLiteral("12,5"));
+        prova_->valore[1]->setText(QStringLiteral("3"));
+        prova_->valore[1]->setText(QString());   // typed, then emptied
+        prova_->valore[3]->setText(QStringLiteral("-7"));   // row 3 never set
+        const QStringList titolo = {QStringLiteral("Palazzo “Ducale” – ala è"), QStringLiteral("Città"),
+                                    QStringLiteral("Comune €"), QStringLiteral("Roma"),
+                                    QStringLiteral("mercoledì, 28 dic 2011"), QString(QLatin1String(""))};
+        fr->impostaCampi(titolo);
+
+        scena_.file->risposte = {file};
+        prova_->salvanome_click();
+        QCOMPARE(scena_.file->richieste.size(), std::size_t(1));
+        const auto& rq = scena_.file->richieste[0];
+        QCOMPARE(rq.titolo, QStringLiteral("Salva file con nome"));
+        QCOMPARE(rq.filtro, QStringLiteral("File Tiranti-dati- | Tiranti-dati-*"));
+        QCOMPARE(rq.filtroScelto, 1);
+        QCOMPARE(rq.nomeFile, QStringLiteral("Tiranti-dati-"));
+        QVERIFY(rq.salva);
+        const QByteArray atteso = QByteArray("4\r\n\"12,5\"\r\n\"\"\r\n\r\n\"-7\"\r\n") +
+                                  "\"Palazzo \x93" "Ducale\x94 \x96 ala \xE8\",\"Citt\xE0\",\"Comune \x80\","
+                                  "\"Roma\",\"mercoled\xEC, 28 dic 2011\",\"\"\r\n";
+        QCOMPARE(leggi(file), atteso);
+        QCOMPARE(ModRinsal::NomeFile, file);
+
+        // Open clears first, then reads the same texts back.
+        fr->impostaCampi({});
+        scena_.file->risposte = {file};
+        prova_->apri_click();
+        QCOMPARE(prova_->cancellazioni, 1);
+        const auto& ra = scena_.file->richieste.back();
+        QCOMPARE(ra.titolo, QStringLiteral("Apri file"));
+        QCOMPARE(ra.filtro, QStringLiteral("Tutti i file (*.*) | *.*|File Tiranti-dati- | Tiranti-dati-*"));
+        QCOMPARE(ra.filtroScelto, 2);
+        QCOMPARE(ra.nomeFile, QString());
+        QCOMPARE(prova_->valori[1], QStringLiteral("12,5"));
+        QVERIFY(!prova_->valori[2].isNull() && prova_->valori[2].isEmpty());
+        QVERIFY(prova_->valori[3].isNull());
+        QCOMPARE(prova_->valori[4], QStringLiteral("-7"));
+        QCOMPARE(fr->campiTesto(), titolo);
+
+        // Save after Open: no dialog, same bytes.
+        const auto richieste = scena_.file->richieste.size();
+        QFile::remove(file);
+        prova_->salva_click();
+        QCOMPARE(scena_.file->richieste.size(), richieste);
+        QCOMPARE(leggi(file), atteso);
+        // Save as always asks; Cancel writes nothing.
+        prova_->salvanome_click();
+        QCOMPARE(scena_.file->richieste.size(), richieste + 1);
+        QVERIFY(ModRinsal::NomeFile.isEmpty());
+
+        // Delete: no question, the data stay.
+        const auto messaggi = scena_.messaggi->visti.size();
+        scena_.file->risposte = {file};
+        prova_->eliminare_click();
+        QVERIFY(!QFile::exists(file));
+        QCOMPARE(scena_.messaggi->visti.size(), messaggi);
+        QCOMPARE(scena_.file->richieste.back().titolo,
+                 QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo"));
+        QCOMPARE(scena_.file->richieste.back().filtro,
+                 QStringLiteral("Tutti i file (*.*)|*.*|File Tiranti-dati- | Tiranti-dati-*"));
+        QCOMPARE(prova_->valori[1], QStringLiteral("12,5"));
+    }
+
+    void apriAnnullato()
+    {
+        prova_->valore[0]->setText(QStringLiteral("9"));
+        prova_->apri_click();
+        QCOMPARE(prova_->cancellazioni, 1);
+        QVERIFY(prova_->valori[1].isNull());
+        QVERIFY(scena_.messaggi->visti.empty());
+    }
+
+    void rifiutiDelSalvataggio()
+    {
+        QTemporaryDir dir;
+        // No data at all.
+        prova_->salva_click();
+        QCOMPARE(scena_.messaggi->visti.back().testo, QStringLiteral("Attenzione: non esistono dati da archiviare!"));
+        // An incomplete row: the data check speaks, nothing is written.
+        prova_->valore[0]->setText(QStringLiteral("1"));
+        prova_->valore[1]->setText(QStringLiteral("0"));
+        prova_->salva_click();
+        QCOMPARE(scena_.messaggi->visti.back().testo, QStringLiteral("Riga n.2: manca il valore."));
+        QVERIFY(scena_.file->richieste.empty());
+        // Empty project: the title page comes up, nothing is written.
+        prova_->valore[1]->setText(QStringLiteral("2"));
+        prova_->salva_click();
+        QCOMPARE(scena_.messaggi->visti.back().testo,
+                 QStringLiteral("E' necessario digitare almeno il dato del 'progetto'."));
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Critica);
+        QVERIFY(finestre::esistente(IdFinestra::Frontespizio)->isVisible());
+        QVERIFY(scena_.file->richieste.empty());
+    }
+
+    void scritturaFallita()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Tiranti-dati-vecchio"));
+        const QByteArray vecchio = "1\r\n\"5\"\r\n\"p\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        scrivi(file, vecchio);
+        finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->progetto()->setText(QStringLiteral("P"));
+        for (int k = 0; k < 5; ++k) {
+            prova_->valore[std::size_t(k)]->setText(QString(40, QLatin1Char('7')));
+        }
+
+        // A file system that refuses more than a few bytes.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit vecchioLimite{};
+        getrlimit(RLIMIT_FSIZE, &vecchioLimite);
+        rlimit piccolo = vecchioLimite;
+        piccolo.rlim_cur = 64;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &piccolo), 0);
+        scena_.file->risposte = {file};
+        prova_->salvanome_click();
+        setrlimit(RLIMIT_FSIZE, &vecchioLimite);
+        QCOMPARE(leggi(file), vecchio);
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Critica);
+        QVERIFY(scena_.messaggi->visti.back().testo.contains(QStringLiteral("Tiranti-dati-vecchio")));
+        QVERIFY(ModRinsal::NomeFile.isEmpty());
+        QVERIFY(prova_->fileCorrente().isEmpty());
+
+        // A folder that cannot be written to (its place is taken by a file).
+        const QString bloccata = dir.filePath(QStringLiteral("non-una-cartella"));
+        scrivi(bloccata, "x");
+        scena_.file->risposte = {bloccata + QStringLiteral("/Tiranti-dati-x")};
+        prova_->salvanome_click();
+        QVERIFY(scena_.messaggi->visti.back().testo.contains(QStringLiteral("Tiranti-dati-x")));
+        QCOMPARE(leggi(bloccata), QByteArray("x"));
+        if (geteuid() != 0) {
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+            scena_.file->risposte = {file};
+            const auto n = scena_.messaggi->visti.size();
+            prova_->salvanome_click();
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QCOMPARE(scena_.messaggi->visti.size(), n + 1);
+            QCOMPARE(leggi(file), vecchio);
+        }
+    }
+
+    void fileMalformati_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<int>("righeLette");
+        QTest::newRow("vuoto") << QByteArray() << 0;
+        QTest::newRow("spazzatura") << QByteArray("\x00\xff\x01\x02garbage\x7f\"", 20) << 0;
+        QTest::newRow("virgolette aperte") << QByteArray("2\r\n\"1\r\n\"2\"\r\n") << 0;
+        QTest::newRow("centomila righe") << QByteArray("100000\r\n\"1\"\r\n") << 0;
+        QTest::newRow("riga lunghissima") << QByteArray("1\r\n\"") + QByteArray(200000, 'a') + "\"\r\n" << 0;
+        QTest::newRow("righe lette restano") << QByteArray("3\r\n\"1\"\r\n\"2\"\r\n\"x\r\n") << 2;
+        QTest::newRow("frontespizio mancante") << QByteArray("1\r\n\"1\"\r\n") << 1;
+        QTest::newRow("numero tra virgolette") << QByteArray("\"1\"\r\n\"4\"\r\n") << 0;
+    }
+    void fileMalformati()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(int, righeLette);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Tiranti-dati-rotto"));
+        scrivi(file, contenuto);
+        scena_.file->risposte = {file};
+        prova_->apri_click();
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
+        const auto& m = scena_.messaggi->visti[0];
+        QCOMPARE(m.icona, Icona::Critica);
+        QVERIFY2(m.testo.contains(QStringLiteral("\"Tiranti-dati-rotto\"")), qPrintable(m.testo));
+        for (int r = 1; r <= righeLette; ++r) {
+            QCOMPARE(prova_->valori[std::size_t(r)], QString::number(r));
+        }
+        QVERIFY(prova_->valori[std::size_t(righeLette + 1)].isNull());
+        // Released and never the target of a plain Save.
+        QVERIFY(ModRinsal::NomeFile.isEmpty());
+        QVERIFY(QFile::remove(file));
+    }
+
+    void crSolitario()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Tiranti-dati-cr"));
+        scrivi(file, "2\r\"1\"\r\"2\"\r\"p\",\"l\",\"c\",\"g\",\"d\",\"a\"\r");
+        scena_.file->risposte = {file};
+        prova_->apri_click();
+        QVERIFY(scena_.messaggi->visti.empty());
+        QCOMPARE(prova_->valori[2], QStringLiteral("2"));
+    }
+
+private:
+    platform::Scena scena_{};
+    FinestraProva* prova_ = nullptr;
+};
+
+QTEST_MAIN(TestFrame)
+#include "test_frame.moc"
