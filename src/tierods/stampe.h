@@ -1,0 +1,20 @@
+#pragma once
+// The two tie-rod printouts, written against the printer interface over the
+// window's plain data: the blank data-acquisition form and the data and
+// results of every tie rod, one page each.
+
+#include "platform/piattaforma.h"
+#include "tierods/calcolo.h"
+
+namespace tiranti {
+
+// One page; ends the job.
+void stampaModulo(platform::Stampante& p);
+
+// One page per tie rod 1..numeroTiranti; ends the job. In report mode
+// (`relazione`) the program and project lines are left out and the
+// "RISULTATI" line keeps the 18-point size.
+void stampaDatiRisultati(platform::Stampante& p, const DatiTiranti& dati, const RisultatiTiranti& ris,
+                         int numeroTiranti, const QString& progetto, bool relazione);
+
+} // namespace tiranti
