@@ -75,6 +75,8 @@ FinestraCalcolo::~FinestraCalcolo() = default;
 
 void FinestraCalcolo::completaCaricamento()
 {
+    // The layout is recorded at the design size.
+    resize(tw(kLarghezza), tw(kAltezza));
     scala_.setSourceForm(this);
     scala_.SizeFormToScreen(75);
     resize(tw(kLarghezza), tw(kAltezza));
@@ -197,6 +199,7 @@ void FinestraCalcolo::costruisciBarra()
     barra_->setObjectName(QStringLiteral("Toolbar1"));
     barra_->setGeometry(0, 0, tw(kLarghezza), 30);
     barra_->setProperty("tag", QStringLiteral("@W"));
+    barra_->setProperty("contenitore", false);
     auto* riga = new QHBoxLayout(barra_);
     riga->setContentsMargins(4, 2, 4, 2);
     riga->setSpacing(1);

@@ -92,6 +92,8 @@ scelta::scelta(QWidget* parent)
     cmdesci_->setGeometry(twips(7080, 5160, 2000, 420));
     connect(cmdesci_, &QPushButton::clicked, this, &scelta::cmdesci_Click);
 
+    // The layout is recorded at the design size.
+    resize(tw(9600), tw(6825));
     scala_.setSourceForm(this);
     scala_.SizeFormToScreen(75);
     resize(tw(9600), tw(6825));
