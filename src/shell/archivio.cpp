@@ -23,7 +23,10 @@ QByteArray codificaCp1252(const QString& testo)
     out.reserve(testo.size());
     for (const QChar c : testo) {
         const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+        // Positions the code page leaves undefined were decoded to their
+        // own value: they go back unchanged.
+        const bool indefinito = u >= 0x80 && u < 0xA0 && kBlocco[u - 0x80] == 0;
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || indefinito) {
             out += char(u);
             continue;
         }
