@@ -332,12 +332,15 @@ void FinestraCalcolo::costruisciPulsanti()
 
     passo_ = new QLabel(superficie_);
     passo_->setObjectName(QStringLiteral("passo"));
-    passo_->setGeometry(twips(2400, 5640, 4695, 450));
+    // A little taller than the push buttons: guidance texts run to three lines.
+    passo_->setGeometry(twips(2400, 5520, 4695, 690));
     passo_->setToolTip(testi::kPassoTooltip);
     passo_->setWordWrap(true);
     passo_->setAutoFillBackground(true);
     passo_->setFrameShape(QFrame::Box);
-    passo_->setFont(piccolo);
+    QFont fp = piccolo;
+    fp.setPointSizeF(7.5);
+    passo_->setFont(fp);
     QPalette pal = passo_->palette();
     pal.setColor(QPalette::Window, QColor(255, 255, 0));
     pal.setColor(QPalette::WindowText, Qt::black);

@@ -3,6 +3,7 @@
 #include "shell/finestre.h"
 #include "shell/scelta.h"
 #include "shell/splash.h"
+#include "tierods/tiranti.h"
 
 namespace finestre {
 
@@ -13,6 +14,7 @@ void registraTutte()
     registra(IdFinestra::Informa, [] { return new informa; });
     registra(IdFinestra::Frontespizio, [] { return new frontespizio; });
     registra(IdFinestra::Supporto, [] { return new supportoprodotto; });
+    registra(IdFinestra::Tiranti, [] { return new tiranti; });
 }
 
 } // namespace finestre

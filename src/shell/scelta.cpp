@@ -46,6 +46,9 @@ scelta::scelta(QWidget* parent)
     centro->installEventFilter(this);
     setCentralWidget(centro);
     statusBar()->setSizeGripEnabled(true);
+    QFont fs = statusBar()->font();
+    fs.setPointSize(8);
+    statusBar()->setFont(fs);
 
     auto* titolo = new QLabel(testi::kSceltaTipo, centro);
     titolo->setGeometry(twips(360, 240, 2600, 300));

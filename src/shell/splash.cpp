@@ -114,7 +114,8 @@ frmSplash::frmSplash(QWidget* parent)
     immagine_->setFrameShape(QFrame::Box);
     lblCongedo_ = etichetta(this, QRect(3480, 600, 3480, 400), 10, false, Qt::AlignLeft | Qt::AlignVCenter);
     lblNome_ = etichetta(this, QRect(3480, 1050, 3480, 1100), 36, true, Qt::AlignCenter);
-    lblSottotitolo_ = etichetta(this, QRect(3480, 2200, 3480, 500), 14, false, Qt::AlignCenter);
+    lblSottotitolo_ = etichetta(this, QRect(3360, 2200, 3720, 500), 12, false, Qt::AlignCenter);
+    lblSottotitolo_->setWordWrap(false);
     lblVersione_ = etichetta(this, QRect(3480, 2900, 3480, 400), 9, true, Qt::AlignCenter);
     lblIstruzione_ = etichetta(this, QRect(3480, 4300, 3480, 700), 9, false, Qt::AlignCenter);
     lblIstruzione_->setText(testi::kSplashIstruzione);

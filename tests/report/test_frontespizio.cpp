@@ -33,6 +33,14 @@ private slots:
         QVERIFY(fr_->voceMenu(QStringLiteral("&Stampa completa")));
         QVERIFY(fr_->voceMenu(QStringLiteral("Finestra Cerchiatura colonne")));
         QVERIFY(scena_.messaggi->visti.empty());
+        // Pictures for a person to look at, when asked for.
+        const QString cartella = qEnvironmentVariable("RINSAL_SCHERMATE");
+        if (!cartella.isEmpty()) {
+            fr_->show();
+            fr_->grab().save(cartella + QStringLiteral("/frontespizio.png"));
+            fr_->resize(fr_->width() * 3 / 2, fr_->height() * 3 / 2);
+            fr_->grab().save(cartella + QStringLiteral("/frontespizio-grande.png"));
+        }
     }
 
     void sessantaCaratteri()
