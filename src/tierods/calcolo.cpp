@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace tiranti {
+namespace modtiranti {
 
 namespace {
 
@@ -295,4 +295,4 @@ EsitoCalcolo CalcolaTiranti(const DatiTiranti& dati, int numeroTiranti, Risultat
     return {FineCalcolo::Completo, 0, QString()};
 }
 
-} // namespace tiranti
+} // namespace modtiranti

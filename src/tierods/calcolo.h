@@ -13,7 +13,7 @@
 // The same alias as the row-field pattern's, without its widget header.
 using ColonnaRighe = std::array<QString, 101>;   // index 0 stays empty
 
-namespace tiranti {
+namespace modtiranti {
 
 constexpr int kRighe = 100;
 constexpr int kTemperature = 101;   // j = 1..101 for t = j - 41 °C
@@ -93,4 +93,4 @@ std::optional<Mancante> primoMancante(const DatiTiranti& dati, int numeroTiranti
 // "Tirante n. 7": numbers carry a leading blank when not negative.
 QString numeroConSegno(int n);
 
-} // namespace tiranti
+} // namespace modtiranti

@@ -5,7 +5,7 @@
 #include "shell/testi.h"
 #include "tierods/testi.h"
 
-namespace tiranti {
+namespace modtiranti {
 
 namespace T = testi_tiranti;
 using platform::Voce;
@@ -141,4 +141,4 @@ void stampaDatiRisultati(platform::Stampante& p, const DatiTiranti& dati, const 
     stampa::chiudiLavoro(p);
 }
 
-} // namespace tiranti
+} // namespace modtiranti

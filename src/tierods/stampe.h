@@ -6,7 +6,7 @@
 #include "platform/piattaforma.h"
 #include "tierods/calcolo.h"
 
-namespace tiranti {
+namespace modtiranti {
 
 // One page; ends the job.
 void stampaModulo(platform::Stampante& p);
@@ -17,4 +17,4 @@ void stampaModulo(platform::Stampante& p);
 void stampaDatiRisultati(platform::Stampante& p, const DatiTiranti& dati, const RisultatiTiranti& ris,
                          int numeroTiranti, const QString& progetto, bool relazione);
 
-} // namespace tiranti
+} // namespace modtiranti

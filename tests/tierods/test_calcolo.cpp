@@ -6,7 +6,7 @@
 #include <QTest>
 #include <cmath>
 
-using namespace tiranti;
+using namespace modtiranti;
 
 namespace {
 

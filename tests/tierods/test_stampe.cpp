@@ -7,7 +7,7 @@
 
 #include <QTest>
 
-using namespace tiranti;
+using namespace modtiranti;
 using platform::StampanteTesto;
 namespace T = testi_tiranti;
 

@@ -1,0 +1,94 @@
+#pragma once
+// The tie-rod window: five lines of nine data fields over 100 rows, the
+// seven results of each row, the temperature table of the rod on line 1 and
+// the table of admissible masonry tensions.
+
+#include "platform/piattaforma.h"
+#include "shell/finestracalcolo.h"
+#include "tierods/calcolo.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <array>
+
+class tiranti : public FinestraCalcolo {
+    Q_OBJECT
+public:
+    explicit tiranti(QWidget* parent = nullptr);
+
+    // Field change handlers (screen line 1..5).
+    void spes_Change(int linea) { campo_Change(modtiranti::Spes, linea); }
+    void rag_Change(int linea) { campo_Change(modtiranti::Rag, linea); }
+    void car_Change(int linea) { campo_Change(modtiranti::Car, linea); }
+    void coeff_Change(int linea) { campo_Change(modtiranti::Coeff, linea); }
+    void traz_Change(int linea) { campo_Change(modtiranti::Traz, linea); }
+    void dist_Change(int linea) { campo_Change(modtiranti::Dist, linea); }
+    void sigmaf_Change(int linea) { campo_Change(modtiranti::Sigmaf, linea); }
+    void deform_Change(int linea) { campo_Change(modtiranti::Deform, linea); }
+    void pass_Change(int linea) { campo_Change(modtiranti::Pass, linea); }
+
+    void num_Click(int linea);
+    void malt_Click(int k);
+    void ContaTiranti();
+    void GuidaTiranti();
+    void CalcolaTiranti();
+    void VScroll1_Change();
+    void VScroll2_Change();
+
+    void cancella_click() override;
+    void acquisizionedati_Click() override;
+    void stampa_click() override;
+    // The data-and-results listing on a job already open; report mode when
+    // StampaCompleta says so. Ends the job.
+    void stampaDatiSu(platform::Stampante& p);
+
+    int NumeroTiranti = 0;
+    int RigaInizio = 1;
+    int LineaCorrente = 1;
+    int RigaCorrente = 1;
+
+    const modtiranti::DatiTiranti& dati() const { return dati_; }
+    const modtiranti::RisultatiTiranti& risultati() const { return ris_; }
+
+    // Controls, for tests and the batch printer.
+    QLineEdit* campo(int c, int linea) const { return campi_[std::size_t(c)][std::size_t(linea)]; }
+    QLabel* num(int linea) const { return num_[std::size_t(linea)]; }
+    QLabel* ris(int linea) const { return ris_lab_[std::size_t(linea)]; }
+    QLabel* risultato(int c, int linea) const { return risultati_[std::size_t(c)][std::size_t(linea)]; }
+    // Column c = 0..5: tamb, ttir, sigatt, dilat, traen, freq.
+    QLabel* temperatura(int c, int linea) const { return temperature_[std::size_t(c)][std::size_t(linea)]; }
+    QLabel* tirtem() const { return tirtem_; }
+    QLabel* Label1() const { return label1_; }
+    QPushButton* malt(int k) const { return malt_[std::size_t(k)]; }
+    QLabel* etichettaMalta(int k) const { return etichetteMalta_[std::size_t(k)]; }
+    QScrollBar* VScroll1() const { return vscroll1_; }
+    QScrollBar* VScroll2() const { return vscroll2_; }
+
+protected:
+    bool haDatiDaArchiviare() const override { return NumeroTiranti > 0; }
+    EsitoControllo verificaDati() override;
+    void scriviDati(archivio::ScrittoreRecord& w) override;
+    void leggiDati(archivio::LettoreRecord& r) override;
+    void dopoApertura() override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void campo_Change(int c, int linea);
+    void mostraTabella();
+    void evidenziaNumeri(int linea);
+
+    modtiranti::DatiTiranti dati_;
+    modtiranti::RisultatiTiranti ris_;
+
+    std::array<std::array<QLineEdit*, 6>, 9> campi_{};
+    std::array<QLabel*, 6> num_{};
+    std::array<QLabel*, 6> ris_lab_{};
+    std::array<std::array<QLabel*, 6>, 7> risultati_{};
+    std::array<std::array<QLabel*, 6>, 6> temperature_{};
+    std::array<QPushButton*, 6> malt_{};
+    std::array<QLabel*, 6> etichetteMalta_{};
+    QLabel* tirtem_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QScrollBar* vscroll1_ = nullptr;
+    QScrollBar* vscroll2_ = nullptr;
+};
