@@ -1,6 +1,8 @@
 #include "tools/stampa_batch.h"
 
 #include "platform/piattaforma_scritta.h"
+#include "platform/stampante_qt.h"
+#include "shell/finestracalcolo.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
 
@@ -25,6 +27,51 @@ const char* const kUso =
 void errore(const QString& testo)
 {
     std::fprintf(stderr, "rinsal-stampa: %s\n", testo.toUtf8().constData());
+}
+
+// Runs the window's own Open and print command with scripted answers: the
+// file name for the dialog, the default button for every message (written
+// to standard error), and a PDF or text printer for the print dialog.
+int stampaCalcolo(int tipo, const QString& file, const QString& modo, bool testo, const QString& pdf)
+{
+    platform::Scena scena = platform::installaScena();
+    scena.messaggi->osservatore = [](const platform::MessaggioVisto& m) {
+        std::fprintf(stderr, "%s\n%s\n", m.titolo.toUtf8().constData(),
+                     QString(m.testo).replace(QLatin1Char('\r'), QLatin1Char('\n')).toUtf8().constData());
+    };
+    ModRinsal::Azzera();
+    finestre::registraTutte();
+    FinestraCalcolo* w = finestraDelCalcolo(tipo);
+    if (!w) {
+        errore(QStringLiteral("calcolo non disponibile in questa versione"));
+        return 3;
+    }
+    scena.file->risposte.push_back(QFileInfo(file).absoluteFilePath());
+    w->apri_click();
+    if (w->fileCorrente().isEmpty()) {
+        // The window has already said why, naming the file and the line.
+        return 3;
+    }
+    if (!testo) {
+        scena.stampa->fabbrica = [pdf] { return std::make_unique<platform::StampanteQt>(pdf); };
+    }
+    if (modo == QLatin1String("--modulo")) {
+        w->acquisizionedati_Click();
+    } else {
+        w->stampa_click();
+    }
+    if (testo) {
+        for (const auto& lavoro : scena.stampa->lavori) {
+            std::fputs(lavoro->testo().toUtf8().constData(), stdout);
+        }
+    } else if (!QFileInfo::exists(pdf)) {
+        errore(QStringLiteral("impossibile scrivere il file PDF \"%1\"").arg(pdf));
+        return 3;
+    } else {
+        std::fprintf(stderr, "rinsal-stampa: stampa scritta in %s\n",
+                     QFileInfo(pdf).absoluteFilePath().toUtf8().constData());
+    }
+    return 0;
 }
 
 } // namespace
@@ -66,6 +113,20 @@ int stampaBatch(int argc, char* argv[])
         return 2;
     }
     const QString nome = QFileInfo(file).fileName();
-    errore(QStringLiteral("calcolo non riconosciuto per il file \"%1\"").arg(nome));
-    return 3;
+    if (calcolo.isEmpty() && nome.startsWith(QLatin1String("Tiranti-dati-"))) {
+        calcolo = QStringLiteral("tiranti");
+    }
+    int tipo = 0;
+    if (calcolo == QLatin1String("tiranti")) {
+        tipo = 2;
+    }
+    if (tipo == 0) {
+        errore(QStringLiteral("calcolo non riconosciuto per il file \"%1\"").arg(nome));
+        return 3;
+    }
+    if (modo == QLatin1String("--relazione")) {
+        errore(QStringLiteral("la relazione completa non è ancora disponibile (file \"%1\")").arg(nome));
+        return 3;
+    }
+    return stampaCalcolo(tipo, file, modo, testo, pdf);
 }
