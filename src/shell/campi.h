@@ -3,11 +3,9 @@
 // the previous row's value, the text is validated and written back (which
 // raises the change again), the row is computed and the text stored.
 
-#include <QLineEdit>
-#include <QString>
-#include <array>
+#include "shell/righe.h"
 
-using ColonnaRighe = std::array<QString, 101>;   // index 0 stays empty
+#include <QLineEdit>
 
 enum class VarianteCampo {
     Normale,

@@ -80,7 +80,9 @@ double intero(double x)
     if (!std::isfinite(x)) {
         return x;
     }
-    return std::floor(x + 1e-9 * std::max(1.0, std::fabs(x)));
+    // The tolerance is capped: past a million it would otherwise reach whole
+    // units and lift a value that is already whole.
+    return std::floor(x + std::min(1e-9 * std::max(1.0, std::fabs(x)), 1e-3));
 }
 
 double tronca(double x, int decimali)

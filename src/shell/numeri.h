@@ -20,7 +20,8 @@ bool eNumero(const QString& testo);
 double numeroIniziale(const QString& testo);
 
 // Every whole-number cut: floor(x + 1e-9 * max(1, |x|)), so a value that is
-// whole in exact decimal arithmetic is never cut one unit low.
+// whole in exact decimal arithmetic is never cut one unit low (tolerance
+// capped at 1e-3 for huge values).
 double intero(double x);
 
 // floor(x * 10^k) / 10^k through the same cut.

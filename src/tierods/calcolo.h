@@ -10,8 +10,7 @@
 #include <optional>
 #include <vector>
 
-// The same alias as the row-field pattern's, without its widget header.
-using ColonnaRighe = std::array<QString, 101>;   // index 0 stays empty
+#include "shell/righe.h"
 
 namespace modtiranti {
 

@@ -127,6 +127,8 @@ private slots:
         QCOMPARE(numeri::intero(0.29 * 100), 29.0);
         QCOMPARE(numeri::intero(-2.5), -3.0);
         QCOMPARE(numeri::intero(7.999), 7.0);
+        QCOMPARE(numeri::intero(1e10), 1e10);
+        QCOMPARE(numeri::intero(123456789012.5), 123456789012.0);
         QCOMPARE(numeri::tronca(1.005, 2), 1.0);
         QCOMPARE(numeri::tronca(4.35, 2), 4.35);
         QCOMPARE(numeri::tronca(-1.234, 2), -1.24);
