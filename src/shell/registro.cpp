@@ -3,6 +3,8 @@
 #include "shell/finestre.h"
 #include "shell/scelta.h"
 #include "shell/splash.h"
+#include "shoring/puntelli.h"
+#include "shoring/risultatipuntelli.h"
 #include "tierods/tiranti.h"
 
 namespace finestre {
@@ -15,6 +17,8 @@ void registraTutte()
     registra(IdFinestra::Frontespizio, [] { return new frontespizio; });
     registra(IdFinestra::Supporto, [] { return new supportoprodotto; });
     registra(IdFinestra::Tiranti, [] { return new tiranti; });
+    registra(IdFinestra::Puntelli, [] { return new puntelli; });
+    registra(IdFinestra::Risultati, [] { return new risultatipuntelli; });
 }
 
 } // namespace finestre

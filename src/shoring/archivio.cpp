@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace puntelli {
+namespace modpuntelli {
 
 namespace {
 // Option values are taken as they stand, within what a small integer holds.
@@ -97,4 +97,4 @@ void LeggiPuntelli(archivio::LettoreRecord& r, Lavoro& l)
     }
 }
 
-} // namespace puntelli
+} // namespace modpuntelli

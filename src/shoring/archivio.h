@@ -6,7 +6,7 @@
 #include "shell/archivio.h"
 #include "shoring/dati.h"
 
-namespace puntelli {
+namespace modpuntelli {
 
 void ScriviPuntelli(archivio::ScrittoreRecord& w, const Lavoro& l);
 
@@ -14,4 +14,4 @@ void ScriviPuntelli(archivio::ScrittoreRecord& w, const Lavoro& l);
 // that does not match, leaving what was read before the error.
 void LeggiPuntelli(archivio::LettoreRecord& r, Lavoro& l);
 
-} // namespace puntelli
+} // namespace modpuntelli

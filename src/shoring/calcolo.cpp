@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace puntelli {
+namespace modpuntelli {
 
 namespace {
 
@@ -245,4 +245,4 @@ EsitoCalcolo CalcolaPuntelli(Lavoro& l, const Schermo& schermo)
     return {Esito::Completo, n};
 }
 
-} // namespace puntelli
+} // namespace modpuntelli

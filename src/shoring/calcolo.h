@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace puntelli {
+namespace modpuntelli {
 
 // What the calculation reads from the data window.
 struct Schermo {
@@ -47,4 +47,4 @@ EsitoCalcolo CalcolaPuntelli(Lavoro& l, const Schermo& schermo);
 // anything else as 1.
 inline int tipoCalcolato(int tipo) { return (tipo == 2 || tipo == 3) ? tipo : 1; }
 
-} // namespace puntelli
+} // namespace modpuntelli

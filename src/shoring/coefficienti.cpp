@@ -1,6 +1,6 @@
 #include "shoring/coefficienti.h"
 
-namespace puntelli {
+namespace modpuntelli {
 
 int puntiC1(const Zona& z)
 {
@@ -55,4 +55,4 @@ double coefficiente(int punti)
     return c > 1 ? 1.0 : c;
 }
 
-} // namespace puntelli
+} // namespace modpuntelli

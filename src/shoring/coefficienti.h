@@ -5,7 +5,7 @@
 
 #include "shoring/dati.h"
 
-namespace puntelli {
+namespace modpuntelli {
 
 int puntiC1(const Zona& z);
 int puntiC2(const Zona& z);
@@ -16,4 +16,4 @@ double coefficiente(int punti);
 inline double CoefficienteC1(const Zona& sotto) { return coefficiente(puntiC1(sotto)); }
 inline double CoefficienteC2(const Zona& sopra) { return coefficiente(puntiC2(sopra)); }
 
-} // namespace puntelli
+} // namespace modpuntelli

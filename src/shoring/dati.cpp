@@ -2,7 +2,7 @@
 
 #include <memory>
 
-namespace puntelli {
+namespace modpuntelli {
 
 namespace {
 int* campoScelta(Zona& z, int gruppo)
@@ -77,4 +77,4 @@ void svuota(Lavoro& l)
     l.numeroConsolidamenti = 0;
 }
 
-} // namespace puntelli
+} // namespace modpuntelli

@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-namespace puntelli {
+namespace modpuntelli {
 
 constexpr int kMaxConsolidamenti = 100;
 constexpr int kMaxPuntelli = 100;
@@ -105,4 +105,4 @@ void svuotaRisultati(Consolidamento& c);
 // counts, results and the stored angles of all 100 consolidations.
 void svuota(Lavoro& l);
 
-} // namespace puntelli
+} // namespace modpuntelli

@@ -2,7 +2,7 @@
 
 #include "shoring/testi.h"
 
-namespace puntelli {
+namespace modpuntelli {
 
 namespace {
 
@@ -150,4 +150,4 @@ std::optional<Segnalazione> ControllaPuntelli(const Lavoro& l)
     return std::nullopt;
 }
 
-} // namespace puntelli
+} // namespace modpuntelli

@@ -8,7 +8,7 @@
 #include <QString>
 #include <optional>
 
-namespace puntelli {
+namespace modpuntelli {
 
 // The guidance text for consolidation c (0: not set yet), zone m (0 when
 // none chosen) and prop p.
@@ -23,4 +23,4 @@ struct Segnalazione {
 // when every value is present. Presence only, not plausibility.
 std::optional<Segnalazione> ControllaPuntelli(const Lavoro& l);
 
-} // namespace puntelli
+} // namespace modpuntelli

@@ -4,7 +4,7 @@
 #include "shoring/calcolo.h"
 #include "shoring/testi.h"
 
-namespace puntelli {
+namespace modpuntelli {
 
 using platform::Voce;
 using stampa::a;
@@ -284,4 +284,4 @@ bool StampaDatiRisultati(platform::Stampante& p, const Lavoro& l, const QString&
     return true;
 }
 
-} // namespace puntelli
+} // namespace modpuntelli

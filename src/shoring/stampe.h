@@ -6,7 +6,7 @@
 #include "platform/piattaforma.h"
 #include "shoring/dati.h"
 
-namespace puntelli {
+namespace modpuntelli {
 
 void ModuloAcquisizione(platform::Stampante& p);
 
@@ -15,4 +15,4 @@ void ModuloAcquisizione(platform::Stampante& p);
 // consolidation with an option not chosen (nothing to print for it).
 bool StampaDatiRisultati(platform::Stampante& p, const Lavoro& l, const QString& progetto, bool relazione);
 
-} // namespace puntelli
+} // namespace modpuntelli

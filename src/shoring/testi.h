@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace puntelli::testi {
+namespace modpuntelli::testi {
 
 // ---- data window -------------------------------------------------------------
 inline const QString kCaptionDati = QStringLiteral("Rinsal: dati dei puntelli");
@@ -275,4 +275,4 @@ inline const QString kFiltroSalva = QStringLiteral("File Puntelli-dati- | Puntel
 inline const QString kCalcolo = QStringLiteral("puntelli");
 inline const QString kNullaDaStampare = QStringLiteral("Non vi è nulla da stampare.");
 
-} // namespace puntelli::testi
+} // namespace modpuntelli::testi

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <memory>
 
-using namespace puntelli;
+using namespace modpuntelli;
 
 namespace {
 const QByteArray kEsempio =

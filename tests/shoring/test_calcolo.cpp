@@ -6,7 +6,7 @@
 #include <cmath>
 #include <memory>
 
-using namespace puntelli;
+using namespace modpuntelli;
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-using namespace puntelli;
+using namespace modpuntelli;
 
 class TestCoefficienti : public QObject {
     Q_OBJECT

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <memory>
 
-using namespace puntelli;
+using namespace modpuntelli;
 using platform::Icona;
 
 namespace {

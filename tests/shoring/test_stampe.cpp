@@ -9,7 +9,7 @@
 #include <QTest>
 #include <memory>
 
-using namespace puntelli;
+using namespace modpuntelli;
 using platform::RigaStampata;
 
 namespace {

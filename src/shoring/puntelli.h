@@ -1,0 +1,96 @@
+#pragma once
+// The shoring data window: one consolidation at a time out of 100, the wall
+// choices of the two zones, the calculation type, its fields and the series
+// of props. The job itself is program-wide (modpuntelli::lavoro()).
+
+#include "shell/finestracalcolo.h"
+#include "shoring/calcolo.h"
+#include "shoring/dati.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <array>
+#include <vector>
+
+class puntelli : public FinestraCalcolo {
+    Q_OBJECT
+public:
+    explicit puntelli(QWidget* parent = nullptr);
+
+    enum Campo { carpu, ang, altpu, altar, spessfr, spessnor, sigm, frec, altdef, rag, carsem, carpil, NumeroCampi };
+
+    // Controls, for the results window and the tests.
+    QLineEdit* campo(Campo c) const { return campi_[c]; }
+    QLabel* caption(Campo c) const { return captions_[c]; }
+    QLabel* unita(Campo c) const { return unita_[c]; }
+    QRadioButton* opzione(int gruppo, int indice) const;   // Option1..Option8, 1-based
+    QWidget* cornice(int gruppo) const { return cornici_[std::size_t(gruppo)]; }
+    QScrollBar* HScroll1() const { return hscroll_; }
+    QScrollBar* VScroll1() const { return vscroll_; }
+    QLabel* Label1() const { return label1_; }
+    QLabel* Label6() const { return label6_; }
+    QLabel* lab8() const { return lab8_; }
+    QLabel* Labe8() const { return labe8_; }
+    QPushButton* cmdavanti() const { return frontes(); }
+
+    int ConsolidamentoCorrente = 0;   // 0 until the window has loaded
+    int PuntelloCorrente = 1;
+    int MuraturaCorrente = 0;
+
+    void controlla_click() override;
+    void cancella_click() override;
+    void acquisizionedati_Click() override;
+    void cmdavanti_Click();
+
+    // Runs the calculation on the job with what the window shows.
+    modpuntelli::EsitoCalcolo CalcolaPuntelli();
+
+protected:
+    bool haDatiDaArchiviare() const override;
+    EsitoControllo verificaDati() override;
+    void scriviDati(archivio::ScrittoreRecord& w) override;
+    void leggiDati(archivio::LettoreRecord& r) override;
+    void dopoApertura() override;
+    void pulsante2_Click() override { cmdavanti_Click(); }
+
+private:
+    void costruisci();
+    void campo_Change(Campo c);
+    void Option_Click(int gruppo, int i);
+    void Option1_Click(int i);
+    void Option7_Click(int i);
+    void HScroll1_Change();
+    void mostraConsolidamento(int c);
+    void VScroll1_Change();
+    void GuidaPuntelli();
+    void DisabilitaCampi();
+    void AzzeraOpzioni();
+    void AbilitaTipo(int tipo);
+    void abilitaCampo(Campo c, bool si);
+    // Selects a button as a click on it would, handler included.
+    void seleziona(int gruppo, int i);
+    void deseleziona(int gruppo);
+    // Loads a field from storage: no validation, no copying of a stale angle.
+    void carica(Campo c, const QString& testo);
+    void impostaScorrimento(QScrollBar* s, int valore, void (puntelli::*gestore)());
+    QString* valore(Campo c);
+
+    std::array<QLineEdit*, NumeroCampi> campi_{};
+    std::array<QLabel*, NumeroCampi> captions_{};
+    std::array<QLabel*, NumeroCampi> unita_{};
+    std::array<std::vector<QRadioButton*>, 9> opzioni_{};
+    std::array<QButtonGroup*, 9> gruppi_{};
+    std::array<QWidget*, 9> cornici_{};
+    QScrollBar* hscroll_ = nullptr;
+    QScrollBar* vscroll_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label6_ = nullptr;
+    QLabel* lab8_ = nullptr;
+    QLabel* labe8_ = nullptr;
+    bool caricamento_ = false;
+    int mostraConsolidamento_ = 0;
+    bool assurdoRinviato_ = false;
+};
