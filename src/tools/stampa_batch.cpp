@@ -5,6 +5,8 @@
 #include "shell/finestracalcolo.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
+#include "shoring/puntelli.h"
+#include "shoring/risultatipuntelli.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -57,6 +59,12 @@ int stampaCalcolo(int tipo, const QString& file, const QString& modo, bool testo
     }
     if (modo == QLatin1String("--modulo")) {
         w->acquisizionedati_Click();
+    } else if (auto* dati = dynamic_cast<puntelli*>(w)) {
+        // The shoring listing is printed by the results window, reached through "&Risultati".
+        dati->cmdavanti_Click();
+        if (auto* r = finestre::esistente<risultatipuntelli>(IdFinestra::Risultati)) {
+            r->stampa_click();
+        }
     } else {
         w->stampa_click();
     }
@@ -116,9 +124,14 @@ int stampaBatch(int argc, char* argv[])
     if (calcolo.isEmpty() && nome.startsWith(QLatin1String("Tiranti-dati-"))) {
         calcolo = QStringLiteral("tiranti");
     }
+    if (calcolo.isEmpty() && nome.startsWith(QLatin1String("Puntelli-dati-"))) {
+        calcolo = QStringLiteral("puntelli");
+    }
     int tipo = 0;
     if (calcolo == QLatin1String("tiranti")) {
         tipo = 2;
+    } else if (calcolo == QLatin1String("puntelli")) {
+        tipo = 1;
     }
     if (tipo == 0) {
         errore(QStringLiteral("calcolo non riconosciuto per il file \"%1\"").arg(nome));
