@@ -1,0 +1,227 @@
+#include "platform/piattaforma_qt.h"
+
+#include "platform/midi_fluidsynth.h"
+#include "platform/stampante_qt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSettings>
+
+namespace platform {
+
+namespace {
+
+QWidget* finestraAttiva()
+{
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon iconaQt(Icona icona)
+{
+    switch (icona) {
+    case Icona::Critica: return QMessageBox::Critical;
+    case Icona::Esclamativa: return QMessageBox::Warning;
+    case Icona::Informazione: return QMessageBox::Information;
+    case Icona::Domanda: return QMessageBox::Question;
+    case Icona::Nessuna: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QSettings impostazioniStudio()
+{
+    return QSettings(QStringLiteral("Rinsal"), QStringLiteral("Rinsal"));
+}
+
+class MessaggiQt : public Messaggi {
+public:
+    Risposta mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti,
+                    Risposta predefinito) override
+    {
+        const auto box = creaMessaggio(testo, titolo, icona, pulsanti, predefinito);
+        box->exec();
+        return rispostaDi(*box, pulsanti);
+    }
+};
+
+class DialogoFileQt : public DialogoFile {
+public:
+    std::optional<QString> scegli(const RichiestaFile& richiesta) override
+    {
+        QFileDialog dialogo(finestraAttiva());
+        preparaDialogoFile(dialogo, richiesta);
+        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        return dialogo.selectedFiles().constFirst();
+    }
+};
+
+class DialogoStampaQt : public DialogoStampa {
+public:
+    std::unique_ptr<Stampante> scegli() override
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        QPrintDialog dialogo(printer.get(), finestraAttiva());
+        if (dialogo.exec() != QDialog::Accepted) {
+            return nullptr;
+        }
+        return std::make_unique<StampanteQt>(std::move(printer));
+    }
+};
+
+class DialogoColoreQt : public DialogoColore {
+public:
+    std::optional<QColor> scegli(const QColor& iniziale) override
+    {
+        const QColor c = QColorDialog::getColor(iniziale, finestraAttiva(),
+                                                QStringLiteral("Colore di sfondo"));
+        if (!c.isValid()) {
+            return std::nullopt;
+        }
+        return c;
+    }
+};
+
+class OrologioQt : public Orologio {
+public:
+    QDate oggi() const override { return QDate::currentDate(); }
+};
+
+} // namespace
+
+QStringList filtriQt(const QString& filtro)
+{
+    QStringList filtri;
+    for (const VoceFiltro& v : scomponiFiltro(filtro)) {
+        QStringList schemi;
+        for (const QString& s : v.schema.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString t = s.trimmed();
+            schemi << (t == QLatin1String("*.*") ? QStringLiteral("*") : t);
+        }
+        if (schemi.isEmpty()) {
+            schemi << QStringLiteral("*");
+        }
+        filtri << QStringLiteral("%1 (%2)").arg(v.descrizione, schemi.join(QLatin1Char(' ')));
+    }
+    return filtri;
+}
+
+QString testoMessaggio(const QString& testo)
+{
+    QString t = testo;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+std::unique_ptr<QMessageBox> creaMessaggio(const QString& testo, const QString& titolo,
+                                           Icona icona, Pulsanti pulsanti, Risposta predefinito)
+{
+    auto box = std::make_unique<QMessageBox>(finestraAttiva());
+    box->setIcon(iconaQt(icona));
+    box->setWindowTitle(titolo.isEmpty() ? QApplication::applicationDisplayName() : titolo);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(testoMessaggio(testo));
+    if (pulsanti == Pulsanti::SiNo) {
+        QPushButton* si = box->addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
+        QPushButton* no = box->addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+        si->setObjectName(QStringLiteral("si"));
+        no->setObjectName(QStringLiteral("no"));
+        box->setDefaultButton(predefinito == Risposta::No ? no : si);
+        box->setEscapeButton(no);
+    } else {
+        QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        ok->setObjectName(QStringLiteral("ok"));
+        box->setDefaultButton(ok);
+        box->setEscapeButton(ok);
+    }
+    return box;
+}
+
+Risposta rispostaDi(const QMessageBox& box, Pulsanti pulsanti)
+{
+    if (pulsanti == Pulsanti::Ok) {
+        return Risposta::Ok;
+    }
+    const QAbstractButton* premuto = box.clickedButton();
+    if (premuto && premuto->objectName() == QLatin1String("si")) {
+        return Risposta::Si;
+    }
+    return Risposta::No;
+}
+
+void preparaDialogoFile(QFileDialog& dialogo, const RichiestaFile& richiesta)
+{
+    dialogo.setWindowTitle(richiesta.titolo);
+    dialogo.setAcceptMode(richiesta.salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setFileMode(richiesta.salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The descriptions already show their patterns, as in "Tutti i file (*.*)".
+    dialogo.setOption(QFileDialog::HideNameFilterDetails, true);
+
+    // A name chosen earlier may carry its folder; otherwise start from the
+    // working folder.
+    const QFileInfo iniziale(richiesta.nomeFile);
+    QString cartella = QDir::currentPath();
+    QString nome = richiesta.nomeFile;
+    if (!richiesta.nomeFile.isEmpty() && iniziale.isAbsolute()) {
+        cartella = iniziale.absolutePath();
+        nome = iniziale.fileName();
+    }
+    dialogo.setDirectory(cartella);
+
+    const QStringList filtri = filtriQt(richiesta.filtro);
+    if (!filtri.isEmpty()) {
+        dialogo.setNameFilters(filtri);
+        const int scelto = richiesta.filtroScelto >= 1 && richiesta.filtroScelto <= filtri.size()
+                               ? richiesta.filtroScelto - 1
+                               : 0;
+        dialogo.selectNameFilter(filtri.at(scelto));
+    }
+    if (!nome.isEmpty()) {
+        dialogo.selectFile(nome);
+    }
+}
+
+QString ImpostazioniQt::nomeStudio() const
+{
+    return impostazioniStudio().value(QLatin1String(kChiaveNomeStudio)).toString();
+}
+
+QString ImpostazioniQt::indirizzoStudio() const
+{
+    return impostazioniStudio().value(QLatin1String(kChiaveIndirizzoStudio)).toString();
+}
+
+void ImpostazioniQt::salvaStudio(const QString& nome, const QString& indirizzo)
+{
+    QSettings s = impostazioniStudio();
+    s.setValue(QLatin1String(kChiaveNomeStudio), nome);
+    s.setValue(QLatin1String(kChiaveIndirizzoStudio), indirizzo);
+    s.sync();
+}
+
+Servizi serviziQt()
+{
+    Servizi s;
+    s.messaggi = std::make_unique<MessaggiQt>();
+    s.dialogoFile = std::make_unique<DialogoFileQt>();
+    s.dialogoStampa = std::make_unique<DialogoStampaQt>();
+    s.dialogoColore = std::make_unique<DialogoColoreQt>();
+    s.midi = std::make_unique<LettoreFluidSynth>();
+    s.impostazioni = std::make_unique<ImpostazioniQt>();
+    s.orologio = std::make_unique<OrologioQt>();
+    return s;
+}
+
+} // namespace platform

@@ -1,0 +1,47 @@
+#pragma once
+// Qt implementations of the platform services (serviziQt() is declared in
+// piattaforma.h). The helpers that prepare the dialogs are public so that
+// tests can check them without showing a dialog.
+
+#include "platform/piattaforma.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class QFileDialog;
+class QMessageBox;
+
+namespace platform {
+
+// "desc | pat|desc | pat" as Qt name filters, "File X (X*)". "*.*" also
+// matches names without an extension, so it becomes "*"; several patterns
+// separated by ";" are kept, separated by blanks.
+QStringList filtriQt(const QString& filtro);
+
+// Lines of a message are separated by carriage returns.
+QString testoMessaggio(const QString& testo);
+
+// A message box ready to exec(), with Italian buttons, the default button
+// and Esc bound to "No" (or "OK").
+std::unique_ptr<QMessageBox> creaMessaggio(const QString& testo, const QString& titolo,
+                                           Icona icona, Pulsanti pulsanti, Risposta predefinito);
+// Which answer the button the user pressed stands for (nullptr: Esc/close).
+Risposta rispostaDi(const QMessageBox& box, Pulsanti pulsanti);
+
+// Prepares an open or save dialog: title, start folder, filters, selected
+// filter and initial file name.
+void preparaDialogoFile(QFileDialog& dialogo, const RichiestaFile& richiesta);
+
+// QSettings keys of the office name and address.
+inline constexpr const char* kChiaveNomeStudio = "Studio/Nome";
+inline constexpr const char* kChiaveIndirizzoStudio = "Studio/Indirizzo";
+
+class ImpostazioniQt : public Impostazioni {
+public:
+    QString nomeStudio() const override;
+    QString indirizzoStudio() const override;
+    void salvaStudio(const QString& nome, const QString& indirizzo) override;
+};
+
+} // namespace platform

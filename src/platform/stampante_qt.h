@@ -1,0 +1,86 @@
+#pragma once
+// Qt backend of the printer: a real printer chosen in the print dialog, or a
+// PDF file. Items are placed on the character cells of the current font, as
+// the text backend places them on character columns.
+
+#include "platform/piattaforma.h"
+
+#include <QFont>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QPrinter;
+
+namespace platform {
+
+// One item placed on a physical line: `riga` counts from 0 (the line the
+// print statement starts on), `cella` is the 0-based character cell.
+struct PezzoRiga {
+    int riga = 0;
+    double cella = 0;
+    QString testo;
+};
+
+struct RigaDisposta {
+    std::vector<PezzoRiga> pezzi;
+    int righe = 1;   // physical lines used, at least one
+};
+
+// The column rule of componiRiga, kept per item so that a proportional font
+// still starts every item at its column. `inizio` is the cell where the first
+// line starts (the current horizontal position); later lines start at 0.
+RigaDisposta disponiVoci(const std::vector<Voce>& voci, double inizio = 0);
+
+class StampanteQt : public Stampante {
+public:
+    // A printer set up by the print dialog; the job starts at the first drawing.
+    explicit StampanteQt(std::unique_ptr<QPrinter> stampante);
+    // A PDF file, A4.
+    explicit StampanteQt(const QString& filePdf);
+    ~StampanteQt() override;
+    StampanteQt(const StampanteQt&) = delete;
+    StampanteQt& operator=(const StampanteQt&) = delete;
+
+    void impostaFont(const QString& nome) override;
+    void impostaDimensione(double punti) override;
+    double dimensione() const override { return punti_; }
+    void impostaX(double twips) override { x_ = twips; }
+    void impostaY(double twips) override { y_ = twips; }
+    double x() const override { return x_; }
+    double y() const override { return y_; }
+    void stampaRiga(const std::vector<Voce>& voci) override;
+    void linea(double x1, double y1, double x2, double y2, int spessore) override;
+    void nuovaPagina() override;
+    int pagina() const override { return pagina_; }
+    bool fineDocumento() override;
+    bool inErrore() const override { return errore_; }
+
+    QPrinter& stampante() { return *printer_; }
+    // Width of one character cell and height of one line of the current
+    // font, in twips.
+    double cellaTwips() const;
+    double rigaTwips() const;
+    // Height of the printable area in twips: a line that would pass it goes
+    // to a new page.
+    double altezzaPaginaTwips() const;
+
+private:
+    bool pronta();
+    double inPixel(double twips) const;
+    QFont fontCorrente() const;
+
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+    QString famiglia_ = QStringLiteral("Courier");
+    double punti_ = 10;
+    double x_ = 0;
+    double y_ = 0;
+    int pagina_ = 1;
+    bool errore_ = false;
+    bool finito_ = false;
+};
+
+} // namespace platform
