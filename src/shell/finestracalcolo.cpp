@@ -500,6 +500,10 @@ void FinestraCalcolo::apri_click()
         archivio::LettoreRecord lettore(std::move(dati));
         try {
             leggiDati(lettore);
+            // Left-over records mean the layout was not what it claimed.
+            if (!lettore.fineFile()) {
+                throw archivio::ErroreFormato(lettore.riga(), QStringLiteral("il file contiene dati in più"));
+            }
             fileCorrente_ = *scelto;
         } catch (const archivio::ErroreFormato& e) {
             errore = archivio::messaggioLettura(nome, e.riga(), e.motivo());

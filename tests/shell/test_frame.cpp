@@ -343,6 +343,7 @@ private slots:
         QTest::newRow("riga lunghissima") << QByteArray("1\r\n\"") + QByteArray(200000, 'a') + "\"\r\n" << 0;
         QTest::newRow("righe lette restano") << QByteArray("3\r\n\"1\"\r\n\"2\"\r\n\"x\r\n") << 2;
         QTest::newRow("frontespizio mancante") << QByteArray("1\r\n\"1\"\r\n") << 1;
+        QTest::newRow("dati in piu") << QByteArray("1\r\n\"1\"\r\n\"p\",\"\",\"\",\"\",\"\",\"\"\r\n\"2\"\r\n") << 1;
         QTest::newRow("numero tra virgolette") << QByteArray("\"1\"\r\n\"4\"\r\n") << 0;
     }
     void fileMalformati()
