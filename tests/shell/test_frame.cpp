@@ -337,7 +337,8 @@ private slots:
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<int>("righeLette");
         QTest::newRow("vuoto") << QByteArray() << 0;
-        QTest::newRow("spazzatura") << QByteArray("\x00\xff\x01\x02garbage\x7f\"", 20) << 0;
+        static const char spazzatura[] = "\x00\xff\x01\x02garbage\x7f\"";
+        QTest::newRow("spazzatura") << QByteArray(spazzatura, sizeof spazzatura - 1) << 0;
         QTest::newRow("virgolette aperte") << QByteArray("2\r\n\"1\r\n\"2\"\r\n") << 0;
         QTest::newRow("centomila righe") << QByteArray("100000\r\n\"1\"\r\n") << 0;
         QTest::newRow("riga lunghissima") << QByteArray("1\r\n\"") + QByteArray(200000, 'a') + "\"\r\n" << 0;
