@@ -94,6 +94,14 @@ private slots:
         auto* i = finestre::esistente<informa>(IdFinestra::Informa);
         QCOMPARE(i->windowTitle(), QStringLiteral("Informazioni su Rinsal"));
         QCOMPARE(i->lblEdizione()->text(), QStringLiteral("edizione professionale - versione 3.04.05   2000- 2011"));
+        const QString cartella = qEnvironmentVariable("RINSAL_SCHERMATE");
+        if (!cartella.isEmpty()) {
+            i->grab().save(cartella + QStringLiteral("/informa.png"));
+            finestre::mostra(IdFinestra::Scelta);
+            QWidget* m = finestre::esistente(IdFinestra::Scelta);
+            m->resize(m->width() * 3 / 2, m->height() * 5 / 4);
+            m->grab().save(cartella + QStringLiteral("/scelta-grande.png"));
+        }
         QTest::mouseClick(i->ok(), Qt::LeftButton);
         QVERIFY(!i->isVisible());
         mostraInforma();
