@@ -77,6 +77,10 @@ public:
     virtual void cancella_click() {}
     virtual void colorare_Click();
 
+    // A click on the number of screen line `linea`: the row windows copy
+    // the previous row's values into that row.
+    virtual void num_Click(int linea) { (void)linea; }
+
     // Printouts: blank form and data-and-results.
     virtual void acquisizionedati_Click() {}
     virtual void stampa_click() {}

@@ -27,7 +27,7 @@ public:
     void deform_Change(int linea) { campo_Change(modtiranti::Deform, linea); }
     void pass_Change(int linea) { campo_Change(modtiranti::Pass, linea); }
 
-    void num_Click(int linea);
+    void num_Click(int linea) override;
     void malt_Click(int k);
     void ContaTiranti();
     void GuidaTiranti();
