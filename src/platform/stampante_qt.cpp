@@ -1,5 +1,7 @@
 #include "platform/stampante_qt.h"
 
+#include "platform/stampante_testo.h"
+
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -94,15 +96,17 @@ double StampanteQt::cellaTwips() const
     return fm.averageCharWidth() * 1440.0 / printer_->resolution();
 }
 
+// The line pitch and the page height of the text backend, so that both
+// break pages on the same line; a printer with a smaller printable area
+// breaks earlier rather than lose lines.
 double StampanteQt::rigaTwips() const
 {
-    const QFontMetricsF fm(fontCorrente(), printer_.get());
-    return fm.lineSpacing() * 1440.0 / printer_->resolution();
+    return punti_ * 20.0 * kPassoRiga;
 }
 
 double StampanteQt::altezzaPaginaTwips() const
 {
-    return printer_->height() * 1440.0 / printer_->resolution();
+    return std::min(kAltezzaPaginaTwips, printer_->height() * 1440.0 / printer_->resolution());
 }
 
 bool StampanteQt::pronta()
@@ -138,7 +142,7 @@ void StampanteQt::stampaRiga(const std::vector<Voce>& voci)
     const QFont f = fontCorrente();
     const QFontMetricsF fm(f, printer_.get());
     const double cella = fm.averageCharWidth();
-    const double passo = fm.lineSpacing() * 1440.0 / printer_->resolution();
+    const double passo = rigaTwips();
     const double cellaTw = cella * 1440.0 / printer_->resolution();
     const RigaDisposta d = disponiVoci(voci, cellaTw > 0 ? x_ / cellaTw : 0);
     const double fondo = altezzaPaginaTwips();

@@ -59,12 +59,11 @@ public:
     bool inErrore() const override { return errore_; }
 
     QPrinter& stampante() { return *printer_; }
-    // Width of one character cell and height of one line of the current
-    // font, in twips.
+    // Width of one character cell of the current font and the line pitch
+    // of its size, in twips.
     double cellaTwips() const;
     double rigaTwips() const;
-    // Height of the printable area in twips: a line that would pass it goes
-    // to a new page.
+    // A line that would pass this height, in twips, goes to a new page.
     double altezzaPaginaTwips() const;
 
 private:
