@@ -41,9 +41,12 @@ void StampanteTesto::stampaRiga(const std::vector<Voce>& voci)
     }
 }
 
-void StampanteTesto::linea(double, double, double, double, int)
+void StampanteTesto::linea(double, double, double x2, double y2, int)
 {
+    // Drawing a line leaves the current position at its end, as on paper.
     ++linee_;
+    x_ = x2;
+    y_ = y2;
 }
 
 void StampanteTesto::nuovaPagina()

@@ -9,10 +9,13 @@
 #include "shoring/risultatipuntelli.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -89,6 +92,13 @@ int stampaBatch(int argc, char* argv[])
     // The real windows run hidden on the offscreen platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Standard error is for our messages: give Qt the private runtime folder
+    // it would otherwise complain about.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/rinsal-runtime-" + QByteArray::number(getuid());
+        ::mkdir(dir.constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", dir);
     }
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments();
