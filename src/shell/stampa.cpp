@@ -8,8 +8,41 @@
 
 namespace stampa {
 
+namespace {
+platform::Stampante* gLavoroRelazione = nullptr;
+
+// Hands the report's job to a printout without giving it away.
+class Continuazione : public platform::Stampante {
+public:
+    explicit Continuazione(platform::Stampante& p) : p_(p) {}
+    void impostaFont(const QString& n) override { p_.impostaFont(n); }
+    void impostaDimensione(double d) override { p_.impostaDimensione(d); }
+    double dimensione() const override { return p_.dimensione(); }
+    void impostaX(double t) override { p_.impostaX(t); }
+    void impostaY(double t) override { p_.impostaY(t); }
+    double x() const override { return p_.x(); }
+    double y() const override { return p_.y(); }
+    void stampaRiga(const std::vector<platform::Voce>& v) override { p_.stampaRiga(v); }
+    void linea(double a, double b, double c, double d, int w) override { p_.linea(a, b, c, d, w); }
+    void nuovaPagina() override { p_.nuovaPagina(); }
+    int pagina() const override { return p_.pagina(); }
+    bool fineDocumento() override { return p_.fineDocumento(); }
+    bool inErrore() const override { return p_.inErrore(); }
+
+private:
+    platform::Stampante& p_;
+};
+} // namespace
+
+void impostaLavoroRelazione(platform::Stampante* lavoro) { gLavoroRelazione = lavoro; }
+
+platform::Stampante* lavoroRelazione() { return gLavoroRelazione; }
+
 std::unique_ptr<platform::Stampante> apriLavoro()
 {
+    if (gLavoroRelazione && ModRinsal::StampaCompleta == QStringLiteral("sì")) {
+        return std::make_unique<Continuazione>(*gLavoroRelazione);
+    }
     return platform::dialogoStampa().scegli();
 }
 

@@ -2,6 +2,7 @@
 #include "report/frontespizio.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
+#include "shell/stampa.h"
 #include "support/supporto.h"
 #include "tierods/testi.h"
 #include "tierods/tiranti.h"
@@ -419,6 +420,33 @@ private slots:
         w_->acquisizionedati_Click();
         QCOMPARE(scena_.stampa->lavori.size(), std::size_t(1));
         scena_.stampa->annulla = false;
+    }
+
+    // Inside the complete report the listing continues the report's job:
+    // no dialog, no title line; afterwards a plain printout is stand-alone.
+    void nellaRelazione()
+    {
+        digitaRiga(1);
+        platform::StampanteTesto relazione;
+        relazione.impostaFont(QString("Courier"));
+        relazione.stampaRiga({{10, QString("Si allegano i seguenti documenti:")}});
+        relazione.nuovaPagina();
+        ModRinsal::StampaCompleta = QString("sì");
+        stampa::impostaLavoroRelazione(&relazione);
+        const int aperture = scena_.stampa->aperture;
+        w_->stampa_click();
+        stampa::impostaLavoroRelazione(nullptr);
+        ModRinsal::StampaCompleta.clear();
+        QCOMPARE(scena_.stampa->aperture, aperture);
+        QVERIFY(relazione.terminato());
+        QCOMPARE(relazione.righe()[1].testo.trimmed(), QString("RISULTATI: tirante n. 1"));
+        QCOMPARE(relazione.righe()[1].pagina, 2);
+        QCOMPARE(relazione.righe()[1].punti, 18.0);
+        QVERIFY(!relazione.testo().contains("RINSAL - calcolo di tiranti"));
+
+        w_->stampa_click();
+        QCOMPARE(scena_.stampa->aperture, aperture + 1);
+        QVERIFY(scena_.stampa->lavori.back()->testo().contains("RINSAL - calcolo di tiranti"));
     }
 
     void aspetto()
