@@ -70,6 +70,8 @@ puntelli::puntelli(QWidget* parent)
     ConsolidamentoCorrente = 1;
     PuntelloCorrente = 1;
     DisabilitaCampi();
+    // The user is on consolidation 1 from the start: say so beside its bar.
+    label1_->setText(QStringLiteral("1"));
 }
 
 void puntelli::costruisci()
