@@ -1,7 +1,12 @@
 #include "report/frontespizio.h"
 
 #include "platform/piattaforma.h"
+#include "report/relazione.h"
 #include "report/testi.h"
+#include "report/testi_relazione.h"
+#include "shoring/risultatipuntelli.h"
+#include "shoring/testi.h"
+#include "tierods/tiranti.h"
 #include "shell/modrinsal.h"
 #include "shell/scelta.h"
 #include "shell/stampa.h"
@@ -12,6 +17,7 @@
 #include <QVBoxLayout>
 
 namespace T = testi_frontespizio;
+namespace R = testi_relazione;
 using platform::Icona;
 using platform::Pulsanti;
 using platform::Risposta;
@@ -206,12 +212,100 @@ void frontespizio::solodati_Click()
     stampa::chiudiLavoro(*p);
 }
 
+namespace {
+// The report's job, handed to the closing listing: it tells whether the
+// listing ended the document, so that the report never leaves it open.
+class LavoroRelazione : public platform::Stampante {
+public:
+    explicit LavoroRelazione(std::unique_ptr<platform::Stampante> p) : p_(std::move(p)) {}
+    void impostaFont(const QString& n) override { p_->impostaFont(n); }
+    void impostaDimensione(double d) override { p_->impostaDimensione(d); }
+    double dimensione() const override { return p_->dimensione(); }
+    void impostaX(double t) override { p_->impostaX(t); }
+    void impostaY(double t) override { p_->impostaY(t); }
+    double x() const override { return p_->x(); }
+    double y() const override { return p_->y(); }
+    void stampaRiga(const std::vector<platform::Voce>& v) override { p_->stampaRiga(v); }
+    void linea(double a, double b, double c, double d, int w) override { p_->linea(a, b, c, d, w); }
+    void nuovaPagina() override { p_->nuovaPagina(); }
+    int pagina() const override { return p_->pagina(); }
+    bool fineDocumento() override
+    {
+        if (terminato_) {
+            return !p_->inErrore();
+        }
+        terminato_ = true;
+        return p_->fineDocumento();
+    }
+    bool inErrore() const override { return p_->inErrore(); }
+    bool terminato() const { return terminato_; }
+
+private:
+    std::unique_ptr<platform::Stampante> p_;
+    bool terminato_ = false;
+};
+
+// Report mode lasts exactly as long as the report, whatever way it ends.
+struct ModoRelazione {
+    ModoRelazione() { ModRinsal::StampaCompleta = QStringLiteral("sì"); }
+    ~ModoRelazione()
+    {
+        stampa::impostaLavoroRelazione(nullptr);
+        ModRinsal::StampaCompleta.clear();
+    }
+    ModoRelazione(const ModoRelazione&) = delete;
+    ModoRelazione& operator=(const ModoRelazione&) = delete;
+};
+} // namespace
+
+void frontespizio::stampatutto_Click() { stampa_click(); }
+
 void frontespizio::stampa_click()
 {
-    // The complete report comes with the report printing of each calculation.
-    platform::messaggi().mostra(
-        QStringLiteral("La stampa completa della relazione non è ancora disponibile in questa versione del programma."),
-        ModRinsal::TitoloControllo, Icona::Informazione, Pulsanti::Ok, Risposta::Ok);
+    // The closing listing and the chapters of the calculation in use; the
+    // kinds without them are refused before the print dialog.
+    FinestraCalcolo* chiusura = nullptr;
+    QString tipoPuntelli;
+    const int tipo = ModRinsal::TipoCalcolo;
+    if (tipo == 2) {
+        chiusura = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
+    } else if (tipo < 3 || tipo > 5) {
+        auto* r = finestre::esistente<risultatipuntelli>(IdFinestra::Risultati);
+        if (!r || r->tipocon()->text().isEmpty()) {
+            platform::messaggi().mostra(modpuntelli::testi::kNullaDaStampare, ModRinsal::TitoloControllo,
+                                        Icona::Domanda, Pulsanti::Ok, Risposta::Ok);
+            return;
+        }
+        chiusura = r;
+        tipoPuntelli = r->tipocon()->text();
+    }
+    const std::optional<relazione::Capitoli> capitoli = relazione::capitoli(tipo, tipoPuntelli);
+    if (!chiusura || !capitoli) {
+        platform::messaggi().mostra(R::kNonDisponibile, ModRinsal::TitoloControllo, Icona::Informazione,
+                                    Pulsanti::Ok, Risposta::Ok);
+        return;
+    }
+
+    ModoRelazione modo;
+    auto lavoro = stampa::apriLavoro();
+    if (!lavoro) {
+        return;
+    }
+    LavoroRelazione p(std::move(lavoro));
+    const QStringList campi = campiTesto();
+    relazione::stampaFrontespizio(p, {campi, studio_->text(), indirizzo_->text()});
+    if (!p.inErrore()) {
+        relazione::stampaCapitoli(p, *capitoli, campi.value(5));
+    }
+    if (!p.inErrore()) {
+        p.impostaY(stampa::kYInizio);
+        stampa::impostaLavoroRelazione(&p);
+        chiusura->stampa_click();
+        stampa::impostaLavoroRelazione(nullptr);
+    }
+    if (!p.terminato()) {
+        p.fineDocumento();
+    }
 }
 
 supportoprodotto::supportoprodotto(QWidget* parent)

@@ -32,6 +32,7 @@ public:
     void cancella_click() override;
     void acquisizionedati_Click() override;   // "&Dati finestra": the title page alone
     void stampa_click() override;             // the complete report
+    void stampatutto_Click();                 // "&Stampa completa"
     void solodati_Click();
     void controllodati_Click();
 

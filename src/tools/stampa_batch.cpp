@@ -2,6 +2,7 @@
 
 #include "platform/piattaforma_scritta.h"
 #include "platform/stampante_qt.h"
+#include "report/frontespizio.h"
 #include "shell/finestracalcolo.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
@@ -62,6 +63,13 @@ int stampaCalcolo(int tipo, const QString& file, const QString& modo, bool testo
     }
     if (modo == QLatin1String("--modulo")) {
         w->acquisizionedati_Click();
+    } else if (modo == QLatin1String("--relazione")) {
+        // As from the calculation's "F&rontespizio" button, then "&Stampa completa".
+        ModRinsal::TipoCalcolo = tipo;
+        if (auto* dati = dynamic_cast<puntelli*>(w)) {
+            dati->cmdavanti_Click();
+        }
+        finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->stampatutto_Click();
     } else if (auto* dati = dynamic_cast<puntelli*>(w)) {
         // The shoring listing is printed by the results window, reached through "&Risultati".
         dati->cmdavanti_Click();
@@ -145,10 +153,6 @@ int stampaBatch(int argc, char* argv[])
     }
     if (tipo == 0) {
         errore(QStringLiteral("calcolo non riconosciuto per il file \"%1\"").arg(nome));
-        return 3;
-    }
-    if (modo == QLatin1String("--relazione")) {
-        errore(QStringLiteral("la relazione completa non è ancora disponibile (file \"%1\")").arg(nome));
         return 3;
     }
     return stampaCalcolo(tipo, file, modo, testo, pdf);

@@ -1,0 +1,42 @@
+#pragma once
+// The fixed parts of the complete calculation report: the title page and
+// the chapters of each kind of strengthening work, printed onto a job that
+// the title-page window has opened.
+
+#include "platform/piattaforma.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace relazione {
+
+struct Capitoli {
+    QStringList criteri;
+    QStringList esecuzione;
+    QStringList esecuzioneSegue;   // after the page break inside the execution
+    QStringList note;
+};
+
+// Chapters of the calculation kind: 1 (and any code outside 1..5) shoring,
+// 2 tie rods; nothing for the kinds that have no chapters. `tipoPuntelli`
+// is the shoring calculation type as the results window shows it.
+std::optional<Capitoli> capitoli(int tipoCalcolo, const QString& tipoPuntelli);
+
+struct DatiFrontespizio {
+    QStringList campi;   // progetto, località, committente, luogo, data, allegati
+    QString studio;
+    QString indirizzo;
+};
+
+// Page 1, without page number; ends with a new page.
+void stampaFrontespizio(platform::Stampante& p, const DatiFrontespizio& d);
+
+// "pagina n" at the foot of the page.
+void NumeroPagina(platform::Stampante& p);
+
+// The three chapters and the attachments, each page closed by its number
+// and a new page.
+void stampaCapitoli(platform::Stampante& p, const Capitoli& c, const QString& allegati);
+
+} // namespace relazione

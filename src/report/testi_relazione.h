@@ -1,0 +1,147 @@
+#pragma once
+// Fixed texts of the complete calculation report: title page, headings and
+// the explanatory chapters of each kind of strengthening work. Prose lines
+// are justified with blanks and never longer than 75 characters.
+#include <QString>
+#include <QStringList>
+
+namespace testi_relazione {
+
+inline constexpr int kLarghezzaMassima = 75;
+
+// Title page
+inline const QString kFontFrontespizio = QStringLiteral("DejaVu Sans");
+inline const QString kTitolo = QStringLiteral("RELAZIONE DI CALCOLO");
+inline const QString kSottotitolo = QStringLiteral("(per un organo di consolidamento murario)");
+inline const QString kRientro = QStringLiteral("          ");
+inline const QString kProgetto = QStringLiteral("progetto..............: ");
+inline const QString kLocalita = QStringLiteral("località................: ");
+inline const QString kCommittente = QStringLiteral("committente.........: ");
+inline const QString kDuepunti = QStringLiteral(": ");
+
+// Chapters
+inline const QString kCriteri = QStringLiteral("CRITERI DI CALCOLO");
+inline const QString kEsecuzione = QStringLiteral("MODALITA' DI ESECUZIONE");
+inline const QString kNote = QStringLiteral("NOTE SUL CONSOLIDAMENTO");
+inline const QString kAllegati = QStringLiteral("Si allegano i seguenti documenti:");
+inline const QString kPagina = QStringLiteral("pagina ");
+inline const QString kNonDisponibile = QStringLiteral(
+    "La relazione di calcolo per questo tipo di consolidamento non è disponibile in questa versione del programma.");
+
+// Shoring: the criteria end with "- " + the calculation type + "." and the
+// lines of kPuntelliRisultati; the execution breaks the page after "adeguatamente;".
+inline const QString kTrattino = QStringLiteral("- ");
+inline const QString kPunto = QStringLiteral(".");
+inline const QStringList kPuntelliCriteri = {
+    QStringLiteral("La presente verifica di puntelli è stata effettuata con l'ausilio di  un"),
+    QStringLiteral("programma di calcolo automatico. Il calcolo statico, per quanto preciso,"),
+    QStringLiteral("non può mai considerarsi rigoroso, a causa dell'incertezza  dei  vincoli"),
+    QStringLiteral("alla testa e al piede dei puntelli e del carico effettivamente agente: i"),
+    QStringLiteral("risultati ottenuti vanno quindi intesi come indicazioni di massima,  che"),
+    QStringLiteral("richiedono un'esecuzione attenta e accurata."),
+    QStringLiteral("Sono  state  adottate  le  formule   classiche   della   scienza   delle"),
+    QStringLiteral("costruzioni, applicate dopo la risoluzione geometrica  e  statica  delle"),
+    QStringLiteral("forze in gioco. I carichi sui puntelli sono ricavati dalle  tabelle  dei"),
+    QStringLiteral("coefficienti di un manuale  specialistico  sui  dissesti  statici  degli"),
+    QStringLiteral("edifici."),
+    QStringLiteral("Il puntello è verificato a compressione e al carico  di  punta,  tenendo"),
+    QStringLiteral("conto dell'attrito e della coesione, secondo i giudizi espressi nei dati"),
+    QStringLiteral("sullo stato delle  murature.  La  verifica,  con  i  dati  immessi  e  i"),
+    QStringLiteral("risultati ottenuti,"),
+    QStringLiteral("è riferiti alla seguente tipologia di calcolo:"),
+};
+inline const QStringList kPuntelliRisultati = {
+    QStringLiteral("Nelle pagine seguenti sono elencati tutti i dati  e  i  risultati  della"),
+    QStringLiteral("verifica eseguita."),
+};
+inline const QStringList kPuntelliEsecuzione = {
+    QStringLiteral("In primo luogo bisogna scegliere con attenzione i materiali da usare, le"),
+    QStringLiteral("maestranze e l'impresa esecutrice, e organizzare  il  cantiere.  Per  le"),
+    QStringLiteral("grandi masse murarie conviene impiegare il cemento armato, per le  masse"),
+    QStringLiteral("piccole o locali il legname, tenendo sempre conto del ritiro:  la  testa"),
+    QStringLiteral("di un puntello in cemento armato va perciò gettata in più riprese."),
+    QStringLiteral("Se necessario, si rigenera prima la zona d'appoggio  della  testa  e  si"),
+    QStringLiteral("attende la presa delle malte; si aggiungono poi sbadacchi tra i  muri  e"),
+    QStringLiteral("fasce verticali od orizzontali che leghino tra loro le masse locali."),
+    QStringLiteral("Al piede, su terreno, si costruisce una base in muratura dimensionata in"),
+    QStringLiteral("modo che la risultante sia verticale e  passi  per  il  suo  baricentro;"),
+    QStringLiteral("anche qui si attende la presa del cemento, oppure si usa cemento a presa"),
+    QStringLiteral("rapida, o si adottano basi in legname o prefabbricate."),
+    QStringLiteral("Per i puntelli in cemento armato occorre inoltre:"),
+    QStringLiteral("- caricarli solo dopo un congruo tempo dal getto;"),
+    QStringLiteral("- limitare il più possibile la durata del loro impiego;"),
+    QStringLiteral("- aumentare l'armatura risultante dal calcolo, dimensionandone i ferri"),
+    QStringLiteral("adeguatamente;"),
+};
+inline const QStringList kPuntelliEsecuzioneSegue = {
+    QStringLiteral("- mantenerli bagnati finché non abbiano esaurito la loro funzione."),
+    QStringLiteral("Infine  si  irrigidiscono  i  nodi  e  si  collegano  gli  elementi  del"),
+    QStringLiteral("puntellamento alle murature."),
+};
+inline const QStringList kPuntelliNote = {
+    QStringLiteral("I puntelli sono quasi sempre organi di consolidamento provvisorio.  Essi"),
+    QStringLiteral("lavorano a compressione assiale e devono essere seguiti in  tempi  brevi"),
+    QStringLiteral("dalle  opere  di  consolidamento  definitivo,  perché   col   tempo   si"),
+    QStringLiteral("deteriorano. Le variazioni termiche e di  umidità  li  accorciano  o  li"),
+    QStringLiteral("allungano: nel primo caso  le  masse  sostenute  possono  muoversi,  nel"),
+    QStringLiteral("secondo la testa del puntello sovraccarica localmente  la  muratura;  si"),
+    QStringLiteral("consigliano perciò materiali compatibili."),
+    QStringLiteral("Il legname è poco  sensibile  alla  temperatura,  ma  meno  efficace  in"),
+    QStringLiteral("presenza di variazioni di umidità: per puntellamenti  di  grande  entità"),
+    QStringLiteral("sono preferibili il cemento armato, la muratura  di  mattoni  pieni  con"),
+    QStringLiteral("malta cementizia o le travi  in  acciaio.  Il  legname  fresco  aggiunge"),
+    QStringLiteral("inoltre gli effetti del proprio ritiro."),
+    QStringLiteral("Per efficacia, basso costo e rapidità di esecuzione, i puntelli  restano"),
+    QStringLiteral("comunque l'intervento  immediato  da  preferire,  in  attesa  che  venga"),
+    QStringLiteral("progettato il consolidamento definitivo."),
+};
+inline const QStringList kTirantiCriteri = {
+    QStringLiteral("La presente verifica di tiranti è stata effettuata con  l'ausilio di  un"),
+    QStringLiteral("programma di calcolo automatico, che applica le formule classiche  della"),
+    QStringLiteral("scienza delle costruzioni, la fisica  della  dilatazione  termica  della"),
+    QStringLiteral("barra, riscaldata prima della posa in opera, e  la  teoria  della  corda"),
+    QStringLiteral("vibrante per la verifica della tesatura; quest'ultima fornisce anche  il"),
+    QStringLiteral("tiro di progetto per la tesatura a freddo."),
+    QStringLiteral("La dilatazione cresce con la lunghezza del tirante, con il  coefficiente"),
+    QStringLiteral("di  dilatazione  termica  e  con  la  differenza  di   temperatura;   la"),
+    QStringLiteral("dilatazione  della  muratura  regola  la  tensione   del   tirante.   Il"),
+    QStringLiteral("coefficiente di dilatazione termica della  muratura  è  assunto  pari  a"),
+    QStringLiteral("0,000006, quello del ferro esattamente doppio, pari a 0,000012."),
+    QStringLiteral("Il tirante è dimensionato sulla minore delle reazioni di ancoraggio date"),
+    QStringLiteral("dalla coesione e dall'attrito; la forza di tiro è la metà di quella  che"),
+    QStringLiteral("la muratura può sopportare, con un coefficiente di sicurezza pari a 2."),
+};
+inline const QStringList kTirantiEsecuzione = {
+    QStringLiteral("Viene prima di tutto scelta la posizione dove inserire gli organi  nella"),
+    QStringLiteral("muratura: i tiranti vanno posti in  prossimità  dei  solai  e  dei  muri"),
+    QStringLiteral("portanti, non verso la sommità delle pareti. Se necessario si  consolida"),
+    QStringLiteral("la zona di strappo del capochiave,  cioè  il  volume  che  dall'impronta"),
+    QStringLiteral("della piastra sul muro si proietta, con angolo solido di 45°,  verso  la"),
+    QStringLiteral("faccia opposta."),
+    QStringLiteral("Attesa la presa delle malte, si inserisce  il  tirante  e  lo  si  tende"),
+    QStringLiteral("riscaldandolo per tutta la  sua  lunghezza  e  battendo  i  cunei  negli"),
+    QStringLiteral("occhielli  dei  capichiave  a  paletto,  oppure  serrando  i  dadi   dei"),
+    QStringLiteral("capichiave a piastra. Il tirante si lascia poi  raffreddare  da  sé:  la"),
+    QStringLiteral("dilatazione termica si trasforma  così  in  una  deformazione  elastica,"),
+    QStringLiteral("trattenuta dal muro come compressione."),
+};
+inline const QStringList kTirantiNote = {
+    QStringLiteral("I tiranti sono organi di consolidamento non molto costosi se valutati in"),
+    QStringLiteral("rapporto ai risultati che  consentono,  poco  invasivi,  perché  possono"),
+    QStringLiteral("correre nello spessore dei solai, e permanenti anziché provvisori; vanno"),
+    QStringLiteral("posti in opera alla presenza del progettista o del direttore dei lavori."),
+    QStringLiteral("Essi  si  limitano  a  stabilizzare  le  deformazioni  esistenti,  senza"),
+    QStringLiteral("recuperarle."),
+    QStringLiteral("La tesatura a freddo può essere verificata percuotendo il tirante a metà"),
+    QStringLiteral("lunghezza e registrandone le  vibrazioni  con  una  matita  legata  alla"),
+    QStringLiteral("barra, su un cartoncino tenuto fermo: il numero di vibrazioni al secondo"),
+    QStringLiteral("va confrontato con la frequenza calcolata e, se risulta minore, si serra"),
+    QStringLiteral("ulteriormente il dado. Dove il tirante non è libero  di  vibrare  ci  si"),
+    QStringLiteral("affida  alla  corretta  esecuzione,  accertandosi  di  non  superare  la"),
+    QStringLiteral("tensione ammissibile della muratura."),
+    QStringLiteral("I tiranti sono  adatti  anche  agli  edifici  storici.  La  tabella  dei"),
+    QStringLiteral("risultati riporta i valori per temperature  ambiente  da  -40°  a  +60°:"),
+    QStringLiteral("vanno utilizzati quelli compatibili con il clima del luogo."),
+};
+
+} // namespace testi_relazione

@@ -1,0 +1,343 @@
+// The complete calculation report: title page, chapters, attachments and the
+// calculation's own listing in one job; report mode never outlives it.
+#include "report/frontespizio.h"
+#include "report/testi_relazione.h"
+#include "shell/finestre.h"
+#include "shell/modrinsal.h"
+#include "shell/stampa.h"
+#include "shoring/puntelli.h"
+#include "shoring/risultatipuntelli.h"
+#include "support/supporto.h"
+#include "tierods/tiranti.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+using platform::RigaStampata;
+using platform::StampanteTesto;
+
+namespace {
+
+// Remembers where each line starts on its page, to catch text running
+// into the page number.
+struct RigaPosta {
+    int pagina;
+    double y;
+    double punti;
+    QString testo;
+};
+
+class StampanteMisurata : public StampanteTesto {
+public:
+    explicit StampanteMisurata(std::vector<RigaPosta>& posti) : posti_(posti) {}
+    void stampaRiga(const std::vector<platform::Voce>& voci) override
+    {
+        QString t;
+        for (const auto& v : voci) t += v.testo;
+        posti_.push_back({pagina(), y(), dimensione(), t});
+        StampanteTesto::stampaRiga(voci);
+    }
+
+private:
+    std::vector<RigaPosta>& posti_;
+};
+
+std::vector<RigaStampata> pagina(const StampanteTesto& s, int n)
+{
+    std::vector<RigaStampata> r;
+    for (const auto& riga : s.righe()) {
+        if (riga.pagina == n) r.push_back(riga);
+    }
+    return r;
+}
+
+int indice(const std::vector<RigaStampata>& righe, const QString& testo)
+{
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        if (righe[i].testo.trimmed() == testo) return int(i);
+    }
+    return -1;
+}
+
+QString ultima(const std::vector<RigaStampata>& righe)
+{
+    return righe.empty() ? QString() : righe.back().testo.trimmed();
+}
+
+} // namespace
+
+class TestRelazione : public QObject {
+    Q_OBJECT
+
+    platform::Scena scena_{};
+    frontespizio* fr_ = nullptr;
+
+    void apriTiranti()
+    {
+        auto* t = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
+        scena_.file->risposte.push_back(supporto::fileDati(QStringLiteral("esempi/Tiranti-dati-esempio")));
+        t->apri_click();
+        QVERIFY(!t->fileCorrente().isEmpty());
+        ModRinsal::TipoCalcolo = 2;
+    }
+
+    void apriPuntelli()
+    {
+        auto* d = finestre::ottieni<puntelli>(IdFinestra::Puntelli);
+        scena_.file->risposte.push_back(supporto::fileDati(QStringLiteral("esempi/Puntelli-dati-esempio-1")));
+        d->apri_click();
+        QVERIFY(!d->fileCorrente().isEmpty());
+        d->cmdavanti_Click();
+        QVERIFY(finestre::esistente<risultatipuntelli>(IdFinestra::Risultati));
+    }
+
+    void verificaFineModoRelazione()
+    {
+        QVERIFY(ModRinsal::StampaCompleta.isEmpty());
+        QVERIFY(stampa::lavoroRelazione() == nullptr);
+    }
+
+private slots:
+    void init()
+    {
+        scena_ = supporto::prepara();
+        scena_.impostazioni->nome = QStringLiteral("Studio Tecnico Rossi");
+        scena_.impostazioni->indirizzo = QStringLiteral("Via Roma 1, Bologna");
+        fr_ = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
+    }
+    void cleanup() { supporto::chiudiTutte(); }
+
+    void relazioneTiranti()
+    {
+        apriTiranti();
+        fr_->campo(5)->setText(QStringLiteral("planimetrie e foto"));
+        const QString progetto = fr_->progetto()->text();
+        fr_->stampatutto_Click();
+
+        QCOMPARE(scena_.stampa->aperture, 1);
+        QCOMPARE(scena_.stampa->lavori.size(), std::size_t(1));
+        const StampanteTesto& s = *scena_.stampa->lavori[0];
+        QVERIFY(s.terminato());
+        verificaFineModoRelazione();
+
+        const auto p1 = pagina(s, 1);
+        QCOMPARE(p1[0].testo, QStringLiteral("         RELAZIONE DI CALCOLO"));
+        QCOMPARE(p1[0].punti, 24.0);
+        QCOMPARE(p1[1].punti, 20.0);
+        QVERIFY(indice(p1, QStringLiteral("progetto..............: ") + progetto.trimmed()) > 0);
+        QVERIFY(indice(p1, fr_->campo(3)->text() + QStringLiteral(": ") + fr_->data()->text()) > 0);
+        QCOMPARE(p1.back().testo, QStringLiteral("          Via Roma 1, Bologna"));
+        QCOMPARE(p1.back().punti, 16.0);
+        QCOMPARE(s.lineeTracciate(), 2);
+        for (const auto& r : p1) QVERIFY(!r.testo.contains(QStringLiteral("pagina")));
+
+        const auto p2 = pagina(s, 2);
+        QCOMPARE(p2[0].testo, QStringLiteral("         CRITERI DI CALCOLO"));
+        QCOMPARE(p2[0].punti, 18.0);
+        QCOMPARE(p2[2].testo.mid(9), testi_relazione::kTirantiCriteri[0]);
+        QCOMPARE(p2[2].punti, 12.0);
+        QVERIFY(indice(p2, QStringLiteral("MODALITA' DI ESECUZIONE")) > 0);
+        QCOMPARE(ultima(p2), QStringLiteral("pagina 2"));
+
+        const auto p3 = pagina(s, 3);
+        QCOMPARE(p3[0].testo.trimmed(), QStringLiteral("NOTE SUL CONSOLIDAMENTO"));
+        const int a = indice(p3, QStringLiteral("Si allegano i seguenti documenti:"));
+        QVERIFY(a > 0);
+        QCOMPARE(p3[std::size_t(a) + 1].testo, QStringLiteral("         planimetrie e foto"));
+        QCOMPARE(ultima(p3), QStringLiteral("pagina 3"));
+
+        // The listing in report mode: no title line, no project line.
+        const auto p4 = pagina(s, 4);
+        QCOMPARE(p4[0].testo.trimmed(), QStringLiteral("RISULTATI: tirante n. 1"));
+        QCOMPARE(p4[0].punti, 18.0);
+        QVERIFY(!s.testo().contains(QStringLiteral("RINSAL - calcolo di tiranti")));
+
+        // Afterwards the window's own listing is a printout of its own again.
+        auto* t = finestre::esistente<tiranti>(IdFinestra::Tiranti);
+        t->stampa_click();
+        QCOMPARE(scena_.stampa->aperture, 2);
+        QCOMPARE(scena_.stampa->lavori.size(), std::size_t(2));
+        QVERIFY(scena_.stampa->lavori[1]->testo().contains(QStringLiteral("RINSAL - calcolo di tiranti")));
+        QVERIFY(scena_.stampa->lavori[1]->terminato());
+        QCOMPARE(scena_.stampa->lavori[0]->righe().size(), s.righe().size());
+    }
+
+    void allegatiVuotiEAnnulla()
+    {
+        apriTiranti();
+        fr_->campo(5)->clear();
+        scena_.stampa->annulla = true;
+        fr_->stampa_click();
+        QCOMPARE(scena_.stampa->aperture, 1);
+        QVERIFY(scena_.stampa->lavori.empty());
+        verificaFineModoRelazione();
+        QVERIFY(scena_.messaggi->visti.empty());
+
+        scena_.stampa->annulla = false;
+        fr_->stampa_click();
+        const StampanteTesto& s = *scena_.stampa->lavori.back();
+        const auto p3 = pagina(s, 3);
+        const int a = indice(p3, QStringLiteral("Si allegano i seguenti documenti:"));
+        QVERIFY(a > 0);
+        QVERIFY(p3[std::size_t(a) + 1].testo.trimmed().isEmpty());
+        QVERIFY(s.terminato());
+        verificaFineModoRelazione();
+    }
+
+    void relazionePuntelli_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::newRow("puntelli") << 1;
+        QTest::newRow("fuori da 1..5") << 0;
+        QTest::newRow("oltre 5") << 9;
+    }
+    void relazionePuntelli()
+    {
+        QFETCH(int, tipo);
+        apriPuntelli();
+        ModRinsal::TipoCalcolo = tipo;
+        auto* r = finestre::esistente<risultatipuntelli>(IdFinestra::Risultati);
+        const QString tipoMostrato = r->tipocon()->text();
+        QVERIFY(!tipoMostrato.isEmpty());
+        scena_.messaggi->visti.clear();
+        fr_->stampa_click();
+
+        QCOMPARE(scena_.stampa->aperture, 1);
+        const StampanteTesto& s = *scena_.stampa->lavori.back();
+        QVERIFY(s.terminato());
+        verificaFineModoRelazione();
+
+        const auto p2 = pagina(s, 2);
+        const int t = indice(p2, QStringLiteral("è riferiti alla seguente tipologia di calcolo:"));
+        QVERIFY(t > 0);
+        QCOMPARE(p2[std::size_t(t) + 1].testo.mid(9), QStringLiteral("- ") + tipoMostrato + QStringLiteral("."));
+        QCOMPARE(p2[p2.size() - 2].testo.trimmed(), QStringLiteral("adeguatamente;"));
+        QCOMPARE(ultima(p2), QStringLiteral("pagina 2"));
+
+        // The execution goes on at the top of page 3; the notes follow after four blanks.
+        const auto p3 = pagina(s, 3);
+        QCOMPARE(p3[0].testo.mid(9), testi_relazione::kPuntelliEsecuzioneSegue[0]);
+        const int n = indice(p3, QStringLiteral("NOTE SUL CONSOLIDAMENTO"));
+        QVERIFY(n > 4);
+        for (int k = n - 4; k < n; ++k) QVERIFY(p3[std::size_t(k)].testo.isEmpty());
+        QVERIFY(!p3[std::size_t(n) - 5].testo.isEmpty());
+        QCOMPARE(ultima(p3), QStringLiteral("pagina 3"));
+
+        // The report ends with the results listing, in report mode.
+        const auto p4 = pagina(s, 4);
+        QCOMPARE(indice(p4, QStringLiteral("DATI E RISULTATI")), 1);
+        QCOMPARE(p4[1].punti, 18.0);
+        QVERIFY(!s.testo().contains(QStringLiteral("RINSAL - calcolo di")));
+        QVERIFY(!s.testo().contains(QStringLiteral("Progetto: ")));
+        QVERIFY(s.righe().back().pagina >= 4);
+    }
+
+    // Text never runs into the page number at 15000 twips, on a real page
+    // height, for both kinds and a long attachment text.
+    void nienteSottoIlPiede_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::newRow("tiranti") << 2;
+        QTest::newRow("puntelli") << 1;
+    }
+    void nienteSottoIlPiede()
+    {
+        QFETCH(int, tipo);
+        if (tipo == 2) {
+            apriTiranti();
+        } else {
+            apriPuntelli();
+            ModRinsal::TipoCalcolo = 1;
+        }
+        fr_->campo(5)->setText(QString(60, QLatin1Char('x')));
+        std::vector<RigaPosta> posti;
+        scena_.stampa->fabbrica = [&posti] { return std::make_unique<StampanteMisurata>(posti); };
+        fr_->stampa_click();
+        QVERIFY(!posti.empty());
+        int piedi = 0;
+        for (const RigaPosta& r : posti) {
+            if (r.pagina > 3) break;
+            if (r.testo.startsWith(QStringLiteral("pagina "))) {
+                ++piedi;
+                QCOMPARE(r.y, 15000.0);
+                QCOMPARE(r.testo, QStringLiteral("pagina %1").arg(r.pagina));
+                continue;
+            }
+            const double fondo = r.y + r.punti * 20.0 * platform::kPassoRiga;
+            QVERIFY2(fondo <= (r.pagina == 1 ? platform::kAltezzaPaginaTwips : 15000.0),
+                     qPrintable(QStringLiteral("pagina %1: %2").arg(r.pagina).arg(r.testo)));
+        }
+        QCOMPARE(piedi, 2);
+        verificaFineModoRelazione();
+    }
+
+    void senzaRisultatiOSenzaCapitoli_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("puntelli senza risultati") << 1 << QStringLiteral("Non vi è nulla da stampare.");
+        for (int t : {3, 4, 5}) {
+            QTest::newRow(qPrintable(QStringLiteral("tipo %1").arg(t))) << t << testi_relazione::kNonDisponibile;
+        }
+    }
+    void senzaRisultatiOSenzaCapitoli()
+    {
+        QFETCH(int, tipo);
+        QFETCH(QString, messaggio);
+        ModRinsal::TipoCalcolo = tipo;
+        fr_->stampa_click();
+        QCOMPARE(scena_.stampa->aperture, 0);
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
+        QCOMPARE(scena_.messaggi->visti[0].testo, messaggio);
+        QCOMPARE(scena_.messaggi->visti[0].titolo, ModRinsal::TitoloControllo);
+        verificaFineModoRelazione();
+    }
+
+    // Every prose line fits the page, and the opening lines are kept as written.
+    void righeDellaProsa()
+    {
+        namespace R = testi_relazione;
+        const std::vector<const QStringList*> tutte = {&R::kPuntelliCriteri,  &R::kPuntelliRisultati,
+                                                       &R::kPuntelliEsecuzione, &R::kPuntelliEsecuzioneSegue,
+                                                       &R::kPuntelliNote,     &R::kTirantiCriteri,
+                                                       &R::kTirantiEsecuzione, &R::kTirantiNote};
+        for (const QStringList* l : tutte) {
+            QVERIFY(!l->isEmpty());
+            for (const QString& r : *l) {
+                QVERIFY2(r.size() <= R::kLarghezzaMassima, qPrintable(r));
+                QVERIFY2(r == r.trimmed(), qPrintable(r));
+            }
+        }
+        QCOMPARE(R::kPuntelliCriteri.back(), QStringLiteral("è riferiti alla seguente tipologia di calcolo:"));
+        QCOMPARE(R::kPuntelliEsecuzione.back(), QStringLiteral("adeguatamente;"));
+        QCOMPARE(R::kTirantiCriteri[0],
+                 QStringLiteral("La presente verifica di tiranti è stata effettuata con  l'ausilio di  un"));
+        QCOMPARE(R::kPuntelliNote[0],
+                 QStringLiteral("I puntelli sono quasi sempre organi di consolidamento provvisorio.  Essi"));
+    }
+
+    void stampaBatch()
+    {
+        const QString bin = qEnvironmentVariable("RINSAL_BIN_DIR");
+        QVERIFY(!bin.isEmpty());
+        QProcess pr;
+        pr.start(QDir(bin).filePath(QStringLiteral("rinsal-stampa")),
+                 {QStringLiteral("--relazione"), QStringLiteral("--testo"),
+                  supporto::fileDati(QStringLiteral("esempi/Tiranti-dati-esempio"))});
+        QVERIFY(pr.waitForFinished(60000));
+        QCOMPARE(pr.exitCode(), 0);
+        const QString out = QString::fromUtf8(pr.readAllStandardOutput());
+        const QStringList pagine = out.split(QLatin1Char('\f'));
+        QVERIFY(pagine.size() >= 4);
+        QVERIFY(pagine[0].contains(QStringLiteral("RELAZIONE DI CALCOLO")));
+        QVERIFY(pagine[1].contains(QStringLiteral("CRITERI DI CALCOLO")));
+        QVERIFY(pagine[1].trimmed().endsWith(QStringLiteral("pagina 2")));
+        QVERIFY(pagine[2].trimmed().endsWith(QStringLiteral("pagina 3")));
+        QVERIFY(pagine[3].contains(QStringLiteral("RISULTATI: tirante n. 1")));
+        QVERIFY(!out.contains(QStringLiteral("RINSAL - calcolo di tiranti")));
+    }
+};
+
+QTEST_MAIN(TestRelazione)
+#include "test_relazione.moc"
