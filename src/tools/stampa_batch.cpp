@@ -1,5 +1,6 @@
 #include "tools/stampa_batch.h"
 
+#include "platform/piattaforma_qt.h"
 #include "platform/piattaforma_scritta.h"
 #include "platform/stampante_qt.h"
 #include "report/frontespizio.h"
@@ -45,6 +46,10 @@ int stampaCalcolo(int tipo, const QString& file, const QString& modo, bool testo
         std::fprintf(stderr, "%s\n%s\n", m.titolo.toUtf8().constData(),
                      QString(m.testo).replace(QLatin1Char('\r'), QLatin1Char('\n')).toUtf8().constData());
     };
+    // The report prints the office that the program has in its settings.
+    const platform::ImpostazioniQt studio;
+    scena.impostazioni->nome = studio.nomeStudio();
+    scena.impostazioni->indirizzo = studio.indirizzoStudio();
     ModRinsal::Azzera();
     finestre::registraTutte();
     FinestraCalcolo* w = finestraDelCalcolo(tipo);
