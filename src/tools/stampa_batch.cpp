@@ -113,6 +113,13 @@ int stampaBatch(int argc, char* argv[])
         ::mkdir(dir.constData(), 0700);
         qputenv("XDG_RUNTIME_DIR", dir);
     }
+    // Standard error carries our own messages only: the toolkit's notes about
+    // the offscreen platform (raise(), fonts) mean nothing to the user here.
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
+        if (tipo == QtFatalMsg) {
+            std::fprintf(stderr, "rinsal-stampa: %s\n", testo.toUtf8().constData());
+        }
+    });
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments();
     args.removeFirst();
