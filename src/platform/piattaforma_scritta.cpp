@@ -1,29 +1,18 @@
 #include "platform/piattaforma_scritta.h"
 
+#include "platform/stampante_inoltro.h"
+
 namespace platform {
 
 namespace {
 // Forwards to a text printer the script keeps, so a test can read a job
 // after the printout handed it back with end-of-document.
-class StampanteCondivisa : public Stampante {
+class StampanteCondivisa : public StampanteInoltro {
 public:
-    explicit StampanteCondivisa(std::shared_ptr<StampanteTesto> s) : s_(std::move(s)) {}
-    void impostaFont(const QString& n) override { s_->impostaFont(n); }
-    void impostaDimensione(double p) override { s_->impostaDimensione(p); }
-    double dimensione() const override { return s_->dimensione(); }
-    void impostaX(double t) override { s_->impostaX(t); }
-    void impostaY(double t) override { s_->impostaY(t); }
-    double x() const override { return s_->x(); }
-    double y() const override { return s_->y(); }
-    void stampaRiga(const std::vector<Voce>& v) override { s_->stampaRiga(v); }
-    void linea(double a, double b, double c, double d, int w) override { s_->linea(a, b, c, d, w); }
-    void nuovaPagina() override { s_->nuovaPagina(); }
-    int pagina() const override { return s_->pagina(); }
-    bool fineDocumento() override { return s_->fineDocumento(); }
-    bool inErrore() const override { return s_->inErrore(); }
+    explicit StampanteCondivisa(std::shared_ptr<StampanteTesto> s) : StampanteInoltro(*s), s_(std::move(s)) {}
 
 private:
-    std::shared_ptr<StampanteTesto> s_;
+    std::shared_ptr<StampanteTesto> s_;   // keeps the job alive for the test
 };
 } // namespace
 

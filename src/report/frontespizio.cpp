@@ -1,5 +1,7 @@
 #include "report/frontespizio.h"
 
+#include "platform/stampante_inoltro.h"
+
 #include "platform/piattaforma.h"
 #include "report/relazione.h"
 #include "report/testi.h"
@@ -215,20 +217,13 @@ void frontespizio::solodati_Click()
 namespace {
 // The report's job, handed to the closing listing: it tells whether the
 // listing ended the document, so that the report never leaves it open.
-class LavoroRelazione : public platform::Stampante {
+class LavoroRelazione : public platform::StampanteInoltro {
 public:
-    explicit LavoroRelazione(std::unique_ptr<platform::Stampante> p) : p_(std::move(p)) {}
-    void impostaFont(const QString& n) override { p_->impostaFont(n); }
-    void impostaDimensione(double d) override { p_->impostaDimensione(d); }
-    double dimensione() const override { return p_->dimensione(); }
-    void impostaX(double t) override { p_->impostaX(t); }
-    void impostaY(double t) override { p_->impostaY(t); }
-    double x() const override { return p_->x(); }
-    double y() const override { return p_->y(); }
-    void stampaRiga(const std::vector<platform::Voce>& v) override { p_->stampaRiga(v); }
-    void linea(double a, double b, double c, double d, int w) override { p_->linea(a, b, c, d, w); }
-    void nuovaPagina() override { p_->nuovaPagina(); }
-    int pagina() const override { return p_->pagina(); }
+    explicit LavoroRelazione(std::unique_ptr<platform::Stampante> p)
+        : StampanteInoltro(*p)
+        , p_(std::move(p))
+    {
+    }
     bool fineDocumento() override
     {
         if (terminato_) {
@@ -237,7 +232,6 @@ public:
         terminato_ = true;
         return p_->fineDocumento();
     }
-    bool inErrore() const override { return p_->inErrore(); }
     bool terminato() const { return terminato_; }
 
 private:

@@ -1,5 +1,7 @@
 #include "shell/stampa.h"
 
+#include "platform/stampante_inoltro.h"
+
 #include "shell/modrinsal.h"
 #include "shell/numeri.h"
 #include "shell/testi.h"
@@ -12,25 +14,9 @@ namespace {
 platform::Stampante* gLavoroRelazione = nullptr;
 
 // Hands the report's job to a printout without giving it away.
-class Continuazione : public platform::Stampante {
+class Continuazione : public platform::StampanteInoltro {
 public:
-    explicit Continuazione(platform::Stampante& p) : p_(p) {}
-    void impostaFont(const QString& n) override { p_.impostaFont(n); }
-    void impostaDimensione(double d) override { p_.impostaDimensione(d); }
-    double dimensione() const override { return p_.dimensione(); }
-    void impostaX(double t) override { p_.impostaX(t); }
-    void impostaY(double t) override { p_.impostaY(t); }
-    double x() const override { return p_.x(); }
-    double y() const override { return p_.y(); }
-    void stampaRiga(const std::vector<platform::Voce>& v) override { p_.stampaRiga(v); }
-    void linea(double a, double b, double c, double d, int w) override { p_.linea(a, b, c, d, w); }
-    void nuovaPagina() override { p_.nuovaPagina(); }
-    int pagina() const override { return p_.pagina(); }
-    bool fineDocumento() override { return p_.fineDocumento(); }
-    bool inErrore() const override { return p_.inErrore(); }
-
-private:
-    platform::Stampante& p_;
+    using StampanteInoltro::StampanteInoltro;
 };
 } // namespace
 
