@@ -11,7 +11,10 @@ for target in tests/fuzz/fuzz_*.cpp; do
   name=$(basename "$target" .cpp)
   echo "== $name"
   clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -Isrc "$target" src/shell/archivio.cpp src/shell/numeri.cpp $QT_FLAGS -o "$OUT/$name"
+    -Isrc "$target" src/shell/archivio.cpp src/shell/numeri.cpp \
+    src/tierods/archivio.cpp src/tierods/calcolo.cpp \
+    src/shoring/archivio.cpp src/shoring/dati.cpp src/shoring/calcolo.cpp src/shoring/coefficienti.cpp \
+    $QT_FLAGS -o "$OUT/$name"
   mkdir -p "$OUT/corpus-$name"
   cp -n data/esempi/* "$OUT/corpus-$name/" 2>/dev/null || true
   "$OUT/$name" -artifact_prefix="$OUT/" -max_total_time="$SECONDS_EACH" -timeout=5 -rss_limit_mb=2048 -max_len=65536 \

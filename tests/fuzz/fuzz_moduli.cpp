@@ -1,0 +1,93 @@
+// Hostile bytes through the tie-rod and shoring file layouts, then through
+// their calculations: reading ends with data or a format error, and no
+// result may come out as nan or inf.
+#include "shoring/archivio.h"
+#include "shoring/calcolo.h"
+#include "tierods/archivio.h"
+#include "tierods/calcolo.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace {
+void finito(const std::optional<double>& v)
+{
+    if (v && !std::isfinite(*v)) {
+        __builtin_trap();
+    }
+}
+
+void tiranti(const QByteArray& bytes)
+{
+    using namespace modtiranti;
+    DatiTiranti d;
+    archivio::LettoreRecord r(bytes);
+    try {
+        leggiTiranti(r, d);
+    } catch (const archivio::ErroreFormato&) {
+    }
+    RisultatiTiranti ris;
+    CalcolaTiranti(d, ContaTiranti(d), ris);
+    for (int c = 0; c < 7; ++c) {
+        for (const auto& v : ris.colonna(c)) {
+            finito(v);
+        }
+    }
+    for (const auto& t : ris.tabella) {
+        for (int j = 1; j <= kTemperature; ++j) {
+            for (double v : {t.ttir[std::size_t(j)], t.sigatt[std::size_t(j)], t.dilat[std::size_t(j)],
+                             t.traen[std::size_t(j)], t.freq[std::size_t(j)]}) {
+                if (!std::isfinite(v)) {
+                    __builtin_trap();
+                }
+            }
+        }
+    }
+}
+
+void puntelli(const QByteArray& bytes)
+{
+    using namespace modpuntelli;
+    auto l = std::make_unique<Lavoro>();
+    archivio::LettoreRecord r(bytes);
+    try {
+        LeggiPuntelli(r, *l);
+    } catch (const archivio::ErroreFormato&) {
+    }
+    for (int c = 1; c <= std::min(l->numeroConsolidamenti, 3); ++c) {
+        const Consolidamento& k = l->at(c);
+        Schermo s;
+        s.consolidamento = c;
+        s.carpu = k.carpu;
+        s.ang = k.ang;
+        s.altpu = k.altpu;
+        s.altar = k.altar;
+        s.sigm = k.sigm;
+        CalcolaPuntelli(*l, s);
+    }
+    for (const Consolidamento& k : l->cons) {
+        const Risultati& x = k.ris;
+        for (const auto& v : {x.coefficienteC1, x.coefficienteC2, x.caricoComplessivo, x.azioneScorrimento,
+                              x.forzaAttrito, x.forzaCoesione, x.sforzoNormale, x.sigmaLavoro,
+                              x.lunghezzaPuntello, x.distanzaFondazione, x.latoSezione}) {
+            finito(v);
+        }
+        for (const RisultatiPuntello& p : k.risPuntelli) {
+            for (const auto& v : {p.spinta, p.risultantePuntello, p.risultanteParete, p.sigmaPuntello}) {
+                finito(v);
+            }
+        }
+    }
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    tiranti(bytes);
+    puntelli(bytes);
+    return 0;
+}
