@@ -1,4 +1,7 @@
 // The windows of every module, registered with the window list.
+#include "help/frmtip.h"
+#include "help/paginaguida.h"
+#include "help/sommario.h"
 #include "report/frontespizio.h"
 #include "shell/finestre.h"
 #include "shell/scelta.h"
@@ -19,6 +22,12 @@ void registraTutte()
     registra(IdFinestra::Tiranti, [] { return new tiranti; });
     registra(IdFinestra::Puntelli, [] { return new puntelli; });
     registra(IdFinestra::Risultati, [] { return new risultatipuntelli; });
+    registra(IdFinestra::Sommario, [] { return new sommario; });
+    registra(IdFinestra::Tip, [] { return new frmTip; });
+    for (int i = int(IdFinestra::Manuale); i <= int(IdFinestra::GuidaFunzionamento); ++i) {
+        const auto id = IdFinestra(i);
+        registra(id, [id] { return new PaginaGuida(id); });
+    }
 }
 
 } // namespace finestre
