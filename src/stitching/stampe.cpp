@@ -1,0 +1,195 @@
+#include "stitching/stampe.h"
+
+#include "shell/numeri.h"
+#include "shell/stampa.h"
+#include "shell/testi.h"
+#include "stitching/testi.h"
+
+#include <algorithm>
+
+namespace modcuciture {
+
+namespace T = testi_cuciture;
+using platform::Voce;
+
+namespace {
+
+// An empty value prints nothing; leaving its item out also keeps it from
+// pushing the rest of the line onto a new one.
+void aggiungi(std::vector<Voce>& riga, const Voce& v)
+{
+    if (!v.testo.isEmpty()) {
+        riga.push_back(v);
+    }
+}
+
+void numero(std::vector<Voce>& riga, const Valore& v, int c)
+{
+    if (v) {
+        aggiungi(riga, stampa::numero(*v, c));
+    }
+}
+
+// The row number ends at column 13 whatever its width.
+Voce numeroRiga(int r)
+{
+    const QString t = numeri::stampa(r);
+    return {int(14 - t.size()), t};
+}
+
+void testata(platform::Stampante& p, const QString& progetto, bool relazione)
+{
+    p.impostaY(stampa::kYInizio);
+    p.impostaFont(testi::kFontStampa);
+    p.impostaDimensione(stampa::kTitolo);
+    if (!relazione) {
+        p.stampaRiga({{7, T::kTitoloDati}});
+    }
+    p.impostaDimensione(stampa::kIntestazione);
+    p.rigaVuota();
+    if (!relazione) {
+        p.stampaRiga({{10, T::kProgetto + progetto}});
+        p.rigaVuota();
+    }
+}
+
+// The legend entries go at the table size, so that a pier's page (and the
+// form) fits one A4 sheet.
+void legenda(platform::Stampante& p, const auto& voci)
+{
+    p.stampaRiga({{10, T::kLegenda}});
+    p.rigaVuota();
+    p.impostaDimensione(stampa::kTabella);
+    for (const QString& v : voci) {
+        p.stampaRiga({{6, v}});
+    }
+    p.rigaVuota();
+}
+
+void paginaCalda(platform::Stampante& p, const DatiCuciture& d, const RisultatiCuciture& ris, int r)
+{
+    p.stampaRiga({{10, T::kRisultatiCaldo + numeri::stampa(r) + T::kTipologiaCaldo}});
+    p.rigaVuota();
+    legenda(p, T::kLegendaCaldo);
+    p.impostaDimensione(stampa::kTabella);
+    p.stampaRiga({{9, T::kCaldoIntestazione}});
+    p.stampaRiga({{9, T::kCaldoUnita}});
+
+    static constexpr std::pair<Campo, int> kDati[] = {{Cort, 23}, {Lung, 32}, {Alt, 41},  {Diam, 50},
+                                                      {Pas, 59},  {Fesc, 68}, {Fesl, 77}, {Tens, 85},
+                                                      {Temp, 95}, {Rott, 103}, {Rond, 113}};
+    std::vector<Voce> riga{numeroRiga(r)};
+    for (const auto& [c, col] : kDati) {
+        aggiungi(riga, stampa::dato(d.valore(c, r), col));
+    }
+    p.stampaRiga(riga);
+    p.rigaVuota();
+
+    p.stampaRiga({{9, T::kCaldoRisIntestazione}});
+    p.stampaRiga({{9, T::kCaldoRisUnita}});
+    static constexpr std::pair<CampoCaldo, int> kRisultati[] = {{Orig, 25}, {Raffr, 35}, {Fred, 45}, {All, 53},
+                                                                {Mont, 65}, {Sigm, 74},  {Tirpil, 80}, {Compr, 89}};
+    for (int t = -40; t <= 60; t += 5) {
+        const int k = t + 41;
+        for (int s = 1; s <= 2; ++s) {
+            riga = {{11, numeri::stampa(t)}, {18, numeri::stampa(s)}};
+            for (const auto& [c, col] : kRisultati) {
+                numero(riga, ris.caldo(r, k, s, c), col);
+            }
+            numero(riga, ris.ntir[std::size_t(r)][std::size_t(s)], 100);
+            numero(riga, ris.tottir[std::size_t(r)][std::size_t(s)], 108);
+            p.stampaRiga(riga);
+        }
+    }
+}
+
+void tabellaFredda(platform::Stampante& p, const DatiCuciture& d, const RisultatiCuciture& ris, int n,
+                   bool relazione)
+{
+    if (relazione) {
+        p.impostaDimensione(stampa::kTitolo);
+        p.stampaRiga({{10, T::kFreddoTitolo}});
+        p.impostaDimensione(stampa::kIntestazione);
+        p.rigaVuota();
+    }
+    legenda(p, T::kLegendaFreddo);
+    p.impostaDimensione(stampa::kTabella);
+    p.stampaRiga({{9, T::kFreddoIntestazione}});
+    p.stampaRiga({{9, T::kFreddoUnita}});
+    p.rigaVuota();
+    static constexpr std::pair<Campo, int> kDati[] = {{Cort, 24}, {Lung, 33}, {Alt, 41}, {Diam, 50},
+                                                      {Pas, 59},  {Car, 70}};
+    for (int r = 1; r <= n; ++r) {
+        const auto i = std::size_t(r);
+        std::vector<Voce> riga{numeroRiga(r)};
+        for (const auto& [c, col] : kDati) {
+            aggiungi(riga, stampa::dato(d.valore(c, r), col));
+        }
+        numero(riga, ris.sigmf[i], 78);
+        numero(riga, ris.compv[i], 84);
+        numero(riga, ris.assorb[i], 96);
+        numero(riga, ris.bar[i], 103);
+        numero(riga, ris.orizz[i], 112);
+        p.stampaRiga(riga);
+    }
+}
+
+} // namespace
+
+void stampaModulo(platform::Stampante& p)
+{
+    p.impostaY(stampa::kYInizio);
+    p.impostaFont(testi::kFontStampa);
+    p.impostaDimensione(stampa::kTitolo);
+    p.stampaRiga({{7, T::kTitoloModulo}});
+    p.impostaDimensione(stampa::kIntestazione);
+    p.rigaVuota();
+    for (const QString& t : {T::kModuloTitolo, T::kModuloProgetto, T::kModuloTipi}) {
+        p.stampaRiga({{10, t}});
+        p.rigaVuota();
+    }
+    p.stampaRiga({{6, T::kModuloLegenda}});
+    p.rigaVuota();
+    p.impostaDimensione(stampa::kTabella);
+    for (const QString& v : T::kModuloVoci) {
+        p.stampaRiga({{6, v}});
+    }
+    p.rigaVuota();
+    p.stampaRiga({{9, T::kModuloIntestazione}});
+    p.stampaRiga({{9, T::kModuloUnita}});
+    p.rigaVuota();
+    for (int k = 0; k < 25; ++k) {
+        p.stampaRiga({{9, T::kModuloRiga}});
+        p.rigaVuota();
+    }
+    stampa::chiudiLavoro(p);
+}
+
+void stampaDatiRisultati(platform::Stampante& p, const DatiCuciture& dati, const RisultatiCuciture& ris,
+                         int numeroCuciture, int tipo, const QString& progetto, bool relazione)
+{
+    const int n = std::clamp(numeroCuciture, 0, kRighe);
+    if (tipo == kCaldo) {
+        int r = 1;
+        for (;;) {
+            testata(p, progetto, relazione);
+            if (n == 0) {
+                break;
+            }
+            paginaCalda(p, dati, ris, r);
+            if (r >= n) {
+                break;
+            }
+            ++r;
+            p.nuovaPagina();
+        }
+    } else {
+        testata(p, progetto, relazione);
+        if (tipo == kFreddo) {
+            tabellaFredda(p, dati, ris, n, relazione);
+        }
+    }
+    stampa::chiudiLavoro(p);
+}
+
+} // namespace modcuciture
