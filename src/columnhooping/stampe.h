@@ -1,0 +1,20 @@
+#pragma once
+// The two column-hooping printouts, written against the printer interface
+// over the window's plain data: the blank data-acquisition form, and the
+// data and results (one page per row for the hot rings, one page for all
+// the cold rows).
+
+#include "columnhooping/calcolo.h"
+#include "platform/piattaforma.h"
+
+namespace modcercol {
+
+// One page; ends the job.
+void stampaModulo(platform::Stampante& p);
+
+// Type 2: one page for rows 1..numero; any other type: one page per row,
+// at least one (row 1). Ends the job.
+void stampaDatiRisultati(platform::Stampante& p, const DatiCerchiature& dati, const RisultatiCerchiature& ris,
+                         int tipo, int numero, const QString& progetto);
+
+} // namespace modcercol
