@@ -59,7 +59,12 @@ inline const QString kTestoManuale = QStringLiteral(
     "strumenti e segnala i valori mancanti o incoerenti prima della stampa o del salvataggio. Il riquadro "
     "giallo presente in ogni finestra di calcolo guida l'utente passo per passo, indicando sempre il prossimo "
     "dato da digitare o l'operazione successiva. In ciascuna finestra si possono immettere fino a 100 "
-    "consolidamenti, che vengono calcolati e archiviati insieme nello stesso file.");
+    "consolidamenti, che vengono calcolati e archiviati insieme nello stesso file. I numeri si digitano usando la "
+    "virgola per i decimali: il programma rifiuta subito i caratteri non ammessi e lo segnala. Dal menu di "
+    "ogni finestra, o dai pulsanti della barra degli strumenti, si passa direttamente agli altri calcoli senza "
+    "tornare alla finestra di scelta; i dati già immessi restano disponibili finché non si esce dal programma. "
+    "Prima di uscire conviene salvare i dati nell'archivio, perché all'uscita quelli non salvati vanno "
+    "perduti. La guida in linea, raggiungibile da ogni finestra, contiene una pagina per ciascun argomento.");
 
 inline const QString kTestoFunzionamento = QStringLiteral(
     "Alle procedure di calcolo si accede dalla finestra Menu, scegliendo il tipo di consolidamento, oppure "
@@ -87,7 +92,8 @@ inline const QString kTestoArchivio = QStringLiteral(
     "chiedere il nome. Prima del salvataggio il programma controlla i dati immessi e segnala quelli mancanti o "
     "non corretti. I file non più necessari si eliminano con l'icona del cestino: si apre una finestra di "
     "scelta nella quale si seleziona il file da cancellare e si conferma con il pulsante Apri. L'eliminazione "
-    "è definitiva, quindi conviene controllare con attenzione il nome del file prima di confermare.");
+    "è definitiva, quindi conviene controllare con attenzione il nome del file prima di confermare. Insieme ai dati del calcolo viene "
+    "salvato e riletto anche il frontespizio.");
 
 inline const QString kTestoStampa = QStringLiteral(
     "Ogni pagina della guida in linea può essere stampata con il suo pulsante Stampa, per tenere a portata di "
@@ -101,7 +107,7 @@ inline const QString kTestoStampa = QStringLiteral(
     "dalla finestra Frontespizio: comprende il frontespizio con i dati del progetto e dello studio tecnico, "
     "una descrizione del consolidamento adottato e la tabella di tutti i dati e i risultati del calcolo in "
     "uso. Prima di ogni stampa compare la finestra di scelta della stampante; annullandola non viene stampato "
-    "nulla.");
+    "nulla. Tutte le stampe usano un carattere a spaziatura fissa, così le colonne restano allineate.");
 
 inline const QString kTestoPuntelli = QStringLiteral(
     "Il calcolo dei puntelli si svolge in due finestre: quella dei dati, nella quale si descrivono la parete "
@@ -114,7 +120,8 @@ inline const QString kTestoPuntelli = QStringLiteral(
     "calcolo e osservare come cambiano i risultati modificando un dato alla volta. Si può esaminare un "
     "consolidamento per volta, fino a un massimo di 100, scorrendoli con l'apposita barra. Il pulsante "
     "Risultati controlla automaticamente i dati prima di aprire la finestra dei risultati; l'icona ABC della "
-    "barra degli strumenti esegue lo stesso controllo a richiesta e segnala il primo dato mancante.");
+    "barra degli strumenti esegue lo stesso controllo a richiesta e segnala il primo dato mancante. Ogni "
+    "modifica aggiorna subito i risultati.");
 
 inline const QString kTestoRisultatiPuntelli = QStringLiteral(
     "La finestra dei risultati dei puntelli è di sola lettura: mostra le forze, le sezioni e le verifiche "
@@ -127,7 +134,8 @@ inline const QString kTestoRisultatiPuntelli = QStringLiteral(
     "richiama l'attenzione sui casi che richiedono una verifica particolare. La barra degli strumenti è la "
     "stessa della finestra dei dati, così che archivio, stampa, guida e passaggio alle altre finestre si "
     "trovano sempre nella stessa posizione. Per esaminare un altro consolidamento scorrere i consolidamenti "
-    "nella finestra dei dati e riaprire i risultati con il pulsante Risultati.");
+    "nella finestra dei dati e riaprire i risultati con il pulsante Risultati. Prima di stampare la relazione "
+    "completa controllare che il commento non segnali anomalie.");
 
 inline const QString kTestoTiranti = QStringLiteral(
     "Nella finestra Tiranti i campi dei dati hanno lo sfondo bianco, quelli dei risultati lo sfondo azzurro "
@@ -140,7 +148,8 @@ inline const QString kTestoTiranti = QStringLiteral(
     "cinque piccoli pulsanti che impostano la tensione ammissibile a trazione della muratura ai valori "
     "scritti a fianco di ciascuno, corrispondenti a murature di qualità diversa: basta un clic per inserire "
     "il valore nella riga corrente. I risultati comprendono le forze di ancoraggio, il diametro e la lunghezza "
-    "della barra, i giri del dado o lo spessore del cuneo necessari alla messa in tensione.");
+    "della barra, i giri del dado o lo spessore del cuneo necessari alla messa in tensione. Salvare spesso i dati "
+    "nell'archivio.");
 
 inline const QString kTestoCuciture = QStringLiteral(
     "La finestra Cuciture è divisa in due parti: nella metà superiore si immettono i dati, in quella "
@@ -153,7 +162,8 @@ inline const QString kTestoCuciture = QStringLiteral(
     "con le formule della trazione e della compressione. I tiranti antiscoppio a caldo, con piastre di "
     "ripartizione alle estremità, richiedono un poco più di attenzione, perché la forza di serraggio nasce "
     "dal raffreddamento dell'acciaio come per i tiranti: controllare quindi la temperatura di riscaldamento "
-    "e le tensioni alle diverse temperature di esercizio prima di stampare.");
+    "e le tensioni alle diverse temperature di esercizio prima di stampare. I dati si possono archiviare "
+    "e riaprire come nelle altre finestre.");
 
 inline const QString kTestoFrontespizio = QStringLiteral(
     "I dati del frontespizio sono importanti, perché identificano la relazione di calcolo: progetto, "
@@ -166,7 +176,8 @@ inline const QString kTestoFrontespizio = QStringLiteral(
     "relazione personalizzata può stampare separatamente i dati e i risultati dalla finestra di calcolo e il "
     "solo frontespizio da questa finestra, aggiungendo poi un proprio documento con le considerazioni "
     "tecniche sull'intervento. Prima di stampare conviene usare il controllo dei dati, che segnala i campi "
-    "lasciati vuoti.");
+    "lasciati vuoti. Il frontespizio viene salvato insieme ai dati di ogni calcolo e riletto quando "
+    "si apre il file.");
 
 // Tip of the day
 inline const QString kTipCaption = QStringLiteral("Suggerimento del giorno");
