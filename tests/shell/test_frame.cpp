@@ -73,11 +73,16 @@ private slots:
         QCOMPARE(m.titolo, QStringLiteral("Rinsal: aiuto in linea"));
         QCOMPARE(m.icona, Icona::Domanda);
         QCOMPARE(m.pulsanti, platform::Pulsanti::SiNo);
-        // Yes leads to the help page (a message while help pages are missing).
+        QVERIFY(!finestre::esistente(IdFinestra::GuidaTiranti));
+        // Yes opens the window's help page, and the number entry does too.
         scena_.messaggi->risposte = {Risposta::Si};
         prova_->fin_Click(4);
-        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(3));
-        QCOMPARE(scena_.messaggi->visti[2].titolo, QStringLiteral("Rinsal: aiuto in linea"));
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(2));
+        QVERIFY(finestre::esistente(IdFinestra::GuidaTiranti)->isVisible());
+        finestre::chiudi(IdFinestra::GuidaTiranti);
+        prova_->voceNumero()->click();
+        QVERIFY(finestre::esistente(IdFinestra::GuidaTiranti)->isVisible());
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(2));
     }
 
     void rispostePerFinestra()
@@ -111,7 +116,8 @@ private slots:
         prova_->fin_Click(1);
         QVERIFY(finestre::esistente(IdFinestra::Scelta)->isVisible());
         QCOMPARE(scena_.messaggi->visti.size(), prima);
-        // A window this version does not have answers with a message, no crash.
+        // A window no module makes answers with a message, no crash.
+        finestre::registra(IdFinestra::Cuciture, {});
         prova_->pulsanteBarra(14)->click();
         QCOMPARE(scena_.messaggi->visti.size(), prima + 1);
         QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Informazione);
