@@ -8,6 +8,7 @@
 #include "shell/splash.h"
 #include "shoring/puntelli.h"
 #include "shoring/risultatipuntelli.h"
+#include "stitching/cuciture.h"
 #include "tierods/tiranti.h"
 
 namespace finestre {
@@ -22,6 +23,7 @@ void registraTutte()
     registra(IdFinestra::Tiranti, [] { return new tiranti; });
     registra(IdFinestra::Puntelli, [] { return new puntelli; });
     registra(IdFinestra::Risultati, [] { return new risultatipuntelli; });
+    registra(IdFinestra::Cuciture, [] { return new cuciture; });
     registra(IdFinestra::Sommario, [] { return new sommario; });
     registra(IdFinestra::Tip, [] { return new frmTip; });
     for (int i = int(IdFinestra::Manuale); i <= int(IdFinestra::GuidaFunzionamento); ++i) {

@@ -1,0 +1,136 @@
+#pragma once
+// The stitching window: five lines of twelve data fields over 100 rows, the
+// choice between hot anti-burst ties and cold stitches, and the results of
+// the chosen type (per pier, side and operating temperature for hot ties;
+// five rows at a time for cold stitches).
+
+#include "platform/piattaforma.h"
+#include "shell/finestracalcolo.h"
+#include "stitching/calcolo.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <array>
+
+class cuciture : public FinestraCalcolo {
+    Q_OBJECT
+public:
+    explicit cuciture(QWidget* parent = nullptr);
+
+    // Field change handlers (screen line 1..5).
+    void cort_Change(int linea) { campo_Change(modcuciture::Cort, linea); }
+    void lung_Change(int linea) { campo_Change(modcuciture::Lung, linea); }
+    void alt_Change(int linea) { campo_Change(modcuciture::Alt, linea); }
+    void diam_Change(int linea) { campo_Change(modcuciture::Diam, linea); }
+    void pas_Change(int linea) { campo_Change(modcuciture::Pas, linea); }
+    void car_Change(int linea) { campo_Change(modcuciture::Car, linea); }
+    void fesc_Change(int linea) { campo_Change(modcuciture::Fesc, linea); }
+    void fesl_Change(int linea) { campo_Change(modcuciture::Fesl, linea); }
+    void tens_Change(int linea) { campo_Change(modcuciture::Tens, linea); }
+    void temp_Change(int linea) { campo_Change(modcuciture::Temp, linea); }
+    void rott_Change(int linea) { campo_Change(modcuciture::Rott, linea); }
+    void rond_Change(int linea) { campo_Change(modcuciture::Rond, linea); }
+
+    // Row scroll bars beside the fields (screen line 1..5).
+    void VScroll5_Change(int linea) { barraRiga_Change(modcuciture::Rond, linea); }
+    void VScroll6_Change(int linea) { barraRiga_Change(modcuciture::Temp, linea); }
+    void VScroll7_Change(int linea) { barraRiga_Change(modcuciture::Pas, linea); }
+    void VScroll8_Change(int linea) { barraRiga_Change(modcuciture::Diam, linea); }
+
+    void num_Click(int linea) override;
+    void Option1_Click(int k);
+    void ContaCuciture();
+    void GuidaCuciture();
+    void CalcolaCuciture();
+
+    // Refreshes, each also the change handler of its bar.
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void HScroll1_Change();
+    void VScroll3_Change();
+    void VScroll4_Change(int linea);
+    void VScroll9_Change(int lato);
+
+    void cancella_click() override;
+    void acquisizionedati_Click() override;
+    void stampa_click() override;
+    // The listing on a job already open; report mode when StampaCompleta
+    // says so. Ends the job.
+    void stampaDatiSu(platform::Stampante& p);
+
+    int TipoCucitura = 0;   // 0 until a type is chosen
+    int NumeroCuciture = 0;
+    int RigaInizio = 1;
+    int RigaRisultati = 1;
+    int IndiceTemperatura = 0;   // 0: not yet set
+    int LineaCorrente = 1;
+    int RigaCorrente = 1;
+
+    const modcuciture::DatiCuciture& dati() const { return dati_; }
+    const modcuciture::RisultatiCuciture& risultati() const { return ris_; }
+
+    // Controls, for tests and the batch printer.
+    QLineEdit* campo(int c, int linea) const { return campi_[std::size_t(c)][std::size_t(linea)]; }
+    QLabel* num(int linea) const { return num_[std::size_t(linea)]; }
+    QLabel* etichettaN() const { return conteggio_; }
+    QRadioButton* Option1(int k) const { return opzioni_[std::size_t(k)]; }
+    QGroupBox* frameDati() const { return frameDati_; }
+    QGroupBox* frameCaldo() const { return frameCaldo_; }
+    QGroupBox* frameFreddo() const { return frameFreddo_; }
+    // Caption (0) and unit (1) labels of field c.
+    QLabel* didascalia(int c, int riga) const { return didascalie_[std::size_t(c)][std::size_t(riga)]; }
+    QScrollBar* barraRiga(int c, int linea) const;
+    // Hot result c (CampoCaldo order, then 8 ntir, 9 tottir) of side s.
+    QLabel* caldo(int c, int lato) const { return caldo_[std::size_t(c)][std::size_t(lato)]; }
+    // Cold result line: 0 rum, 1 sigmf, 2 compv, 3 assorb, 4 bar, 5 orizz.
+    QLabel* freddo(int c, int linea) const { return freddo_[std::size_t(c)][std::size_t(linea)]; }
+    QLabel* numcons() const { return numcons_; }
+    QLabel* eserc() const { return eserc_; }
+    QScrollBar* VScroll1() const { return vscroll1_; }
+    QScrollBar* VScroll2() const { return vscroll2_; }
+    QScrollBar* HScroll1() const { return hscroll1_; }
+    QScrollBar* VScroll3() const { return vscroll3_; }
+    QScrollBar* VScroll4(int linea) const { return vscroll4_[std::size_t(linea)]; }
+    QScrollBar* VScroll9(int lato) const { return vscroll9_[std::size_t(lato)]; }
+
+protected:
+    EsitoControllo verificaDati() override;
+    void scriviDati(archivio::ScrittoreRecord& w) override;
+    void leggiDati(archivio::LettoreRecord& r) override;
+    void dopoApertura() override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void campo_Change(int c, int linea);
+    void barraRiga_Change(int c, int linea);
+    void evidenziaNumeri(int linea);
+    void costruisciDati();
+    void costruisciCaldo();
+    void costruisciFreddo();
+
+    modcuciture::DatiCuciture dati_;
+    modcuciture::RisultatiCuciture ris_;
+    int tipoLetto_ = 0;   // type of the file just read, 0 after a failed read
+
+    std::array<std::array<QLineEdit*, 6>, modcuciture::kCampi> campi_{};
+    std::array<std::array<QLabel*, 2>, modcuciture::kCampi> didascalie_{};
+    std::array<std::array<QScrollBar*, 6>, 4> barreRiga_{};   // diam, pas, temp, rond
+    std::array<QLabel*, 6> num_{};
+    std::array<QRadioButton*, 3> opzioni_{};
+    std::array<std::array<QLabel*, 3>, 10> caldo_{};
+    std::array<std::array<QLabel*, 6>, 6> freddo_{};
+    std::array<QScrollBar*, 6> vscroll4_{};
+    std::array<QScrollBar*, 3> vscroll9_{};
+    QGroupBox* frameDati_ = nullptr;
+    QGroupBox* frameCaldo_ = nullptr;
+    QGroupBox* frameFreddo_ = nullptr;
+    QLabel* conteggio_ = nullptr;
+    QLabel* numcons_ = nullptr;
+    QLabel* eserc_ = nullptr;
+    QScrollBar* vscroll1_ = nullptr;
+    QScrollBar* vscroll2_ = nullptr;
+    QScrollBar* hscroll1_ = nullptr;
+    QScrollBar* vscroll3_ = nullptr;
+};
