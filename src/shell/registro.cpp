@@ -1,4 +1,5 @@
 // The windows of every module, registered with the window list.
+#include "columnhooping/cercol.h"
 #include "help/frmtip.h"
 #include "help/paginaguida.h"
 #include "help/sommario.h"
@@ -24,6 +25,7 @@ void registraTutte()
     registra(IdFinestra::Puntelli, [] { return new puntelli; });
     registra(IdFinestra::Risultati, [] { return new risultatipuntelli; });
     registra(IdFinestra::Cuciture, [] { return new cuciture; });
+    registra(IdFinestra::Cercol, [] { return new cercol; });
     registra(IdFinestra::Sommario, [] { return new sommario; });
     registra(IdFinestra::Tip, [] { return new frmTip; });
     for (int i = int(IdFinestra::Manuale); i <= int(IdFinestra::GuidaFunzionamento); ++i) {

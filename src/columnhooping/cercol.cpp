@@ -1,0 +1,587 @@
+#include "columnhooping/cercol.h"
+
+#include "columnhooping/archivio.h"
+#include "columnhooping/stampe.h"
+#include "columnhooping/testi.h"
+#include "report/frontespizio.h"
+#include "shell/campi.h"
+#include "shell/modrinsal.h"
+#include "shell/numeri.h"
+#include "shell/stampa.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+
+namespace T = testi_cercol;
+using namespace modcercol;
+using platform::Icona;
+using platform::Pulsanti;
+using platform::Risposta;
+
+namespace {
+
+QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
+
+const QColor kCiano(0, 255, 255);
+const QColor kGiallo(255, 255, 0);
+
+ConfigFinestra configurazione()
+{
+    ConfigFinestra c;
+    c.numero = 5;
+    c.caption = T::kTitoloFinestra;
+    c.nomeDomanda = T::kNomeFinestra;
+    c.tipoCalcolo = 3;
+    c.prefisso = T::kPrefisso;
+    c.guida = IdFinestra::GuidaCercol;
+    c.controlla = true;
+    c.suggerimenti = false;
+    c.aiuto = T::kAiuto.split(QLatin1Char('\r'));
+    c.archivioVuotoControllato = false;
+    c.frontespizioNelFile = true;
+    c.cancellaPrimaDiAprire = true;
+    return c;
+}
+
+QLabel* etichetta(QWidget* s, const QString& testo, QRect geo, const QFont& f, Qt::Alignment a,
+                  const QString& suggerimento = QString())
+{
+    auto* l = new QLabel(testo, s);
+    l->setGeometry(geo);
+    l->setFont(f);
+    l->setAlignment(a);
+    l->setWordWrap(true);
+    if (!suggerimento.isEmpty()) {
+        l->setToolTip(suggerimento);
+    }
+    return l;
+}
+
+// A value cell: white, framed, right-aligned like the fields.
+QLabel* cella(QWidget* s, QRect geo, const QFont& f, const QString& suggerimento)
+{
+    auto* l = new QLabel(s);
+    l->setGeometry(geo);
+    l->setFont(f);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMargin(0);
+    l->setIndent(1);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::WindowText, Qt::black);
+    l->setPalette(p);
+    l->setToolTip(suggerimento);
+    return l;
+}
+
+void colora(QLabel* l, const QColor& c)
+{
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::WindowText, Qt::black);
+    l->setPalette(p);
+}
+
+QString mostra(const std::optional<double>& v) { return v ? numeri::testo(*v) : QString(); }
+
+// The row refresh and the recalculation run under the busy pointer.
+class Occupato {
+public:
+    Occupato() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Occupato() { QApplication::restoreOverrideCursor(); }
+    Occupato(const Occupato&) = delete;
+    Occupato& operator=(const Occupato&) = delete;
+};
+
+void avviso(const QString& testo, Icona icona)
+{
+    platform::messaggi().mostra(testo, ModRinsal::TitoloControllo, icona, Pulsanti::Ok, Risposta::Ok);
+}
+
+// x of an input column: `elic` leaves room for its scroll bar.
+int xCampo(int c) { return c == Rag ? 1800 : c == Elic ? 2400 : 3360 + 600 * (c - Car); }
+
+} // namespace
+
+cercol::cercol(QWidget* parent)
+    : FinestraCalcolo(configurazione(), parent)
+{
+    QWidget* s = superficie();
+    s->setMouseTracking(true);
+    s->installEventFilter(this);
+
+    QFont didascalia = font();
+    didascalia.setPointSizeF(6.5);
+    QFont valori = font();
+    valori.setPointSizeF(7.5);
+    QFont cifre = font();
+    cifre.setPointSizeF(6.8);
+    QFont nota = font();
+    nota.setPointSizeF(7);
+    const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
+
+    // Row count and type.
+    auto* label51 = etichetta(s, T::kNConsolidamenti, twips(360, 600, 2535, 345), nota,
+                              Qt::AlignRight | Qt::AlignVCenter, T::kNConsolidamentiTooltip);
+    label51->setObjectName(QStringLiteral("Label51"));
+    label1_ = etichetta(s, QString(), twips(2880, 600, 735, 345), nota, centro, T::kNConsolidamentiTooltip);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    QFont grassetto = nota;
+    grassetto.setBold(true);
+    label1_->setFont(grassetto);
+    for (int k = 1; k <= 2; ++k) {
+        auto* o = new QRadioButton(T::kOpzioni[std::size_t(k - 1)], s);
+        o->setGeometry(k == 1 ? twips(3840, 600, 2415, 375) : twips(6480, 600, 2655, 375));
+        o->setFont(nota);
+        o->setToolTip(T::kOpzioniTooltip[std::size_t(k - 1)]);
+        o->setObjectName(QStringLiteral("Option1_%1").arg(k));
+        // Runs when the option becomes selected, by a click or by an Open.
+        connect(o, &QRadioButton::toggled, this, [this, k](bool scelto) {
+            if (scelto) {
+                Option1_Click(k);
+            }
+        });
+        opzioni_[std::size_t(k)] = o;
+    }
+
+    // Data area.
+    auto* label65 = etichetta(s, T::kNum, twips(1200, 1680, 495, 255), didascalia, centro, T::kNumTooltip);
+    label65->setObjectName(QStringLiteral("Label65"));
+    for (int c = 0; c < kCampi; ++c) {
+        const int x = xCampo(c);
+        const int largo = c == Elic ? 975 : 615;
+        didascalie_[std::size_t(c)] = etichetta(s, T::kDidascalie[std::size_t(c)], twips(x, 1200, largo, 495),
+                                                didascalia, centro, T::kSuggerimenti[std::size_t(c)]);
+        didascalie_[std::size_t(c)]->setObjectName(QStringLiteral("lab%1").arg(c + 1));
+        unita_[std::size_t(c)] = etichetta(s, T::kUnita[std::size_t(c)], twips(x, 1680, largo, 255), didascalia,
+                                           centro, T::kSuggerimenti[std::size_t(c)]);
+        unita_[std::size_t(c)]->setObjectName(QStringLiteral("lb%1").arg(c + 1));
+        for (int k = 1; k <= 5; ++k) {
+            auto* f = new QLineEdit(s);
+            f->setGeometry(twips(x, 2040 + 240 * (k - 1), 615, 285));
+            f->setFont(valori);
+            f->setAlignment(Qt::AlignRight);
+            f->setTextMargins(0, 0, 0, 0);
+            f->setToolTip(T::kSuggerimenti[std::size_t(c)]);
+            f->setObjectName(T::kNomiCampi[std::size_t(c)] + QString::number(k));
+            connect(f, &QLineEdit::textChanged, this, [this, c, k] { campo_Change(c, k); });
+            campi_[std::size_t(c)][std::size_t(k)] = f;
+        }
+    }
+    for (int k = 1; k <= 5; ++k) {
+        const int y = 2040 + 240 * (k - 1);
+        auto* b = new QScrollBar(Qt::Vertical, s);
+        b->setGeometry(twips(3000, y, 375, 255));
+        b->setRange(6, 20);
+        b->setSingleStep(1);
+        b->setPageStep(1);
+        b->setValue(6);
+        b->setObjectName(QStringLiteral("VScroll3_%1").arg(k));
+        connect(b, &QScrollBar::valueChanged, this, [this, k] { VScroll3_Change(k); });
+        vscroll3_[std::size_t(k)] = b;
+
+        auto* n = etichetta(s, QString::number(k), twips(1200, y, 495, 255), valori, centro, T::kNumCopiaTooltip);
+        n->setAutoFillBackground(true);
+        n->setFrameShape(QFrame::Box);
+        colora(n, kCiano);
+        n->setMouseTracking(true);
+        n->setCursor(Qt::PointingHandCursor);
+        n->installEventFilter(this);
+        n->setObjectName(QStringLiteral("num%1").arg(k));
+        num_[std::size_t(k)] = n;
+    }
+    vscroll1_ = new QScrollBar(Qt::Vertical, s);
+    vscroll1_->setObjectName(QStringLiteral("VScroll1"));
+    vscroll1_->setGeometry(twips(720, 2040, 375, 1215));
+    vscroll1_->setRange(1, 96);
+    vscroll1_->setSingleStep(1);
+    vscroll1_->setPageStep(5);
+    vscroll1_->setValue(1);
+    connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+
+    // Hot results table.
+    auto* label36 = etichetta(s, T::kCerchiaturaNum, twips(600, 3480, 615, 495), didascalia, centro,
+                              T::kCerchiaturaNumTooltip);
+    label36->setObjectName(QStringLiteral("Label36"));
+    numcon_ = cella(s, twips(600, 3960, 615, 255), valori, T::kCerchiaturaNumTooltip);
+    numcon_->setAlignment(centro);
+    numcon_->setObjectName(QStringLiteral("numcon"));
+    for (int c = 0; c < 13; ++c) {
+        const int x = 1200 + 600 * c;
+        etichetta(s, T::kDidascalieCaldo[std::size_t(c)], twips(x, 3480, 615, 495), didascalia, centro,
+                  T::kSuggerimentiCaldo[std::size_t(c)]);
+        etichetta(s, T::kUnitaCaldo[std::size_t(c)], twips(x, 3960, 615, 255), didascalia, centro,
+                  T::kSuggerimentiCaldo[std::size_t(c)]);
+        for (int k = 1; k <= 5; ++k) {
+            caldo_[std::size_t(c)][std::size_t(k)] =
+                cella(s, twips(x, 4320 + 240 * (k - 1), 615, 255), cifre, T::kSuggerimentiCaldo[std::size_t(c)]);
+        }
+    }
+    vscroll2_ = new QScrollBar(Qt::Vertical, s);
+    vscroll2_->setObjectName(QStringLiteral("VScroll2"));
+    vscroll2_->setGeometry(twips(720, 4320, 375, 1215));
+    vscroll2_->setRange(1, 97);
+    vscroll2_->setSingleStep(1);
+    vscroll2_->setPageStep(5);
+    vscroll2_->setValue(1);
+    connect(vscroll2_, &QScrollBar::valueChanged, this, [this] { VScroll2_Change(); });
+
+    // Cold results frame, over the hot table while visible.
+    affreddo_ = new QGroupBox(T::kFreddo, s);
+    affreddo_->setObjectName(QStringLiteral("affreddo"));
+    affreddo_->setGeometry(twips(480, 3360, 8535, 2295));
+    affreddo_->setFont(nota);
+    affreddo_->setAutoFillBackground(true);
+    affreddo_->setVisible(false);
+    auto* label2 = etichetta(affreddo_, T::kNum, twips(2160, 720, 495, 255), didascalia, centro, T::kNumTooltip);
+    label2->setObjectName(QStringLiteral("Label2"));
+    for (int k = 1; k <= 5; ++k) {
+        auto* r = etichetta(affreddo_, QString::number(k), twips(2160, 960 + 240 * (k - 1), 495, 255), valori,
+                            centro, T::kNumTooltip);
+        r->setObjectName(QStringLiteral("rum%1").arg(k));
+        rum_[std::size_t(k)] = r;
+    }
+    for (int c = 0; c < 5; ++c) {
+        const int x = 2760 + 600 * c;
+        etichetta(affreddo_, T::kDidascalieFreddo[std::size_t(c)], twips(x, 240, 615, 495), didascalia, centro,
+                  T::kSuggerimentiFreddo[std::size_t(c)]);
+        etichetta(affreddo_, T::kUnitaFreddo[std::size_t(c)], twips(x, 720, 615, 255), didascalia, centro,
+                  T::kSuggerimentiFreddo[std::size_t(c)]);
+        for (int k = 1; k <= 5; ++k) {
+            freddo_[std::size_t(c)][std::size_t(k)] = cella(affreddo_, twips(x, 960 + 240 * (k - 1), 615, 255), cifre,
+                                                            T::kSuggerimentiFreddo[std::size_t(c)]);
+        }
+    }
+    note_ = etichetta(affreddo_, QString(), twips(6000, 720, 2175, 1095), nota, Qt::AlignLeft | Qt::AlignTop,
+                      T::kNoteTooltip);
+    note_->setObjectName(QStringLiteral("note"));
+
+    // The guidance box sits below the results here.
+    passo()->setGeometry(twips(2400, 5640, 4695, 450));
+
+    // Load.
+    completaCaricamento();
+    GuidaCerchiature();
+    LineaCorrente = 1;
+    RigaInizio = 1;
+}
+
+// ---- type and input ---------------------------------------------------------------
+
+void cercol::Option1_Click(int k)
+{
+    TipoCerchiatura = k;
+    BloccaCampi();
+    if (k == kFreddo) {
+        affreddo_->setVisible(true);
+        AbilitaFreddo();
+    } else {
+        affreddo_->setVisible(false);
+        AbilitaCaldo();
+    }
+}
+
+void cercol::abilita(int daCampo, int aCampo, bool si)
+{
+    for (int c = daCampo; c <= aCampo; ++c) {
+        didascalie_[std::size_t(c)]->setEnabled(si);
+        unita_[std::size_t(c)]->setEnabled(si);
+        for (int k = 1; k <= 5; ++k) {
+            campo(c, k)->setEnabled(si);
+        }
+    }
+}
+
+void cercol::BloccaCampi()
+{
+    abilita(Elic, Longh, false);
+    for (int k = 1; k <= 5; ++k) {
+        vscroll3_[std::size_t(k)]->setEnabled(false);
+    }
+}
+
+void cercol::AbilitaFreddo()
+{
+    abilita(Elic, Alt, true);
+    for (int k = 1; k <= 5; ++k) {
+        vscroll3_[std::size_t(k)]->setEnabled(true);
+    }
+}
+
+void cercol::AbilitaCaldo() { abilita(Fes, Longh, true); }
+
+void cercol::campo_Change(int c, int linea)
+{
+    QLineEdit& f = *campo(c, linea);
+    if (c == Rag) {
+        if (TipoCerchiatura == 0) {
+            // An emptied field (clearing, Open) is no typing to refuse.
+            if (!f.text().isEmpty()) {
+                avviso(T::kSceglierePrima, Icona::Esclamativa);
+            }
+            return;
+        }
+        LineaCorrente = linea;
+    } else if (c == Elic) {
+        note_->clear();
+    }
+    if (!cambioCampoRiga(f, dati_.colonna(c), RigaInizio, linea, VarianteCampo::Normale, RigaCorrente)) {
+        return;
+    }
+    if (c == Rag) {
+        ContaCerchiature();
+    } else if (c == Elic && numeri::numeroIniziale(f.text()) > 10) {
+        note_->setText(T::kNotaDiametro);
+    }
+    GuidaCerchiature();
+    VScroll2_Change();
+}
+
+void cercol::VScroll3_Change(int linea)
+{
+    note_->clear();
+    const int r = std::clamp(RigaInizio + linea - 1, 1, kRighe);
+    const int v = vscroll3_[std::size_t(linea)]->value();
+    dati_.colonna(Elic)[std::size_t(r)] = QString::number(v);
+    if (v > 10) {
+        note_->setText(T::kNotaDiametro);
+    }
+    CalcolaCerchiature();
+    // The field shows the new diameter even when the pass stopped early.
+    campo(Elic, linea)->setText(dati_.valore(Elic, r));
+}
+
+void cercol::ContaCerchiature()
+{
+    NumeroCerchiature = modcercol::ContaCerchiature(dati_);
+    label1_->setText(QString::number(NumeroCerchiature));
+}
+
+void cercol::GuidaCerchiature()
+{
+    if (NumeroCerchiature != 0) {
+        RigaCorrente = RigaInizio + LineaCorrente - 1;
+    }
+    passo()->setText(testoGuida(dati_, TipoCerchiatura, NumeroCerchiature, RigaInizio + LineaCorrente - 1));
+}
+
+void cercol::num_Click(int linea)
+{
+    const int r = RigaInizio + linea - 1;
+    const int p = r - 1;
+    if (NumeroCerchiature == 0 || r < 1 || r > kRighe || dati_.valore(Rag, p).isEmpty()) {
+        return;
+    }
+    for (int c = 0; c < kCampi; ++c) {
+        dati_.colonna(c)[std::size_t(r)] = dati_.valore(c, p);
+    }
+    VScroll1_Change();
+}
+
+// ---- calculation and refresh -------------------------------------------------------
+
+void cercol::CalcolaCerchiature()
+{
+    const EsitoCalcolo esito = modcercol::CalcolaCerchiature(dati_, TipoCerchiatura, NumeroCerchiature, ris_);
+    if (esito.nota) {
+        note_->setText(*esito.nota);
+    }
+    switch (esito.fine) {
+    case FineCalcolo::Completo:
+        VScroll1_Change();
+        break;
+    case FineCalcolo::Incompleto:
+        break;
+    case FineCalcolo::Impossibile:
+        passo()->setText(esito.guida);
+        break;
+    }
+}
+
+void cercol::VScroll1_Change()
+{
+    Occupato occupato;
+    RigaInizio = vscroll1_->value();
+    numcon_->setText(QString::number(RigaInizio));
+    for (int k = 1; k <= 5; ++k) {
+        const int r = RigaInizio + k - 1;
+        num_[std::size_t(k)]->setText(QString::number(r));
+        rum_[std::size_t(k)]->setText(QString::number(r));
+        for (int c = 0; c < kCampi; ++c) {
+            // Raises the field's change handling when the text differs.
+            campo(c, k)->setText(dati_.valore(c, r));
+        }
+        for (int c = 0; c < 5; ++c) {
+            freddo(c, k)->setText(mostra(ris_.valoreFreddo(c, r)));
+        }
+    }
+    if (RigaInizio > NumeroCerchiature) {
+        for (int c = 0; c < 13; ++c) {
+            for (int k = 1; k <= 5; ++k) {
+                caldo(c, k)->clear();
+            }
+        }
+    } else {
+        mostraTabella();
+    }
+}
+
+void cercol::VScroll2_Change()
+{
+    Occupato occupato;
+    CalcolaCerchiature();
+    mostraTabella();
+}
+
+void cercol::mostraTabella()
+{
+    const int v = vscroll2_->value();
+    const int r = std::clamp(RigaInizio, 1, kRighe);
+    for (int k = 1; k <= 5; ++k) {
+        const int j = v + k - 1;
+        caldo(0, k)->setText(QString::number(j - 41));
+        for (int c = 0; c < kColonneCaldo; ++c) {
+            caldo(c + 1, k)->setText(mostra(ris_.valoreCaldo(c, r, j)));
+        }
+    }
+}
+
+// ---- data check and clearing ---------------------------------------------------------
+
+EsitoControllo cercol::verificaDati()
+{
+    if (NumeroCerchiature == 0) {
+        return {EsitoControllo::Tipo::NessunDato, T::kNessunDato};
+    }
+    if (const auto m = primoMancante(dati_, TipoCerchiatura, NumeroCerchiature)) {
+        return {EsitoControllo::Tipo::Incompleto,
+                T::kGuidaCerchiatura + numeroConSegno(m->riga) + QStringLiteral(": ") + QLatin1Char('\r') +
+                    T::kControlloDigitare + T::kControlloCampi[std::size_t(m->campo)]};
+    }
+    return {EsitoControllo::Tipo::Completo, QString()};
+}
+
+void cercol::cancella_click()
+{
+    // Every row, not only the counted ones: a row typed beyond a gap must not
+    // survive a clearing or an Open.
+    dati_.svuota();
+    for (int r = 0; r <= kRighe; ++r) {
+        ris_.svuotaRiga(r);
+    }
+    NumeroCerchiature = 0;
+    // Fields first: their handlers recount and refresh the tables, which are
+    // emptied after.
+    for (int k = 1; k <= 5; ++k) {
+        for (int c = 0; c < kCampi; ++c) {
+            campo(c, k)->clear();
+        }
+    }
+    label1_->clear();
+    for (int k = 1; k <= 5; ++k) {
+        for (int c = 0; c < 13; ++c) {
+            caldo(c, k)->clear();
+        }
+        for (int c = 0; c < 5; ++c) {
+            freddo(c, k)->clear();
+        }
+    }
+    numcon_->clear();
+    note_->clear();
+    GuidaCerchiature();
+}
+
+// ---- archive -------------------------------------------------------------------------
+
+void cercol::scriviDati(archivio::ScrittoreRecord& w)
+{
+    scriviCerchiature(w, dati_, NumeroCerchiature, TipoCerchiatura);
+    scriviFrontespizio(w);
+}
+
+void cercol::leggiDati(archivio::LettoreRecord& r)
+{
+    // Rows go straight into the arrays, so a broken file leaves what was read.
+    tipoLetto_ = 0;
+    NumeroCerchiature = 0;
+    NumeroCerchiature = leggiCerchiature(r, dati_, tipoLetto_);
+    leggiFrontespizio(r);
+}
+
+void cercol::dopoApertura()
+{
+    // Selecting an option that is already selected runs nothing.
+    if (tipoLetto_ == kCaldo || tipoLetto_ == kFreddo) {
+        opzioni_[std::size_t(tipoLetto_)]->setChecked(true);
+    }
+    tipoLetto_ = 0;
+    // The refresh puts the texts into the fields, whose handlers recount and
+    // recalculate; the explicit pass covers rows that are not on screen.
+    VScroll1_Change();
+    ContaCerchiature();
+    GuidaCerchiature();
+    VScroll2_Change();
+}
+
+// ---- printouts -----------------------------------------------------------------------
+
+void cercol::acquisizionedati_Click()
+{
+    auto p = stampa::apriLavoro();
+    if (!p) {
+        return;
+    }
+    stampaModulo(*p);
+}
+
+void cercol::stampa_click()
+{
+    // The rows are scrolled through first, as the user would see them.
+    for (int v = 6; v <= NumeroCerchiature && NumeroCerchiature > 5; v += 5) {
+        vscroll1_->setValue(std::min(v, vscroll1_->maximum()));
+    }
+    auto p = stampa::apriLavoro();
+    if (!p) {
+        return;
+    }
+    auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
+    const QString progetto = f ? f->campiTesto().value(0) : QString();
+    stampaDatiRisultati(*p, dati_, ris_, TipoCerchiatura, NumeroCerchiature, progetto);
+}
+
+// ---- mouse ---------------------------------------------------------------------------
+
+void cercol::evidenziaNumeri(int linea)
+{
+    for (int k = 1; k <= 5; ++k) {
+        colora(num_[std::size_t(k)], k == linea ? kGiallo : kCiano);
+    }
+}
+
+bool cercol::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::MouseMove) {
+        if (o == superficie()) {
+            evidenziaNumeri(0);
+        }
+        for (int k = 1; k <= 5; ++k) {
+            if (o == num_[std::size_t(k)]) {
+                evidenziaNumeri(k);
+                return true;   // not the background as well
+            }
+        }
+    } else if (e->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        for (int k = 1; k <= 5; ++k) {
+            if (o == num_[std::size_t(k)]) {
+                num_Click(k);
+                return true;
+            }
+        }
+    }
+    return FinestraCalcolo::eventFilter(o, e);
+}
