@@ -157,11 +157,16 @@ int stampaBatch(int argc, char* argv[])
     if (calcolo.isEmpty() && nome.startsWith(QLatin1String("Puntelli-dati-"))) {
         calcolo = QStringLiteral("puntelli");
     }
+    if (calcolo.isEmpty() && nome.startsWith(QLatin1String("Cuciture-dati-"))) {
+        calcolo = QStringLiteral("cuciture");
+    }
     int tipo = 0;
     if (calcolo == QLatin1String("tiranti")) {
         tipo = 2;
     } else if (calcolo == QLatin1String("puntelli")) {
         tipo = 1;
+    } else if (calcolo == QLatin1String("cuciture")) {
+        tipo = 5;
     }
     if (tipo == 0) {
         errore(QStringLiteral("calcolo non riconosciuto per il file \"%1\"").arg(nome));
