@@ -37,7 +37,7 @@ inline const std::array<Q, 11> kSuggerimenti = {
     QStringLiteral("il passo dei longheroni verticali")};
 inline const std::array<Q, 11> kUnita = {
     QStringLiteral("cm"), QStringLiteral("mm"), QStringLiteral("kg"), QStringLiteral("cm"),
-    QStringLiteral("cm"), QStringLiteral("cm"), QStringLiteral("kg/cmq"), QStringLiteral("gradi (°C)"),
+    QStringLiteral("cm"), QStringLiteral("cm"), QStringLiteral("kg/cmq"), QStringLiteral("gradi"),
     QStringLiteral("cm"), QStringLiteral("cm"), QStringLiteral("cm")};
 
 inline const Q kNum = QStringLiteral("num");

@@ -160,6 +160,9 @@ int stampaBatch(int argc, char* argv[])
     if (calcolo.isEmpty() && nome.startsWith(QLatin1String("Cuciture-dati-"))) {
         calcolo = QStringLiteral("cuciture");
     }
+    if (calcolo.isEmpty() && nome.startsWith(QLatin1String("Cercol-dati-"))) {
+        calcolo = QStringLiteral("cercol");
+    }
     int tipo = 0;
     if (calcolo == QLatin1String("tiranti")) {
         tipo = 2;
@@ -167,6 +170,8 @@ int stampaBatch(int argc, char* argv[])
         tipo = 1;
     } else if (calcolo == QLatin1String("cuciture")) {
         tipo = 5;
+    } else if (calcolo == QLatin1String("cercol")) {
+        tipo = 3;
     }
     if (tipo == 0) {
         errore(QStringLiteral("calcolo non riconosciuto per il file \"%1\"").arg(nome));
