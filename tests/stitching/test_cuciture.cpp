@@ -2,6 +2,7 @@
 #include "report/frontespizio.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
+#include "shell/stampa.h"
 #include "stitching/cuciture.h"
 #include "stitching/testi.h"
 #include "support/supporto.h"
@@ -182,6 +183,11 @@ private slots:
         QCOMPARE(w_->dati().valore(Cort, 13), QString("32"));
         QCOMPARE(w_->campo(Cort, 3)->text(), QString("32"));
 
+        // "+" on row 1 has no row above it.
+        digita(w_->campo(Lung, 1), "+");
+        QVERIFY(w_->campo(Lung, 1)->text().isEmpty());
+        QVERIFY(w_->dati().valore(Lung, 1).isEmpty());
+
         // Row 1 copies the always-empty index 0.
         w_->VScroll1()->setValue(1);
         QTest::mouseClick(w_->num(1), Qt::LeftButton);
@@ -305,6 +311,27 @@ private slots:
         w_->stampa_click();
         QCOMPARE(scena_.stampa->lavori.size(), std::size_t(2));
         scena_.stampa->annulla = false;
+
+        // Within the complete report: the report's job goes on, no dialog,
+        // no program or project line, the cold heading at 18 points.
+        platform::StampanteTesto relazione;
+        relazione.stampaRiga({{1, "frontespizio"}});
+        stampa::impostaLavoroRelazione(&relazione);
+        ModRinsal::StampaCompleta = QStringLiteral("sì");
+        const int aperture = scena_.stampa->aperture;
+        w_->stampa_click();
+        ModRinsal::StampaCompleta.clear();
+        stampa::impostaLavoroRelazione(nullptr);
+        QCOMPARE(scena_.stampa->aperture, aperture);
+        QVERIFY(relazione.terminato());
+        const QString r = relazione.testo();
+        QVERIFY(r.startsWith("frontespizio"));
+        QVERIFY(!r.contains(T::kTitoloDati) && !r.contains("Progetto:"));
+        bool titolo = false;
+        for (const auto& riga : relazione.righe()) {
+            titolo = titolo || (riga.testo.trimmed() == T::kFreddoTitolo && riga.punti == 18.0);
+        }
+        QVERIFY(titolo);
     }
 
     void aspetto()
