@@ -165,6 +165,9 @@ void cuciture::costruisciDati()
     frameDati_ = new QGroupBox(T::kFrameDati, superficie());
     frameDati_->setObjectName(QStringLiteral("FrameDati"));
     frameDati_->setGeometry(twips(60, 930, 9480, 2160));
+    // Its empty area is the window's too: moving over it clears the highlight.
+    frameDati_->setMouseTracking(true);
+    frameDati_->installEventFilter(this);
     QWidget* f = frameDati_;
 
     etichetta(f, T::kNum, twips(300, 660, 300, 210), didascalia, centro, T::kNumTooltip);
@@ -640,7 +643,7 @@ void cuciture::evidenziaNumeri(int linea)
 bool cuciture::eventFilter(QObject* o, QEvent* e)
 {
     if (e->type() == QEvent::MouseMove) {
-        if (o == superficie()) {
+        if (o == superficie() || o == frameDati_) {
             evidenziaNumeri(0);
         }
         for (int k = 1; k <= 5; ++k) {

@@ -156,8 +156,12 @@ private slots:
         w_->barraRiga(Diam, 2)->setValue(16);
         QCOMPARE(w_->dati().valore(Diam, 2), QString("16"));
 
-        // The other type keeps the values but greys them.
+        // The other type keeps the values but greys them; the pier chosen
+        // for the hot results stays the first row until the cold list moves.
+        w_->VScroll2()->setValue(7);
+        QCOMPARE(w_->numcons()->text(), QString("7"));
         QTest::mouseClick(w_->Option1(2), Qt::LeftButton);
+        QCOMPARE(w_->RigaRisultati, 7);
         QCOMPARE(w_->campo(Fesc, 1)->text(), QString("0,5"));
         QVERIFY(!w_->campo(Fesc, 1)->isEnabled());
     }
@@ -332,6 +336,20 @@ private slots:
             titolo = titolo || (riga.testo.trimmed() == T::kFreddoTitolo && riga.punti == 18.0);
         }
         QVERIFY(titolo);
+    }
+
+    void evidenziazioneDeiNumeri()
+    {
+        QTest::mouseClick(w_->Option1(2), Qt::LeftButton);
+        QMouseEvent sopra(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(w_->num(2), &sopra);
+        QCOMPARE(w_->num(2)->palette().color(QPalette::Window), QColor(255, 255, 0));
+        QCOMPARE(w_->num(1)->palette().color(QPalette::Window), QColor(0, 255, 255));
+        QMouseEvent fondo(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(w_->frameDati(), &fondo);
+        QCOMPARE(w_->num(2)->palette().color(QPalette::Window), QColor(0, 255, 255));
     }
 
     void aspetto()
