@@ -8,6 +8,7 @@
 #include "support/supporto.h"
 
 #include <QFile>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -200,11 +201,15 @@ private slots:
     {
         scegli(1);
         digitaCalda(3);
-        w_->num_Click(4);
+        QTest::mouseClick(w_->num(4), Qt::LeftButton);
         for (int c = 0; c < kCampi; ++c) {
             QCOMPARE(w_->dati().valore(c, 4), w_->dati().valore(c, 3));
             QCOMPARE(w_->campo(c, 4)->text(), w_->dati().valore(c, 3));
         }
+        // "+" repeats the value of the row above.
+        digita(w_->campo(Tens, 5), "+");
+        QCOMPARE(w_->campo(Tens, 5)->text(), QString("20"));
+        QCOMPARE(w_->dati().valore(Tens, 5), QString("20"));
         // A click with nothing above does nothing.
         w_->num_Click(1);
         QVERIFY(w_->dati().valore(Rag, 1).isNull());
@@ -216,6 +221,30 @@ private slots:
         for (int c = 0; c < 13; ++c) {
             QVERIFY(!w_->caldo(c, 1)->text().contains("nan") && !w_->caldo(c, 1)->text().contains("inf"));
         }
+    }
+
+    void evidenziazioneDeiNumeri()
+    {
+        QMouseEvent sopra(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(w_->num(2), &sopra);
+        QCOMPARE(w_->num(2)->palette().color(QPalette::Window), QColor(255, 255, 0));
+        QCOMPARE(w_->num(1)->palette().color(QPalette::Window), QColor(0, 255, 255));
+        QMouseEvent fondo(QEvent::MouseMove, QPointF(2, 200), QPointF(2, 200), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(w_->superficie(), &fondo);
+        QCOMPARE(w_->num(2)->palette().color(QPalette::Window), QColor(0, 255, 255));
+    }
+
+    void testoRifiutato()
+    {
+        scegli(2);
+        digita(w_->campo(Rag, 1), "20.");
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Critica);
+        QVERIFY(w_->campo(Rag, 1)->text().isEmpty());
+        QCOMPARE(w_->dati().valore(Rag, 1), QString(""));
+        QCOMPARE(w_->NumeroCerchiature, 0);
+        QCOMPARE(w_->passo()->text(), T::kGuidaInizio);
     }
 
     void cancellazione()
