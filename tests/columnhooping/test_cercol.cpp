@@ -5,6 +5,7 @@
 #include "report/frontespizio.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
+#include "shell/scelta.h"
 #include "support/supporto.h"
 
 #include <QFile>
@@ -379,8 +380,23 @@ private slots:
         QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Informazione);
         w_->fin_Click(6);
         QCOMPARE(ultimoMessaggio(), QString("Il modulo per le cerchiature di pilastri deve essere collaudato"));
+        scena_.messaggi->risposte.push_back(platform::Risposta::No);
+        w_->fin_Click(5);
+        QCOMPARE(ultimoMessaggio(), QString("E' questa la finestra 'Cerchiature colonne': si vuole la guida della finestra?"));
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Domanda);
         w_->fin_Click(8);
         QCOMPARE(ModRinsal::TipoCalcolo, 3);
+    }
+
+    void apertaDalMenu()
+    {
+        supporto::chiudiTutte();
+        QVERIFY(!finestre::esistente(IdFinestra::Cercol));
+        finestre::mostra(IdFinestra::Scelta);
+        auto* m = finestre::esistente<scelta>(IdFinestra::Scelta);
+        QTest::mouseClick(m->Option1(3), Qt::LeftButton);
+        QVERIFY(finestre::esistente<cercol>(IdFinestra::Cercol));
+        QVERIFY(finestre::esistente(IdFinestra::Cercol)->isVisible());
     }
 };
 
