@@ -14,6 +14,7 @@ for target in tests/fuzz/fuzz_*.cpp; do
     -Isrc "$target" src/shell/archivio.cpp src/shell/numeri.cpp \
     src/tierods/archivio.cpp src/tierods/calcolo.cpp \
     src/shoring/archivio.cpp src/shoring/dati.cpp src/shoring/calcolo.cpp src/shoring/coefficienti.cpp \
+    src/columnhooping/archivio.cpp src/columnhooping/calcolo.cpp \
     $QT_FLAGS -o "$OUT/$name"
   mkdir -p "$OUT/corpus-$name"
   cp -n data/esempi/* "$OUT/corpus-$name/" 2>/dev/null || true

@@ -1,6 +1,8 @@
-// Hostile bytes through the tie-rod and shoring file layouts, then through
+// Hostile bytes through the tie-rod, shoring and column-hooping file layouts, then through
 // their calculations: reading ends with data or a format error, and no
 // result may come out as nan or inf.
+#include "columnhooping/archivio.h"
+#include "columnhooping/calcolo.h"
 #include "shoring/archivio.h"
 #include "shoring/calcolo.h"
 #include "tierods/archivio.h"
@@ -82,6 +84,33 @@ void puntelli(const QByteArray& bytes)
         }
     }
 }
+void cerchiature(const QByteArray& bytes)
+{
+    using namespace modcercol;
+    DatiCerchiature d;
+    int tipo = 0;
+    archivio::LettoreRecord r(bytes);
+    try {
+        leggiCerchiature(r, d, tipo);
+    } catch (const archivio::ErroreFormato&) {
+    }
+    RisultatiCerchiature ris;
+    for (int t : {1, 2}) {
+        CalcolaCerchiature(d, t, ContaCerchiature(d), ris);
+    }
+    for (const auto& col : ris.freddo) {
+        for (const auto& v : col) {
+            finito(v);
+        }
+    }
+    for (const TabellaCaldo& t : ris.caldo) {
+        for (const auto& col : t) {
+            for (const auto& v : col) {
+                finito(v);
+            }
+        }
+    }
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -89,5 +118,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     tiranti(bytes);
     puntelli(bytes);
+    cerchiature(bytes);
     return 0;
 }
