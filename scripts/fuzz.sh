@@ -15,6 +15,7 @@ for target in tests/fuzz/fuzz_*.cpp; do
     src/tierods/archivio.cpp src/tierods/calcolo.cpp \
     src/shoring/archivio.cpp src/shoring/dati.cpp src/shoring/calcolo.cpp src/shoring/coefficienti.cpp \
     src/columnhooping/archivio.cpp src/columnhooping/calcolo.cpp \
+    src/stitching/archivio.cpp src/stitching/calcolo.cpp \
     $QT_FLAGS -o "$OUT/$name"
   mkdir -p "$OUT/corpus-$name"
   cp -n data/esempi/* "$OUT/corpus-$name/" 2>/dev/null || true

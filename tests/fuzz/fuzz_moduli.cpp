@@ -1,10 +1,12 @@
-// Hostile bytes through the tie-rod, shoring and column-hooping file layouts, then through
-// their calculations: reading ends with data or a format error, and no
-// result may come out as nan or inf.
+// Hostile bytes through the tie-rod, shoring, column-hooping and stitching
+// file layouts, then through their calculations: reading ends with data or a
+// format error, and no result may come out as nan or inf.
 #include "columnhooping/archivio.h"
 #include "columnhooping/calcolo.h"
 #include "shoring/archivio.h"
 #include "shoring/calcolo.h"
+#include "stitching/archivio.h"
+#include "stitching/calcolo.h"
 #include "tierods/archivio.h"
 #include "tierods/calcolo.h"
 
@@ -111,6 +113,35 @@ void cerchiature(const QByteArray& bytes)
         }
     }
 }
+void cuciture(const QByteArray& bytes)
+{
+    using namespace modcuciture;
+    DatiCuciture d;
+    archivio::LettoreRecord r(bytes);
+    try {
+        leggiCuciture(r, d);
+    } catch (const archivio::ErroreFormato&) {
+    }
+    RisultatiCuciture ris;
+    for (int tipo : {kCaldo, kFreddo}) {
+        ConteggiMostrati mostrati;
+        CalcolaCuciture(d, ContaCuciture(d), tipo, ris, mostrati);
+    }
+    for (const auto* col : {&ris.sigmf, &ris.compv, &ris.assorb, &ris.bar, &ris.orizz}) {
+        for (const auto& v : *col) {
+            finito(v);
+        }
+    }
+    for (int riga = 1; riga <= kRighe; ++riga) {
+        for (int k = 1; k <= kTemperature; k += 10) {
+            for (int lato = 1; lato <= 2; ++lato) {
+                for (int c = 0; c < kCampiCaldo; ++c) {
+                    finito(ris.caldo(riga, k, lato, c));
+                }
+            }
+        }
+    }
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -119,5 +150,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     tiranti(bytes);
     puntelli(bytes);
     cerchiature(bytes);
+    cuciture(bytes);
     return 0;
 }
