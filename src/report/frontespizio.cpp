@@ -12,6 +12,7 @@
 #include "shell/modrinsal.h"
 #include "shell/scelta.h"
 #include "shell/stampa.h"
+#include "stitching/cuciture.h"
 
 #include <QGridLayout>
 #include <algorithm>
@@ -260,9 +261,19 @@ void frontespizio::stampa_click()
     // kinds without them are refused before the print dialog.
     FinestraCalcolo* chiusura = nullptr;
     QString tipoPuntelli;
+    int tipoCucitura = 0;
     const int tipo = ModRinsal::TipoCalcolo;
     if (tipo == 2) {
         chiusura = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
+    } else if (tipo == 5) {
+        auto* c = finestre::esistente<cuciture>(IdFinestra::Cuciture);
+        if (!c || c->NumeroCuciture == 0) {
+            platform::messaggi().mostra(modpuntelli::testi::kNullaDaStampare, ModRinsal::TitoloControllo,
+                                        Icona::Domanda, Pulsanti::Ok, Risposta::Ok);
+            return;
+        }
+        chiusura = c;
+        tipoCucitura = c->TipoCucitura;
     } else if (tipo < 3 || tipo > 5) {
         auto* r = finestre::esistente<risultatipuntelli>(IdFinestra::Risultati);
         if (!r || r->tipocon()->text().isEmpty()) {
@@ -273,7 +284,7 @@ void frontespizio::stampa_click()
         chiusura = r;
         tipoPuntelli = r->tipocon()->text();
     }
-    const std::optional<relazione::Capitoli> capitoli = relazione::capitoli(tipo, tipoPuntelli);
+    const std::optional<relazione::Capitoli> capitoli = relazione::capitoli(tipo, tipoPuntelli, tipoCucitura);
     if (!chiusura || !capitoli) {
         platform::messaggi().mostra(R::kNonDisponibile, ModRinsal::TitoloControllo, Icona::Informazione,
                                     Pulsanti::Ok, Risposta::Ok);

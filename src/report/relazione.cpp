@@ -45,15 +45,19 @@ void prosa(platform::Stampante& p, const QStringList& righe)
 }
 } // namespace
 
-std::optional<Capitoli> capitoli(int tipoCalcolo, const QString& tipoPuntelli)
+std::optional<Capitoli> capitoli(int tipoCalcolo, const QString& tipoPuntelli, int tipoCucitura)
 {
     switch (tipoCalcolo) {
     case 2:
         return Capitoli{T::kTirantiCriteri, T::kTirantiEsecuzione, {}, T::kTirantiNote};
     case 3:
     case 4:
-    case 5:
         return std::nullopt;
+    case 5:
+        if (tipoCucitura == 2) {
+            return Capitoli{T::kCucitureCriteri, T::kCucitureEsecuzione, {}, T::kCucitureNote};
+        }
+        return Capitoli{T::kTirantiniCriteri, T::kTirantiniEsecuzione, {}, T::kTirantiniNote};
     default: {
         QStringList criteri = T::kPuntelliCriteri;
         criteri << T::kTrattino + tipoPuntelli + T::kPunto;

@@ -19,9 +19,10 @@ struct Capitoli {
 };
 
 // Chapters of the calculation kind: 1 (and any code outside 1..5) shoring,
-// 2 tie rods; nothing for the kinds that have no chapters. `tipoPuntelli`
-// is the shoring calculation type as the results window shows it.
-std::optional<Capitoli> capitoli(int tipoCalcolo, const QString& tipoPuntelli);
+// 2 tie rods, 5 stitching; nothing for the kinds that have no chapters.
+// `tipoPuntelli` is the shoring calculation type as the results window
+// shows it; `tipoCucitura` 2 means cold stitches, any other value hot ties.
+std::optional<Capitoli> capitoli(int tipoCalcolo, const QString& tipoPuntelli, int tipoCucitura = 0);
 
 struct DatiFrontespizio {
     QStringList campi;   // progetto, località, committente, luogo, data, allegati

@@ -1,5 +1,6 @@
 // The complete calculation report: title page, chapters, attachments and the
 // calculation's own listing in one job; report mode never outlives it.
+#include "columnhooping/cercol.h"
 #include "report/frontespizio.h"
 #include "report/testi_relazione.h"
 #include "shell/finestre.h"
@@ -7,6 +8,8 @@
 #include "shell/stampa.h"
 #include "shoring/puntelli.h"
 #include "shoring/risultatipuntelli.h"
+#include "stitching/cuciture.h"
+#include "stitching/testi.h"
 #include "support/supporto.h"
 #include "tierods/tiranti.h"
 
@@ -90,6 +93,26 @@ class TestRelazione : public QObject {
         QVERIFY(!d->fileCorrente().isEmpty());
         d->cmdavanti_Click();
         QVERIFY(finestre::esistente<risultatipuntelli>(IdFinestra::Risultati));
+    }
+
+    // Hot ties from the sample file, or one cold-stitched pier typed in.
+    void apriCuciture(int tipoCucitura)
+    {
+        auto* c = finestre::ottieni<cuciture>(IdFinestra::Cuciture);
+        if (tipoCucitura == modcuciture::kFreddo) {
+            c->Option1_Click(modcuciture::kFreddo);
+            const std::vector<std::pair<modcuciture::Campo, QString>> riga = {
+                {modcuciture::Cort, "30"}, {modcuciture::Lung, "60"}, {modcuciture::Alt, "300"},
+                {modcuciture::Diam, "12"}, {modcuciture::Pas, "20"},  {modcuciture::Car, "18000"}};
+            for (const auto& [k, t] : riga) c->campo(k, 1)->setText(t);
+        } else {
+            scena_.file->risposte.push_back(supporto::fileDati(QStringLiteral("esempi/Cuciture-dati-esempio")));
+            c->apri_click();
+            QVERIFY(!c->fileCorrente().isEmpty());
+        }
+        QCOMPARE(c->TipoCucitura, tipoCucitura);
+        QVERIFY(c->NumeroCuciture > 0);
+        ModRinsal::TipoCalcolo = 5;
     }
 
     void verificaFineModoRelazione()
@@ -239,12 +262,16 @@ private slots:
         QTest::addColumn<int>("tipo");
         QTest::newRow("tiranti") << 2;
         QTest::newRow("puntelli") << 1;
+        QTest::newRow("tirantini a caldo") << 51;
+        QTest::newRow("cuciture a freddo") << 52;
     }
     void nienteSottoIlPiede()
     {
         QFETCH(int, tipo);
         if (tipo == 2) {
             apriTiranti();
+        } else if (tipo > 50) {
+            apriCuciture(tipo - 50);
         } else {
             apriPuntelli();
             ModRinsal::TipoCalcolo = 1;
@@ -276,7 +303,8 @@ private slots:
         QTest::addColumn<int>("tipo");
         QTest::addColumn<QString>("messaggio");
         QTest::newRow("puntelli senza risultati") << 1 << QStringLiteral("Non vi è nulla da stampare.");
-        for (int t : {3, 4, 5}) {
+        QTest::newRow("cuciture senza finestra") << 5 << QStringLiteral("Non vi è nulla da stampare.");
+        for (int t : {3, 4}) {
             QTest::newRow(qPrintable(QStringLiteral("tipo %1").arg(t))) << t << testi_relazione::kNonDisponibile;
         }
     }
@@ -293,6 +321,107 @@ private slots:
         verificaFineModoRelazione();
     }
 
+    // A stitching window with no pier typed has nothing to report; column
+    // hooping is refused even with data, its listing not being a report one.
+    void senzaDatiCucitureECerchiature()
+    {
+        auto* c = finestre::ottieni<cuciture>(IdFinestra::Cuciture);
+        c->Option1_Click(modcuciture::kFreddo);
+        ModRinsal::TipoCalcolo = 5;
+        fr_->stampa_click();
+
+        auto* k = finestre::ottieni<cercol>(IdFinestra::Cercol);
+        scena_.file->risposte.push_back(supporto::fileDati(QStringLiteral("esempi/Cercol-dati-esempio")));
+        k->apri_click();
+        QVERIFY(!k->fileCorrente().isEmpty());
+        QVERIFY(k->NumeroCerchiature > 0);
+        ModRinsal::TipoCalcolo = 3;
+        fr_->stampa_click();
+
+        QCOMPARE(scena_.stampa->aperture, 0);
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(2));
+        QCOMPARE(scena_.messaggi->visti[0].testo, QStringLiteral("Non vi è nulla da stampare."));
+        QCOMPARE(scena_.messaggi->visti[1].testo, testi_relazione::kNonDisponibile);
+        verificaFineModoRelazione();
+    }
+
+    // The stitching type picks the chapters; the window's listing follows
+    // in report mode from page 4.
+    void relazioneCuciture_data()
+    {
+        QTest::addColumn<int>("tipoCucitura");
+        QTest::newRow("tirantini a caldo") << modcuciture::kCaldo;
+        QTest::newRow("cuciture a freddo") << modcuciture::kFreddo;
+    }
+    void relazioneCuciture()
+    {
+        namespace R = testi_relazione;
+        QFETCH(int, tipoCucitura);
+        apriCuciture(tipoCucitura);
+        const bool freddo = tipoCucitura == modcuciture::kFreddo;
+        const QStringList& criteri = freddo ? R::kCucitureCriteri : R::kTirantiniCriteri;
+        const QStringList& esecuzione = freddo ? R::kCucitureEsecuzione : R::kTirantiniEsecuzione;
+        const QStringList& note = freddo ? R::kCucitureNote : R::kTirantiniNote;
+        const QStringList& altre = freddo ? R::kTirantiniNote : R::kCucitureNote;
+        scena_.messaggi->visti.clear();
+        fr_->stampatutto_Click();
+
+        QCOMPARE(scena_.stampa->aperture, 1);
+        QCOMPARE(scena_.stampa->lavori.size(), std::size_t(1));
+        QVERIFY(scena_.messaggi->visti.empty());
+        const StampanteTesto& s = *scena_.stampa->lavori[0];
+        QVERIFY(s.terminato());
+        verificaFineModoRelazione();
+
+        const auto p2 = pagina(s, 2);
+        QCOMPARE(p2[0].testo.trimmed(), QStringLiteral("CRITERI DI CALCOLO"));
+        QCOMPARE(p2[2].testo.mid(9), criteri[0]);
+        QCOMPARE(p2[2].punti, 12.0);
+        const int e = indice(p2, QStringLiteral("MODALITA' DI ESECUZIONE"));
+        QVERIFY(e > 0);
+        QCOMPARE(p2[std::size_t(e) + 2].testo.mid(9), esecuzione[0]);
+        // The execution ends the page, right above its number.
+        QCOMPARE(p2[p2.size() - 2].testo.mid(9), esecuzione.back());
+        QCOMPARE(ultima(p2), QStringLiteral("pagina 2"));
+
+        const auto p3 = pagina(s, 3);
+        QCOMPARE(p3[0].testo.trimmed(), QStringLiteral("NOTE SUL CONSOLIDAMENTO"));
+        QCOMPARE(p3[0].punti, 18.0);
+        QCOMPARE(p3[2].testo.mid(9), note[0]);
+        QVERIFY(indice(p3, QStringLiteral("Si allegano i seguenti documenti:")) > 0);
+        QCOMPARE(ultima(p3), QStringLiteral("pagina 3"));
+        QVERIFY(!s.testo().contains(altre[0]));
+
+        if (freddo) {
+            QVERIFY(indice(p2, QStringLiteral("7) si stuccano le due estremità di ogni foro.")) > 0);
+        }
+
+        // The listing: no program or project line, its heading at 18 points.
+        const auto p4 = pagina(s, 4);
+        QVERIFY(!p4.empty());
+        const QString intestazione =
+            freddo ? testi_cuciture::kFreddoTitolo
+                   : testi_cuciture::kRisultatiCaldo + QStringLiteral(" 1") + testi_cuciture::kTipologiaCaldo;
+        std::size_t h = 0;
+        while (h < p4.size() && p4[h].testo.trimmed().isEmpty()) ++h;
+        QVERIFY(h < p4.size());
+        QVERIFY2(p4[h].testo.trimmed().startsWith(intestazione), qPrintable(p4[h].testo));
+        QEXPECT_FAIL("tirantini a caldo", "the hot listing still prints its pier heading at 12 points", Continue);
+        QCOMPARE(p4[h].punti, 18.0);
+        QVERIFY(!s.testo().contains(testi_cuciture::kTitoloDati));
+        QVERIFY(!s.testo().contains(QStringLiteral("Progetto: ")));
+        if (!freddo) {
+            // One page per pier of the sample.
+            const int pier = finestre::esistente<cuciture>(IdFinestra::Cuciture)->NumeroCuciture;
+            QCOMPARE(s.righe().back().pagina, 3 + pier);
+        }
+
+        // Afterwards the window's listing stands alone again.
+        finestre::esistente<cuciture>(IdFinestra::Cuciture)->stampa_click();
+        QCOMPARE(scena_.stampa->aperture, 2);
+        QVERIFY(scena_.stampa->lavori[1]->testo().contains(testi_cuciture::kTitoloDati));
+    }
+
     // Every prose line fits the page and carries no stray blanks at its ends.
     void righeDellaProsa()
     {
@@ -300,7 +429,10 @@ private slots:
         const std::vector<const QStringList*> tutte = {&R::kPuntelliCriteri,  &R::kPuntelliRisultati,
                                                        &R::kPuntelliEsecuzione, &R::kPuntelliEsecuzioneSegue,
                                                        &R::kPuntelliNote,     &R::kTirantiCriteri,
-                                                       &R::kTirantiEsecuzione, &R::kTirantiNote};
+                                                       &R::kTirantiEsecuzione, &R::kTirantiNote,
+                                                       &R::kTirantiniCriteri, &R::kTirantiniEsecuzione,
+                                                       &R::kTirantiniNote,    &R::kCucitureCriteri,
+                                                       &R::kCucitureEsecuzione, &R::kCucitureNote};
         for (const QStringList* l : tutte) {
             QVERIFY(!l->isEmpty());
             for (const QString& r : *l) {
