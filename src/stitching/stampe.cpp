@@ -66,9 +66,16 @@ void legenda(platform::Stampante& p, const auto& voci)
     p.rigaVuota();
 }
 
-void paginaCalda(platform::Stampante& p, const DatiCuciture& d, const RisultatiCuciture& ris, int r)
+void paginaCalda(platform::Stampante& p, const DatiCuciture& d, const RisultatiCuciture& ris, int r,
+                 bool relazione)
 {
+    // Inside the report each pier opens with its heading at the title size,
+    // as every calculation's listing does there.
+    if (relazione) {
+        p.impostaDimensione(stampa::kTitolo);
+    }
     p.stampaRiga({{10, T::kRisultatiCaldo + numeri::stampa(r) + T::kTipologiaCaldo}});
+    p.impostaDimensione(stampa::kIntestazione);
     p.rigaVuota();
     legenda(p, T::kLegendaCaldo);
     p.impostaDimensione(stampa::kTabella);
@@ -176,7 +183,7 @@ void stampaDatiRisultati(platform::Stampante& p, const DatiCuciture& dati, const
             if (n == 0) {
                 break;
             }
-            paginaCalda(p, dati, ris, r);
+            paginaCalda(p, dati, ris, r, relazione);
             if (r >= n) {
                 break;
             }
