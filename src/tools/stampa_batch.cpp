@@ -29,7 +29,10 @@ const char* const kUso =
     "  --dati       stampa i dati e i risultati (predefinito)\n"
     "  --relazione  stampa la relazione di calcolo completa\n"
     "  --testo      scrive la stampa come testo sull'uscita standard\n"
-    "  -o FILE.pdf  scrive la stampa in un file PDF\n";
+    "  -o FILE.pdf  scrive la stampa in un file PDF\n"
+    "\n"
+    "Esito: 0 stampa eseguita, 1 nulla da stampare, 2 uso errato,\n"
+    "       3 file illeggibile o calcolo non riconosciuto.\n";
 
 void errore(const QString& testo)
 {
@@ -83,6 +86,11 @@ int stampaCalcolo(int tipo, const QString& file, const QString& modo, bool testo
         }
     } else {
         w->stampa_click();
+    }
+    if (scena.stampa->aperture == 0) {
+        // The window refused to print (its message is above): nothing to hand over.
+        errore(QStringLiteral("nessuna stampa prodotta per il file \"%1\"").arg(QFileInfo(file).fileName()));
+        return 1;
     }
     if (testo) {
         for (const auto& lavoro : scena.stampa->lavori) {

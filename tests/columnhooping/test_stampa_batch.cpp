@@ -52,6 +52,16 @@ private slots:
         QCOMPARE(e.stato, 0);
         QVERIFY(e.uscita.contains("[ ] 1 = cerchiatura parallela a caldo"));
     }
+
+    // The report is refused for this calculation: the tool says so and
+    // does not claim success.
+    void relazioneRifiutata()
+    {
+        const auto e = esegui({"--relazione", "--testo", supporto::fileDati("esempi/Cercol-dati-esempio")});
+        QCOMPARE(e.stato, 1);
+        QVERIFY(e.uscita.isEmpty());
+        QVERIFY(e.errori.contains("nessuna stampa prodotta per il file \"Cercol-dati-esempio\""));
+    }
 };
 
 QTEST_MAIN(TestStampaBatch)
