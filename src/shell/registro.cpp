@@ -3,6 +3,7 @@
 #include "help/frmtip.h"
 #include "help/paginaguida.h"
 #include "help/sommario.h"
+#include "pillarhooping/cerpil.h"
 #include "report/frontespizio.h"
 #include "shell/finestre.h"
 #include "shell/scelta.h"
@@ -26,6 +27,7 @@ void registraTutte()
     registra(IdFinestra::Risultati, [] { return new risultatipuntelli; });
     registra(IdFinestra::Cuciture, [] { return new cuciture; });
     registra(IdFinestra::Cercol, [] { return new cercol; });
+    registra(IdFinestra::Cerpil, [] { return new cerpil; });
     registra(IdFinestra::Sommario, [] { return new sommario; });
     registra(IdFinestra::Tip, [] { return new frmTip; });
     for (int i = int(IdFinestra::Manuale); i <= int(IdFinestra::GuidaFunzionamento); ++i) {

@@ -1,0 +1,102 @@
+#pragma once
+// The pillar-hooping window: the type choice, five lines of ten data fields
+// over 100 rows, the cold-helix results of those rows, and the hot results
+// frame in the same place, which nothing fills.
+
+#include "pillarhooping/calcolo.h"
+#include "shell/finestracalcolo.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <array>
+#include <optional>
+
+class cerpil : public FinestraCalcolo {
+    Q_OBJECT
+public:
+    explicit cerpil(QWidget* parent = nullptr);
+
+    void Option1_Click(int k);
+    void VScroll8_Change(int linea);
+    void num_Click(int linea) override;
+    void ContaPilastri();
+    void GuidaPilastri();
+    void CalcolaPilastri();
+    void VScroll1_Change();
+    void HScroll1_Change();
+
+    int TipoPilastri = 0;   // 0 until a type is chosen
+    int NumeroPilastri = 0;
+    int RigaInizio = 1;
+    int LineaCorrente = 1;
+    int RigaCorrente = 1;
+    int IndiceTemperatura = 1;
+
+    const modcerpil::DatiPilastri& dati() const { return dati_; }
+    const modcerpil::RisultatiPilastri& risultati() const { return ris_; }
+
+    // Controls, for tests.
+    QLineEdit* campo(int c, int linea) const { return campi_[std::size_t(c)][std::size_t(linea)]; }
+    QLabel* didascalia(int c) const { return didascalie_[std::size_t(c)]; }
+    QRadioButton* Option1(int k) const { return opzioni_[std::size_t(k)]; }
+    QLabel* num(int linea) const { return num_[std::size_t(linea)]; }
+    QLabel* rum(int linea) const { return rum_[std::size_t(linea)]; }
+    QLabel* freddo(int c, int linea) const { return freddo_[std::size_t(c)][std::size_t(linea)]; }
+    // Hot result c (orig .. tottir) of side s (1 short, 2 long).
+    QLabel* caldo(int c, int lato) const { return caldo_[std::size_t(c)][std::size_t(lato)]; }
+    QLabel* conteggio() const { return conteggio_; }
+    QLabel* note() const { return note_; }
+    QLabel* numcons() const { return numcons_; }
+    QLabel* eserc() const { return eserc_; }
+    QGroupBox* frameDati() const { return frameDati_; }
+    QGroupBox* frameFreddo() const { return frameFreddo_; }
+    QGroupBox* frameCaldo() const { return frameCaldo_; }
+    QScrollBar* VScroll1() const { return vscroll1_; }
+    QScrollBar* VScroll2() const { return vscroll2_; }
+    QScrollBar* HScroll1() const { return hscroll1_; }
+    QScrollBar* VScroll8(int linea) const { return vscroll8_[std::size_t(linea)]; }
+    QScrollBar* VScroll6(int linea) const { return vscroll6_[std::size_t(linea)]; }
+    QScrollBar* VScroll9(int lato) const { return vscroll9_[std::size_t(lato)]; }
+
+protected:
+    EsitoControllo verificaDati() override;
+    void scriviDati(archivio::ScrittoreRecord& w) override;
+    void leggiDati(archivio::LettoreRecord& r) override;
+    void dopoApertura() override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void campo_Change(int c, int linea);
+    void costruisciDati();
+    void costruisciFreddo();
+    void costruisciCaldo();
+    void SbiancaNumeri(int linea);
+
+    modcerpil::DatiPilastri dati_;
+    modcerpil::RisultatiPilastri ris_;
+    std::optional<int> tipoLetto_;
+
+    std::array<std::array<QLineEdit*, 6>, modcerpil::kCampi> campi_{};
+    std::array<QLabel*, modcerpil::kCampi> didascalie_{};
+    std::array<QLabel*, modcerpil::kCampi> unita_{};
+    std::array<QRadioButton*, 3> opzioni_{};
+    std::array<QLabel*, 6> num_{};
+    std::array<QLabel*, 6> rum_{};
+    std::array<std::array<QLabel*, 6>, 5> freddo_{};
+    std::array<std::array<QLabel*, 3>, 10> caldo_{};
+    std::array<QScrollBar*, 6> vscroll8_{};
+    std::array<QScrollBar*, 6> vscroll6_{};
+    std::array<QScrollBar*, 3> vscroll9_{};
+    QLabel* conteggio_ = nullptr;
+    QLabel* note_ = nullptr;
+    QLabel* numcons_ = nullptr;
+    QLabel* eserc_ = nullptr;
+    QGroupBox* frameDati_ = nullptr;
+    QGroupBox* frameFreddo_ = nullptr;
+    QGroupBox* frameCaldo_ = nullptr;
+    QScrollBar* vscroll1_ = nullptr;
+    QScrollBar* vscroll2_ = nullptr;
+    QScrollBar* hscroll1_ = nullptr;
+};
