@@ -277,6 +277,34 @@ private slots:
         QCOMPARE(finestraDelCalcolo(4), w_);
     }
 
+    void evidenziazioneEComandiSenzaAzione()
+    {
+        QMouseEvent sopra(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(w_->num(2), &sopra);
+        QCOMPARE(w_->num(2)->palette().color(QPalette::Window), QColor(255, 255, 0));
+        QCOMPARE(w_->num(1)->palette().color(QPalette::Window), QColor(0, 255, 255));
+        QMouseEvent fondo(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(w_->frameDati(), &fondo);
+        QCOMPARE(w_->num(2)->palette().color(QPalette::Window), QColor(0, 255, 255));
+
+        // Clearing has no action here: the rows stay.
+        scegli(2);
+        digitaRiga(1);
+        w_->cancella_click();
+        QCOMPARE(w_->dati().valore(Cort, 1), QString("30"));
+        QCOMPARE(w_->NumeroPilastri, 1);
+        // The check of complete data says so.
+        w_->controlla_click();
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Informazione);
+
+        // The title-page button marks the pillar calculation.
+        ModRinsal::TipoCalcolo = 1;
+        QTest::mouseClick(w_->frontes(), Qt::LeftButton);
+        QCOMPARE(ModRinsal::TipoCalcolo, 4);
+    }
+
     void nessunComandoLaApre()
     {
         supporto::chiudiTutte();
