@@ -5,6 +5,7 @@
 #include "columnhooping/testi.h"
 #include "report/frontespizio.h"
 #include "shell/campi.h"
+#include "shell/controlli.h"
 #include "shell/modrinsal.h"
 #include "shell/numeri.h"
 #include "shell/stampa.h"
@@ -19,12 +20,12 @@ using platform::Icona;
 using platform::Pulsanti;
 using platform::Risposta;
 
+using namespace controlli;
+
 namespace {
 
 QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
 
-const QColor kCiano(0, 255, 255);
-const QColor kGiallo(255, 255, 0);
 
 ConfigFinestra configurazione()
 {
@@ -43,59 +44,6 @@ ConfigFinestra configurazione()
     c.cancellaPrimaDiAprire = true;
     return c;
 }
-
-QLabel* etichetta(QWidget* s, const QString& testo, QRect geo, const QFont& f, Qt::Alignment a,
-                  const QString& suggerimento = QString())
-{
-    auto* l = new QLabel(testo, s);
-    l->setGeometry(geo);
-    l->setFont(f);
-    l->setAlignment(a);
-    l->setWordWrap(true);
-    if (!suggerimento.isEmpty()) {
-        l->setToolTip(suggerimento);
-    }
-    return l;
-}
-
-// A value cell: white, framed, right-aligned like the fields.
-QLabel* cella(QWidget* s, QRect geo, const QFont& f, const QString& suggerimento)
-{
-    auto* l = new QLabel(s);
-    l->setGeometry(geo);
-    l->setFont(f);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setMargin(0);
-    l->setIndent(1);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    p.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(p);
-    l->setToolTip(suggerimento);
-    return l;
-}
-
-void colora(QLabel* l, const QColor& c)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, c);
-    p.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(p);
-}
-
-QString mostra(const std::optional<double>& v) { return v ? numeri::testo(*v) : QString(); }
-
-// The row refresh and the recalculation run under the busy pointer.
-class Occupato {
-public:
-    Occupato() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Occupato() { QApplication::restoreOverrideCursor(); }
-    Occupato(const Occupato&) = delete;
-    Occupato& operator=(const Occupato&) = delete;
-};
 
 void avviso(const QString& testo, Icona icona)
 {

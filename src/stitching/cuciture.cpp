@@ -2,6 +2,7 @@
 
 #include "report/frontespizio.h"
 #include "shell/campi.h"
+#include "shell/controlli.h"
 #include "shell/modrinsal.h"
 #include "shell/numeri.h"
 #include "shell/stampa.h"
@@ -16,12 +17,12 @@
 namespace T = testi_cuciture;
 using namespace modcuciture;
 
+using namespace controlli;
+
 namespace {
 
 QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
 
-const QColor kCiano(0, 255, 255);
-const QColor kGiallo(255, 255, 0);
 
 // Fields that only one type uses, and whose captions go grey with them.
 constexpr Campo kSpecifici[] = {Car, Fesc, Fesl, Tens, Temp, Rott, Rond};
@@ -44,59 +45,6 @@ ConfigFinestra configurazione()
     c.cancellaPrimaDiAprire = false;
     return c;
 }
-
-QLabel* etichetta(QWidget* s, const QString& testo, QRect geo, const QFont& f, Qt::Alignment a,
-                  const QString& suggerimento = QString())
-{
-    auto* l = new QLabel(testo, s);
-    l->setGeometry(geo);
-    l->setFont(f);
-    l->setAlignment(a);
-    l->setWordWrap(true);
-    if (!suggerimento.isEmpty()) {
-        l->setToolTip(suggerimento);
-    }
-    return l;
-}
-
-void colora(QLabel* l, const QColor& c)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, c);
-    p.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(p);
-}
-
-// A value cell: white, framed, right-aligned like the fields.
-QLabel* cella(QWidget* s, QRect geo, const QFont& f, const QString& suggerimento)
-{
-    auto* l = new QLabel(s);
-    l->setGeometry(geo);
-    l->setFont(f);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setIndent(1);
-    l->setAutoFillBackground(true);
-    colora(l, Qt::white);
-    l->setToolTip(suggerimento);
-    return l;
-}
-
-QScrollBar* barra(QWidget* s, Qt::Orientation o, QRect geo, int minimo, int massimo, int passo, int pagina,
-                  int valore, const QString& nome)
-{
-    auto* b = new QScrollBar(o, s);
-    b->setObjectName(nome);
-    b->setGeometry(geo);
-    b->setRange(minimo, massimo);
-    b->setSingleStep(passo);
-    b->setPageStep(pagina);
-    b->setValue(valore);
-    return b;
-}
-
-QString mostra(const Valore& v) { return v ? numeri::testo(*v) : QString(); }
 
 } // namespace
 
