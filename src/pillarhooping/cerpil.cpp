@@ -3,6 +3,7 @@
 #include "pillarhooping/archivio.h"
 #include "pillarhooping/testi.h"
 #include "shell/campi.h"
+#include "shell/controlli.h"
 #include "shell/numeri.h"
 #include "stitching/testi.h"
 
@@ -14,12 +15,11 @@ namespace T = testi_cerpil;
 namespace TC = testi_cuciture;
 using namespace modcerpil;
 
+using namespace controlli;
+
 namespace {
 
 QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-
-const QColor kCiano(0, 255, 255);
-const QColor kGiallo(255, 255, 0);
 
 // Fields that belong to one type only, with their caption and unit labels.
 constexpr Campo kSpecifici[5] = {Car, Fesc, Fesl, Tens, Temp};
@@ -41,74 +41,6 @@ ConfigFinestra configurazione()
     c.cancellaPrimaDiAprire = true;
     return c;
 }
-
-QLabel* etichetta(QWidget* s, const QString& testo, QRect geo, const QFont& f, Qt::Alignment a,
-                  const QString& suggerimento = QString())
-{
-    auto* l = new QLabel(testo, s);
-    l->setGeometry(geo);
-    l->setFont(f);
-    l->setAlignment(a);
-    l->setWordWrap(true);
-    if (!suggerimento.isEmpty()) {
-        l->setToolTip(suggerimento);
-    }
-    return l;
-}
-
-// A value cell: white, framed, right-aligned like the fields.
-QLabel* cella(QWidget* s, QRect geo, const QFont& f, const QString& suggerimento)
-{
-    auto* l = new QLabel(s);
-    l->setGeometry(geo);
-    l->setFont(f);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setMargin(0);
-    l->setIndent(1);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    p.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(p);
-    if (!suggerimento.isEmpty()) {
-        l->setToolTip(suggerimento);
-    }
-    return l;
-}
-
-void colora(QLabel* l, const QColor& c)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, c);
-    p.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(p);
-}
-
-QScrollBar* barra(QWidget* s, Qt::Orientation o, QRect geo, int minimo, int massimo, int pagina, int valore,
-                  const QString& nome)
-{
-    auto* b = new QScrollBar(o, s);
-    b->setObjectName(nome);
-    b->setGeometry(geo);
-    b->setRange(minimo, massimo);
-    b->setSingleStep(1);
-    b->setPageStep(pagina);
-    b->setValue(valore);
-    return b;
-}
-
-QString mostra(const std::optional<double>& v) { return v ? numeri::testo(*v) : QString(); }
-
-// The row refresh and the recalculation run under the busy pointer.
-class Occupato {
-public:
-    Occupato() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Occupato() { QApplication::restoreOverrideCursor(); }
-    Occupato(const Occupato&) = delete;
-    Occupato& operator=(const Occupato&) = delete;
-};
 
 bool diametroDifficile(const QString& t) { return numeri::numeroIniziale(t) > 10; }
 
@@ -195,14 +127,14 @@ void cerpil::costruisciDati()
             connect(e, &QLineEdit::textChanged, this, [this, c, k] { campo_Change(c, k); });
             campi_[std::size_t(c)][std::size_t(k)] = e;
             if (c == Diam) {
-                auto* v = barra(f, Qt::Vertical, twips(x + 805, 900 + 240 * (k - 1), 160, 270), 6, 20, 1, 6,
+                auto* v = barra(f, Qt::Vertical, twips(x + 805, 900 + 240 * (k - 1), 160, 270), 6, 20, 1, 1, 6,
                                 QStringLiteral("VScroll8_%1").arg(k));
                 connect(v, &QScrollBar::valueChanged, this, [this, k] { VScroll8_Change(k); });
                 vscroll8_[std::size_t(k)] = v;
             } else if (c == Temp) {
                 // Temperature bars have no action.
                 vscroll6_[std::size_t(k)] = barra(f, Qt::Vertical, twips(x + 805, 900 + 240 * (k - 1), 160, 270),
-                                                  -40, 60, 1, -40, QStringLiteral("VScroll6_%1").arg(k));
+                                                  -40, 60, 1, 1, -40, QStringLiteral("VScroll6_%1").arg(k));
             }
         }
         x += larghezza;
@@ -219,7 +151,7 @@ void cerpil::costruisciDati()
         n->setObjectName(QStringLiteral("num%1").arg(k));
         num_[std::size_t(k)] = n;
     }
-    vscroll1_ = barra(f, Qt::Vertical, twips(60, 900, 210, 1230), 1, 96, 5, 1, QStringLiteral("VScroll1"));
+    vscroll1_ = barra(f, Qt::Vertical, twips(60, 900, 210, 1230), 1, 96, 1, 5, 1, QStringLiteral("VScroll1"));
     connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
 }
 
@@ -243,12 +175,12 @@ void cerpil::costruisciCaldo()
     numcons_ = cella(f, twips(960, 260, 480, 270), cifre, TC::kNumConsTooltip);
     numcons_->setObjectName(QStringLiteral("numcons"));
     // No action: nothing fills the hot results.
-    vscroll2_ = barra(f, Qt::Vertical, twips(1450, 245, 200, 300), 1, 100, 2, 1, QStringLiteral("VScroll2"));
+    vscroll2_ = barra(f, Qt::Vertical, twips(1450, 245, 200, 300), 1, 100, 1, 2, 1, QStringLiteral("VScroll2"));
     etichetta(f, TC::kEserc, twips(1700, 260, 1200, 270), didascalia, Qt::AlignRight | Qt::AlignVCenter,
               T::kEsercTooltip);
     eserc_ = cella(f, twips(2940, 260, 480, 270), cifre, T::kEsercTooltip);
     eserc_->setObjectName(QStringLiteral("eserc"));
-    hscroll1_ = barra(f, Qt::Horizontal, twips(3480, 285, 2600, 220), 1, 101, 10, 1, QStringLiteral("HScroll1"));
+    hscroll1_ = barra(f, Qt::Horizontal, twips(3480, 285, 2600, 220), 1, 101, 1, 10, 1, QStringLiteral("HScroll1"));
     connect(hscroll1_, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
 
     // Long side above the short side.
@@ -269,7 +201,7 @@ void cerpil::costruisciCaldo()
             l->setObjectName(QStringLiteral("caldo%1_%2").arg(c).arg(s));
             caldo_[std::size_t(c)][std::size_t(s)] = l;
             if (c == 8) {
-                vscroll9_[std::size_t(s)] = barra(f, Qt::Vertical, twips(x + 790, yLato[s], 160, 270), 1, 1000, 1, 1,
+                vscroll9_[std::size_t(s)] = barra(f, Qt::Vertical, twips(x + 790, yLato[s], 160, 270), 1, 1000, 1, 1, 1,
                                                   QStringLiteral("VScroll9_%1").arg(s));
             }
         }
