@@ -16,6 +16,7 @@ for target in tests/fuzz/fuzz_*.cpp; do
     src/shoring/archivio.cpp src/shoring/dati.cpp src/shoring/calcolo.cpp src/shoring/coefficienti.cpp \
     src/columnhooping/archivio.cpp src/columnhooping/calcolo.cpp \
     src/stitching/archivio.cpp src/stitching/calcolo.cpp \
+    src/pillarhooping/archivio.cpp src/pillarhooping/calcolo.cpp \
     $QT_FLAGS -o "$OUT/$name"
   mkdir -p "$OUT/corpus-$name"
   cp -n data/esempi/* "$OUT/corpus-$name/" 2>/dev/null || true

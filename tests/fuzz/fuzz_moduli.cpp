@@ -1,8 +1,10 @@
-// Hostile bytes through the tie-rod, shoring, column-hooping and stitching
-// file layouts, then through their calculations: reading ends with data or a
-// format error, and no result may come out as nan or inf.
+// Hostile bytes through the file layouts of every calculation, then through
+// their calculations: reading ends with data or a format error, and no result
+// may come out as nan or inf.
 #include "columnhooping/archivio.h"
 #include "columnhooping/calcolo.h"
+#include "pillarhooping/archivio.h"
+#include "pillarhooping/calcolo.h"
 #include "shoring/archivio.h"
 #include "shoring/calcolo.h"
 #include "stitching/archivio.h"
@@ -142,6 +144,23 @@ void cuciture(const QByteArray& bytes)
         }
     }
 }
+void pilastri(const QByteArray& bytes)
+{
+    using namespace modcerpil;
+    DatiPilastri d;
+    archivio::LettoreRecord r(bytes);
+    try {
+        leggiPilastri(r, d);
+    } catch (const archivio::ErroreFormato&) {
+    }
+    RisultatiPilastri ris;
+    CalcolaPilastri(d, ContaPilastri(d), ris);
+    for (const auto& col : ris.colonne) {
+        for (const auto& v : col) {
+            finito(v);
+        }
+    }
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -151,5 +170,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     puntelli(bytes);
     cerchiature(bytes);
     cuciture(bytes);
+    pilastri(bytes);
     return 0;
 }
