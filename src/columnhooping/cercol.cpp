@@ -208,9 +208,6 @@ cercol::cercol(QWidget* parent)
                       T::kNoteTooltip);
     note_->setObjectName(QStringLiteral("note"));
 
-    // The guidance box sits below the results here.
-    passo()->setGeometry(twips(2400, 5640, 4695, 450));
-
     // Load.
     completaCaricamento();
     GuidaCerchiature();
