@@ -75,7 +75,7 @@ EsitoCalcolo impossibile(int riga)
     EsitoCalcolo e;
     e.fine = FineCalcolo::Impossibile;
     e.riga = riga;
-    e.guida = testi_cercol::kGuidaCerchiatura + numeroConSegno(riga) + testi_cercol::kGuidaImpossibile;
+    e.guida = testi_cercol::kGuidaCerchiatura + numeri::stampa(riga) + testi_cercol::kGuidaImpossibile;
     return e;
 }
 
@@ -262,11 +262,6 @@ int ContaCerchiature(const DatiCerchiature& dati)
     return n;
 }
 
-QString numeroConSegno(int n)
-{
-    return n >= 0 ? QLatin1Char(' ') + QString::number(n) : QString::number(n);
-}
-
 QString testoGuida(const DatiCerchiature& dati, int tipo, int numero, int riga)
 {
     namespace T = testi_cercol;
@@ -274,7 +269,7 @@ QString testoGuida(const DatiCerchiature& dati, int tipo, int numero, int riga)
         return T::kGuidaInizio;
     }
     const int r = std::clamp(riga, 1, kRighe);
-    const QString prefisso = T::kGuidaCerchiatura + numeroConSegno(r) + T::kGuidaDigitare;
+    const QString prefisso = T::kGuidaCerchiatura + numeri::stampa(r) + T::kGuidaDigitare;
     if (vuoto(dati.valore(Rag, r))) {
         return prefisso + T::kGuidaCampi[0];
     }

@@ -88,7 +88,4 @@ struct Mancante {
 };
 std::optional<Mancante> primoMancante(const DatiCerchiature& dati, int tipo, int numero);
 
-// "Cerchiatura n. 7": numbers carry a leading blank when not negative.
-QString numeroConSegno(int n);
-
 } // namespace modcercol

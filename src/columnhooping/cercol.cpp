@@ -404,7 +404,7 @@ EsitoControllo cercol::verificaDati()
     }
     if (const auto m = primoMancante(dati_, TipoCerchiatura, NumeroCerchiature)) {
         return {EsitoControllo::Tipo::Incompleto,
-                T::kGuidaCerchiatura + numeroConSegno(m->riga) + QStringLiteral(": ") + QLatin1Char('\r') +
+                T::kGuidaCerchiatura + numeri::stampa(m->riga) + QStringLiteral(": ") + QLatin1Char('\r') +
                     T::kControlloDigitare + T::kControlloCampi[std::size_t(m->campo)]};
     }
     return {EsitoControllo::Tipo::Completo, QString()};

@@ -277,22 +277,20 @@ std::optional<Mancante> primoMancante(const DatiCuciture& dati, int numeroCucitu
     return std::nullopt;
 }
 
-QString numeroConSegno(int n) { return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n); }
-
 QString testoGuida(const DatiCuciture& dati, int numeroCuciture, int tipo)
 {
     if (numeroCuciture == 0) {
         return T::kGuidaInizio;
     }
     if (const auto m = primoMancante(dati, numeroCuciture, tipo)) {
-        return T::kGuidaCampi[std::size_t(m->campo)] + T::kGuidaCucitura + numeroConSegno(m->riga);
+        return T::kGuidaCampi[std::size_t(m->campo)] + T::kGuidaCucitura + numeri::stampa(m->riga);
     }
     return T::kGuidaFine;
 }
 
 QString testoMancante(const Mancante& m)
 {
-    return T::kControlloCucitura + numeroConSegno(m.riga) + QStringLiteral(": ") + QLatin1Char('\r') +
+    return T::kControlloCucitura + numeri::stampa(m.riga) + QStringLiteral(": ") + QLatin1Char('\r') +
            T::kControlloDigitare + T::kControlloCampi[std::size_t(m.campo)];
 }
 

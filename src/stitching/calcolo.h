@@ -96,7 +96,4 @@ QString testoGuida(const DatiCuciture& dati, int numeroCuciture, int tipo);
 // The data-check text of a missing value.
 QString testoMancante(const Mancante& m);
 
-// A whole number with its leading blank when not negative: " 7".
-QString numeroConSegno(int n);
-
 } // namespace modcuciture

@@ -149,11 +149,6 @@ int ContaTiranti(const DatiTiranti& dati)
     return n;
 }
 
-QString numeroConSegno(int n)
-{
-    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
-}
-
 QString testoGuida(const DatiTiranti& dati, int numeroTiranti, int riga)
 {
     using namespace testi_tiranti;
@@ -165,7 +160,7 @@ QString testoGuida(const DatiTiranti& dati, int numeroTiranti, int riga)
     }
     for (int c = 0; c < kCampi; ++c) {
         if (dati.colonna(c)[riga].isEmpty()) {
-            return kGuidaTirante + numeroConSegno(riga) + kGuidaDigitare + kGuidaCampi[c];
+            return kGuidaTirante + numeri::stampa(riga) + kGuidaDigitare + kGuidaCampi[c];
         }
     }
     return kGuidaFine;
@@ -279,7 +274,7 @@ EsitoCalcolo CalcolaTiranti(const DatiTiranti& dati, int numeroTiranti, Risultat
         }
         if (!riga) {
             return {FineCalcolo::Impossibile, i,
-                    testi_tiranti::kGuidaTirante + numeroConSegno(i) + testi_tiranti::kGuidaImpossibile};
+                    testi_tiranti::kGuidaTirante + numeri::stampa(i) + testi_tiranti::kGuidaImpossibile};
         }
         ris.coes[i] = riga->coes;
         ris.attr[i] = riga->attr;

@@ -89,7 +89,4 @@ struct Mancante {
 };
 std::optional<Mancante> primoMancante(const DatiTiranti& dati, int numeroTiranti);
 
-// "Tirante n. 7": numbers carry a leading blank when not negative.
-QString numeroConSegno(int n);
-
 } // namespace modtiranti

@@ -332,7 +332,7 @@ EsitoControllo tiranti::verificaDati()
     }
     if (const auto m = primoMancante(dati_, NumeroTiranti)) {
         return {EsitoControllo::Tipo::Incompleto,
-                T::kGuidaTirante + numeroConSegno(m->riga) + QStringLiteral(": ") + QLatin1Char('\r') +
+                T::kGuidaTirante + numeri::stampa(m->riga) + QStringLiteral(": ") + QLatin1Char('\r') +
                     T::kControlloDigitare + T::kControlloCampi[std::size_t(m->campo)]};
     }
     return {EsitoControllo::Tipo::Completo, QString()};

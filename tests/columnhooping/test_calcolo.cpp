@@ -1,6 +1,7 @@
 // The column-hooping calculation over plain data.
 #include "columnhooping/calcolo.h"
 #include "columnhooping/testi.h"
+#include "shell/numeri.h"
 
 #include <QTest>
 #include <cmath>
@@ -269,7 +270,7 @@ private slots:
         QVERIFY(mg);
         QCOMPARE(mg->riga, 1);
         QCOMPARE(mg->campo, Rag);
-        QCOMPARE(numeroConSegno(-3), QString("-3"));
+        QCOMPARE(numeri::stampa(-3), QString("-3"));
     }
 };
 
