@@ -71,7 +71,6 @@ inline const QString kDatiCorretti = QStringLiteral("I dati sono stati immessi c
 
 // Archive commands
 inline const QString kTitoloApri = QStringLiteral("Apri file");
-inline const QString kTitoloSalva = QStringLiteral("Salva file");
 inline const QString kTitoloSalvaNome = QStringLiteral("Salva file con nome");
 inline const QString kNienteDaArchiviare = QStringLiteral("Attenzione: non esistono dati da archiviare!");
 inline const QString kMancaProgetto = QStringLiteral("E' necessario digitare almeno il dato del 'progetto'.");

@@ -217,9 +217,6 @@ inline const QString kLabel2RisultatiTooltip = QStringLiteral("il numero del con
 inline const QString kTipoconTooltip =
     QStringLiteral("il tipo di calcolo indicato nei dati per il consolidamento");
 inline const QString kLabel4 = QStringLiteral("Note sul calcolo:");
-inline const QString kDatiCaption = QStringLiteral("&Dati");
-inline const QString kFrontespizioCaption = QStringLiteral("F&rontespizio");
-inline const QString kFrontespizioTooltip = QStringLiteral("cliccare per visualizzare la finestra Frontespizio");
 inline const QString kAngoloComeInserito =
     QStringLiteral("questo valore è riportato come è stato inserito nei dati");
 
