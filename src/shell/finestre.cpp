@@ -21,8 +21,6 @@ std::array<QPointer<QWidget>, N>& vive()
 
 void registra(IdFinestra id, Fabbrica fabbrica) { fabbriche()[int(id)] = std::move(fabbrica); }
 
-bool registrata(IdFinestra id) { return bool(fabbriche()[int(id)]); }
-
 QWidget* esistente(IdFinestra id) { return vive()[int(id)].data(); }
 
 QWidget* ottieni(IdFinestra id)

@@ -40,7 +40,6 @@ using Fabbrica = std::function<QWidget*()>;
 
 // Later modules register how their window is made.
 void registra(IdFinestra id, Fabbrica fabbrica);
-bool registrata(IdFinestra id);
 
 // The window if it exists, else nullptr.
 QWidget* esistente(IdFinestra id);

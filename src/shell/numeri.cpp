@@ -43,8 +43,6 @@ std::optional<double> daTesto(const QString& t)
     return negativo ? -v : v;
 }
 
-bool eNumero(const QString& testo) { return daTesto(testo).has_value(); }
-
 double numeroIniziale(const QString& t)
 {
     int i = 0;

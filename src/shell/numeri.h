@@ -12,9 +12,6 @@ namespace numeri {
 // not a number ("", "1,2,3", "5-3", "-,", "12.5").
 std::optional<double> daTesto(const QString& testo);
 
-// True when the text is a number (daTesto succeeds).
-bool eNumero(const QString& testo);
-
 // The leading number of a text read with a period as the only decimal
 // separator: "12,5" -> 12, "0,5" -> 0, "" -> 0, "-3.5x" -> -3.5.
 double numeroIniziale(const QString& testo);
