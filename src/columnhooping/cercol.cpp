@@ -495,7 +495,8 @@ void cercol::stampa_click()
     }
     auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
     const QString progetto = f ? f->campiTesto().value(0) : QString();
-    stampaDatiRisultati(*p, dati_, ris_, TipoCerchiatura, NumeroCerchiature, progetto);
+    const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
+    stampaDatiRisultati(*p, dati_, ris_, TipoCerchiatura, NumeroCerchiature, progetto, relazione);
 }
 
 // ---- mouse ---------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "columnhooping/stampe.h"
 
 #include "columnhooping/testi.h"
+#include "shell/disegno.h"
 #include "shell/numeri.h"
 #include "shell/stampa.h"
 #include "shell/testi.h"
@@ -28,12 +29,16 @@ void numero(std::vector<Voce>& riga, const std::optional<double>& v, int c)
     }
 }
 
-// Title, then the project line.
-void testata(platform::Stampante& p, const QString& progetto)
+// Title, then the project line; inside the report neither, and the heading
+// that follows keeps the title size.
+void testata(platform::Stampante& p, const QString& progetto, bool relazione)
 {
     p.impostaY(stampa::kYInizio);
     p.impostaFont(testi::kFontStampa);
     p.impostaDimensione(stampa::kTitolo);
+    if (relazione) {
+        return;
+    }
     p.stampaRiga({{7, T::kTitoloStampa}});
     p.rigaVuota();
     p.impostaDimensione(stampa::kIntestazione);
@@ -41,11 +46,45 @@ void testata(platform::Stampante& p, const QString& progetto)
     p.rigaVuota();
 }
 
-void paginaCalda(platform::Stampante& p, const DatiCerchiature& d, const RisultatiCerchiature& ris, int r,
-                 const QString& progetto)
+// The ring's stress and its total pull over the operating temperature. The
+// pull is the stress over the ring's section: height times thickness (mm).
+void grafico(platform::Stampante& p, const DatiCerchiature& d, const RisultatiCerchiature& ris, int r)
 {
-    testata(p, progetto);
+    const auto hcer = numeri::daTesto(d.valore(Hcer, r));
+    disegno::Grafico g;
+    g.titolo = T::kGrafico + numeri::stampa(r) + T::kGraficoTitolo;
+    g.nomeX = testi::kAsseTemperatura;
+    g.unitaSinistra = testi::kKgCmq;
+    g.unitaDestra = testi::kKg;
+    disegno::Serie traz{T::kSerieTrazione, {}, false, false};
+    disegno::Serie tiro{T::kSerieTiro, {}, true, true};
+    for (int j = 1; j <= kTemperature; ++j) {
+        g.x.push_back(j - 41);
+        const auto s = ris.valoreCaldo(Traz, r, j);
+        const auto spessore = ris.valoreCaldo(Spes, r, j);
+        traz.valori.push_back(s);
+        tiro.valori.push_back(s && spessore && hcer ? std::optional<double>(*s * *hcer * *spessore / 10)
+                                                    : std::nullopt);
+    }
+    g.serie = {traz, tiro};
+    if (const auto posa = numeri::daTesto(d.valore(Temp, r))) {
+        g.riferimento = *posa;
+        g.nomeRiferimento = testi::posa(d.valore(Temp, r), *posa >= -40 && *posa <= 60);
+    }
+    g.nomeZonaZero = T::kTrazioneZero;
+    if (std::none_of(traz.valori.begin(), traz.valori.end(), [](const auto& v) { return v.has_value(); })) {
+        return;
+    }
+    // Below the table, or at the top of a page of its own.
+    disegno::grafico(p, disegno::spazio(p, 2600, 4600), g);
+}
+
+void paginaCalda(platform::Stampante& p, const DatiCerchiature& d, const RisultatiCerchiature& ris, int r,
+                 const QString& progetto, bool relazione)
+{
+    testata(p, progetto, relazione);
     p.stampaRiga({{10, T::kRisultatiCaldo + QString::number(r)}});
+    p.impostaDimensione(stampa::kIntestazione);
     p.rigaVuota();
     p.stampaRiga({{10, T::kLegenda}});
     // Legend and tables at the table size, so that a row fits one page.
@@ -77,13 +116,15 @@ void paginaCalda(platform::Stampante& p, const DatiCerchiature& d, const Risulta
         }
         p.stampaRiga(riga);
     }
+    grafico(p, d, ris, r);
 }
 
 void paginaFredda(platform::Stampante& p, const DatiCerchiature& d, const RisultatiCerchiature& ris, int n,
-                  const QString& progetto)
+                  const QString& progetto, bool relazione)
 {
-    testata(p, progetto);
+    testata(p, progetto, relazione);
     p.stampaRiga({{10, T::kRisultatiFreddo}});
+    p.impostaDimensione(stampa::kIntestazione);
     p.stampaRiga({{10, T::kLegenda}});
     p.impostaDimensione(stampa::kTabella);
     for (const QString& v : T::kLegendaFreddo) {
@@ -142,14 +183,14 @@ void stampaModulo(platform::Stampante& p)
 }
 
 void stampaDatiRisultati(platform::Stampante& p, const DatiCerchiature& dati, const RisultatiCerchiature& ris,
-                         int tipo, int numero, const QString& progetto)
+                         int tipo, int numero, const QString& progetto, bool relazione)
 {
     const int n = std::clamp(numero, 0, kRighe);
     if (tipo == kFreddo) {
-        paginaFredda(p, dati, ris, n, progetto);
+        paginaFredda(p, dati, ris, n, progetto, relazione);
     } else {
         for (int r = 1;; ++r) {
-            paginaCalda(p, dati, ris, r, progetto);
+            paginaCalda(p, dati, ris, r, progetto, relazione);
             if (r >= n) {
                 break;
             }

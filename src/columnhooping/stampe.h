@@ -13,8 +13,10 @@ namespace modcercol {
 void stampaModulo(platform::Stampante& p);
 
 // Type 2: one page for rows 1..numero; any other type: one page per row,
-// at least one (row 1). Ends the job.
+// at least one (row 1), each with the chart of its ring. Ends the job. In
+// report mode (`relazione`) the title and project lines are left out and
+// the "RISULTATI" lines keep the 18-point size.
 void stampaDatiRisultati(platform::Stampante& p, const DatiCerchiature& dati, const RisultatiCerchiature& ris,
-                         int tipo, int numero, const QString& progetto);
+                         int tipo, int numero, const QString& progetto, bool relazione);
 
 } // namespace modcercol

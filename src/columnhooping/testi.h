@@ -224,4 +224,11 @@ inline const Q kFreddoIntestazione = QStringLiteral(
 inline const Q kFreddoUnita = QStringLiteral(
     "   n.      cm       mm       kg       cm       cm       cm       cmq     kg/cmq   kg/cmq");
 
+// Chart below each hot ring's table
+inline const Q kGrafico = QStringLiteral("cerchiatura n.");
+inline const Q kGraficoTitolo = QStringLiteral(": trazione e tiro totale nel cerchio");
+inline const Q kSerieTrazione = QStringLiteral("trazione");
+inline const Q kSerieTiro = QStringLiteral("tiro totale");
+inline const Q kTrazioneZero = QStringLiteral("traz. = 0");
+
 } // namespace testi_cercol

@@ -77,6 +77,10 @@ public:
     // A straight line between two points in twips, `spessore` in pixels of
     // the drawing width (1 = thinnest).
     virtual void linea(double x1, double y1, double x2, double y2, int spessore) = 0;
+    // A label of a drawing: the text in the current font and size with the
+    // top-left corner of its first cell at (x, y) twips. It is no print line:
+    // the current position stays where it was.
+    virtual void scrivi(double x, double y, const QString& testo) = 0;
     virtual void nuovaPagina() = 0;
     virtual int pagina() const = 0;
     // Ends the document and sends it; false when the printer reported an error.

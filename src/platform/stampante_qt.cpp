@@ -109,6 +109,11 @@ double StampanteQt::altezzaPaginaTwips() const
     return std::min(kAltezzaPaginaTwips, printer_->height() * 1440.0 / printer_->resolution());
 }
 
+double StampanteQt::larghezzaPaginaTwips() const
+{
+    return std::min(kLarghezzaPaginaTwips, printer_->width() * 1440.0 / printer_->resolution());
+}
+
 bool StampanteQt::pronta()
 {
     if (errore_ || finito_) {
@@ -177,6 +182,18 @@ void StampanteQt::linea(double x1, double y1, double x2, double y2, int spessore
     // As with pen plotting, the position ends where the line ends.
     x_ = x2;
     y_ = y2;
+}
+
+void StampanteQt::scrivi(double x, double y, const QString& testo)
+{
+    if (testo.isEmpty() || !pronta()) {
+        return;
+    }
+    const QFont f = fontCorrente();
+    painter_->setFont(f);
+    painter_->setPen(Qt::black);
+    const QFontMetricsF fm(f, printer_.get());
+    painter_->drawText(QPointF(inPixel(x), inPixel(y) + fm.ascent()), testo);
 }
 
 void StampanteQt::nuovaPagina()

@@ -53,6 +53,7 @@ public:
     double y() const override { return y_; }
     void stampaRiga(const std::vector<Voce>& voci) override;
     void linea(double x1, double y1, double x2, double y2, int spessore) override;
+    void scrivi(double x, double y, const QString& testo) override;
     void nuovaPagina() override;
     int pagina() const override { return pagina_; }
     bool fineDocumento() override;
@@ -65,6 +66,7 @@ public:
     double rigaTwips() const;
     // A line that would pass this height, in twips, goes to a new page.
     double altezzaPaginaTwips() const;
+    double larghezzaPaginaTwips() const;
 
 private:
     bool pronta();

@@ -82,4 +82,21 @@ inline const QString kInformaNota = QStringLiteral(
 inline const QString kFontStampa = QStringLiteral("Courier");
 inline const QString kCalcoloDi = QStringLiteral(" - calcolo di ");
 
+// Drawings and charts of the printouts
+inline const QString kAsseTemperatura = QStringLiteral("temperatura ambiente (gradi)");
+inline const QString kNonInScala = QStringLiteral(" (non in scala)");
+inline const QString kPosa = QStringLiteral("posa ");
+inline const QString kGradi = QStringLiteral(" gradi");
+inline const QString kFuoriScala = QStringLiteral(" (fuori scala)");
+inline const QString kKgCmq = QStringLiteral("kg/cmq");
+inline const QString kKg = QStringLiteral("kg");
+inline const QString kCm = QStringLiteral(" cm");
+
+// The label of a laying temperature, with a note when the chart's range
+// does not reach it.
+inline QString posa(const QString& temperatura, bool inScala)
+{
+    return kPosa + temperatura + kGradi + (inScala ? QString() : kFuoriScala);
+}
+
 } // namespace testi

@@ -1,5 +1,6 @@
 #include "stitching/stampe.h"
 
+#include "shell/disegno.h"
 #include "shell/numeri.h"
 #include "shell/stampa.h"
 #include "shell/testi.h"
@@ -66,6 +67,36 @@ void legenda(platform::Stampante& p, const auto& voci)
     p.rigaVuota();
 }
 
+// The ties' working stress on both sides over the operating temperature.
+void grafico(platform::Stampante& p, const DatiCuciture& d, const RisultatiCuciture& ris, int r)
+{
+    disegno::Grafico g;
+    g.titolo = T::kGrafico + numeri::stampa(r) + T::kGraficoTitolo;
+    g.nomeX = testi::kAsseTemperatura;
+    g.unitaSinistra = testi::kKgCmq;
+    g.serie = {{T::kSerieCorto, {}, false, false}, {T::kSerieLungo, {}, true, false}};
+    bool valori = false;
+    for (int k = 1; k <= kTemperature; ++k) {
+        g.x.push_back(k - 41);
+        for (int s = 1; s <= 2; ++s) {
+            const Valore& v = ris.caldo(r, k, s, Sigm);
+            g.serie[std::size_t(s - 1)].valori.push_back(v);
+            valori = valori || v.has_value();
+        }
+    }
+    if (!valori) {
+        return;
+    }
+    if (const auto posa = numeri::daTesto(d.valore(Temp, r))) {
+        g.riferimento = *posa;
+        g.nomeRiferimento = testi::posa(d.valore(Temp, r), *posa >= -40 && *posa <= 60);
+    }
+    g.nomeZonaZero = T::kSigmaZero;
+    // Below the table when it leaves room, else at the top of the next page,
+    // before the next pier's page.
+    disegno::grafico(p, disegno::spazio(p, 2600, 4800), g);
+}
+
 void paginaCalda(platform::Stampante& p, const DatiCuciture& d, const RisultatiCuciture& ris, int r,
                  bool relazione)
 {
@@ -108,6 +139,7 @@ void paginaCalda(platform::Stampante& p, const DatiCuciture& d, const RisultatiC
             p.stampaRiga(riga);
         }
     }
+    grafico(p, d, ris, r);
 }
 
 void tabellaFredda(platform::Stampante& p, const DatiCuciture& d, const RisultatiCuciture& ris, int n,

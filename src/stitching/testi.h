@@ -239,4 +239,11 @@ inline const Q kFreddoIntestazione = QStringLiteral(
 inline const Q kFreddoUnita = QStringLiteral(
     "   n.        cm       cm      cm       mm       cm       kg     kg/cmq    kg/cmq     kg       n       cm");
 
+// Chart after each hot pier's table
+inline const Q kGrafico = QStringLiteral("cucitura n.");
+inline const Q kGraficoTitolo = QStringLiteral(": sigma di lavoro nei tirantini");
+inline const Q kSerieCorto = QStringLiteral("lato corto");
+inline const Q kSerieLungo = QStringLiteral("lato lungo");
+inline const Q kSigmaZero = QStringLiteral("sigm. = 0");
+
 } // namespace testi_cuciture

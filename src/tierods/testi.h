@@ -227,4 +227,22 @@ inline const Q kTemperatureIntestazione =
 inline const Q kTemperatureUnita =
     QStringLiteral(" gradi     gradi     kg/cmq    mm/10      kg         hz");
 
+// Drawing and chart below each tie rod's table
+inline const Q kProspetto = QStringLiteral("prospetto del tirante n.");
+inline const Q kQuotaDist = QStringLiteral("dist. ");
+inline const Q kQuotaSpes = QStringLiteral("spe. ");
+inline const Q kQuotaCap = QStringLiteral("cap. ");
+inline const Q kQuotaDiam = QStringLiteral("diam. ");
+inline const Q kDado = QStringLiteral("dado: giri ");
+inline const Q kBietta = QStringLiteral("bietta: mm ");
+inline const Q kGrafico = QStringLiteral("tirante n.");
+inline const Q kGraficoTitolo = QStringLiteral(": sigma attuale e frequenza");
+inline const Q kSerieSigma = QStringLiteral("sigma attuale");
+inline const Q kSerieFrequenza = QStringLiteral("frequenza");
+inline const Q kHz = QStringLiteral("hz");
+// The data's sigma is the stress at the lowest temperature of the table.
+inline const Q kRiferimento = QStringLiteral("sigma ");
+inline const Q kRiferimentoA = QStringLiteral(" a -40 gradi");
+inline const Q kSigmaZero = QStringLiteral("att. = 0");
+
 } // namespace testi_tiranti

@@ -89,7 +89,7 @@ private slots:
         RisultatiCerchiature ris;
         QCOMPARE(CalcolaCerchiature(d, kCaldo, 3, ris).fine, FineCalcolo::Completo);
         StampanteTesto p;
-        stampaDatiRisultati(p, d, ris, kCaldo, 3, "Chiostro");
+        stampaDatiRisultati(p, d, ris, kCaldo, 3, "Chiostro", false);
         QVERIFY(p.terminato());
         const auto& r = p.righe();
         QCOMPARE(r.back().pagina, 3);
@@ -131,7 +131,7 @@ private slots:
         DatiCerchiature d;
         RisultatiCerchiature ris;
         StampanteTesto caldo;
-        stampaDatiRisultati(caldo, d, ris, kCaldo, 0, QString());
+        stampaDatiRisultati(caldo, d, ris, kCaldo, 0, QString(), false);
         QCOMPARE(caldo.righe().back().pagina, 1);
         QCOMPARE(trova(caldo, T::kRisultatiCaldo + "1") >= 0, true);
         // Row 1 empty: the data line holds only the row number.
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(caldo.righe()[dati].testo, QString(13, ' ') + " 1");
 
         StampanteTesto freddo;
-        stampaDatiRisultati(freddo, d, ris, kFreddo, 0, QString());
+        stampaDatiRisultati(freddo, d, ris, kFreddo, 0, QString(), false);
         QVERIFY(freddo.terminato());
         QCOMPARE(freddo.righe().back().testo.trimmed().left(2), QString("n."));
     }
@@ -154,7 +154,7 @@ private slots:
         RisultatiCerchiature ris;
         CalcolaCerchiature(d, kFreddo, 12, ris);
         StampanteTesto p;
-        stampaDatiRisultati(p, d, ris, kFreddo, 12, "Loggia");
+        stampaDatiRisultati(p, d, ris, kFreddo, 12, "Loggia", false);
         const auto& r = p.righe();
         QCOMPARE(r.back().pagina, 1);
         const int prima = trova(p, T::kFreddoIntestazione.trimmed()) + 2;
