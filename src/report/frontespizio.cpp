@@ -8,6 +8,7 @@
 #include "report/testi_relazione.h"
 #include "shoring/risultatipuntelli.h"
 #include "shoring/testi.h"
+#include "columnhooping/cercol.h"
 #include "tierods/tiranti.h"
 #include "shell/modrinsal.h"
 #include "shell/scelta.h"
@@ -261,10 +262,19 @@ void frontespizio::stampa_click()
     // kinds without them are refused before the print dialog.
     FinestraCalcolo* chiusura = nullptr;
     QString tipoPuntelli;
-    int tipoCucitura = 0;
+    int tipoFinestra = 0;   // the column-hooping or stitching type
     const int tipo = ModRinsal::TipoCalcolo;
     if (tipo == 2) {
         chiusura = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
+    } else if (tipo == 3) {
+        auto* c = finestre::esistente<cercol>(IdFinestra::Cercol);
+        if (!c || c->NumeroCerchiature == 0) {
+            platform::messaggi().mostra(modpuntelli::testi::kNullaDaStampare, ModRinsal::TitoloControllo,
+                                        Icona::Domanda, Pulsanti::Ok, Risposta::Ok);
+            return;
+        }
+        chiusura = c;
+        tipoFinestra = c->TipoCerchiatura;
     } else if (tipo == 5) {
         auto* c = finestre::esistente<cuciture>(IdFinestra::Cuciture);
         if (!c || c->NumeroCuciture == 0) {
@@ -273,7 +283,7 @@ void frontespizio::stampa_click()
             return;
         }
         chiusura = c;
-        tipoCucitura = c->TipoCucitura;
+        tipoFinestra = c->TipoCucitura;
     } else if (tipo < 3 || tipo > 5) {
         auto* r = finestre::esistente<risultatipuntelli>(IdFinestra::Risultati);
         if (!r || r->tipocon()->text().isEmpty()) {
@@ -284,7 +294,7 @@ void frontespizio::stampa_click()
         chiusura = r;
         tipoPuntelli = r->tipocon()->text();
     }
-    const std::optional<relazione::Capitoli> capitoli = relazione::capitoli(tipo, tipoPuntelli, tipoCucitura);
+    const std::optional<relazione::Capitoli> capitoli = relazione::capitoli(tipo, tipoPuntelli, tipoFinestra);
     if (!chiusura || !capitoli) {
         platform::messaggi().mostra(R::kNonDisponibile, ModRinsal::TitoloControllo, Icona::Informazione,
                                     Pulsanti::Ok, Risposta::Ok);

@@ -45,16 +45,20 @@ void prosa(platform::Stampante& p, const QStringList& righe)
 }
 } // namespace
 
-std::optional<Capitoli> capitoli(int tipoCalcolo, const QString& tipoPuntelli, int tipoCucitura)
+std::optional<Capitoli> capitoli(int tipoCalcolo, const QString& tipoPuntelli, int tipoFinestra)
 {
     switch (tipoCalcolo) {
     case 2:
         return Capitoli{T::kTirantiCriteri, T::kTirantiEsecuzione, {}, T::kTirantiNote};
     case 3:
+        if (tipoFinestra == 2) {
+            return Capitoli{T::kElicaCriteri, T::kElicaEsecuzione, {}, T::kElicaNote};
+        }
+        return Capitoli{T::kCerchiCriteri, T::kCerchiEsecuzione, {}, T::kCerchiNote};
     case 4:
         return std::nullopt;
     case 5:
-        if (tipoCucitura == 2) {
+        if (tipoFinestra == 2) {
             return Capitoli{T::kCucitureCriteri, T::kCucitureEsecuzione, {}, T::kCucitureNote};
         }
         return Capitoli{T::kTirantiniCriteri, T::kTirantiniEsecuzione, {}, T::kTirantiniNote};

@@ -19,10 +19,12 @@ struct Capitoli {
 };
 
 // Chapters of the calculation kind: 1 (and any code outside 1..5) shoring,
-// 2 tie rods, 5 stitching; nothing for the kinds that have no chapters.
+// 2 tie rods, 3 column hooping, 5 stitching; nothing for pillar hooping.
 // `tipoPuntelli` is the shoring calculation type as the results window
-// shows it; `tipoCucitura` 2 means cold stitches, any other value hot ties.
-std::optional<Capitoli> capitoli(int tipoCalcolo, const QString& tipoPuntelli, int tipoCucitura = 0);
+// shows it; `tipoFinestra` the type chosen in the column-hooping or the
+// stitching window: 2 means the cold helix or the cold stitches, any other
+// value the hot rings or the hot ties.
+std::optional<Capitoli> capitoli(int tipoCalcolo, const QString& tipoPuntelli, int tipoFinestra = 0);
 
 struct DatiFrontespizio {
     QStringList campi;   // progetto, località, committente, luogo, data, allegati

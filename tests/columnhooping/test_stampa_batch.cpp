@@ -1,4 +1,5 @@
 // The batch printer on column-hooping files.
+#include "report/testi_relazione.h"
 #include "support/supporto.h"
 
 #include <QDir>
@@ -53,14 +54,37 @@ private slots:
         QVERIFY(e.uscita.contains("[ ] 1 = cerchiatura parallela a caldo"));
     }
 
-    // The report is refused for this calculation: the tool says so and
-    // does not claim success.
-    void relazioneRifiutata()
+    // The complete report of both samples: title page, chapters of the
+    // type, the listing without its title; the text stays the listing alone.
+    void relazione_data()
     {
-        const auto e = esegui({"--relazione", "--testo", supporto::fileDati("esempi/Cercol-dati-esempio")});
-        QCOMPARE(e.stato, 1);
-        QVERIFY(e.uscita.isEmpty());
-        QVERIFY(e.errori.contains("nessuna stampa prodotta per il file \"Cercol-dati-esempio\""));
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("capitolo");
+        QTest::addColumn<QString>("intestazione");
+        QTest::addColumn<int>("numeroPagine");
+        QTest::newRow("caldo") << "esempi/Cercol-dati-esempio" << testi_relazione::kCerchiCriteri[0]
+                               << "RISULTATI: cerchiatura parallela a caldo n." << 6;
+        QTest::newRow("freddo") << "esempi/Cercol-dati-esempio-freddo" << testi_relazione::kElicaCriteri[0]
+                                << "RISULTATI CERCHIATURE COLONNE A FREDDO" << 4;
+    }
+    void relazione()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, capitolo);
+        QFETCH(QString, intestazione);
+        QFETCH(int, numeroPagine);
+        const auto e = esegui({"--relazione", "--testo", supporto::fileDati(file)});
+        QCOMPARE(e.stato, 0);
+        const QStringList pagine = e.uscita.split(QLatin1Char('\f'));
+        QCOMPARE(pagine.size(), numeroPagine);
+        QVERIFY(pagine[0].contains("RELAZIONE DI CALCOLO"));
+        QVERIFY(pagine[1].contains(capitolo));
+        QVERIFY(pagine[1].trimmed().endsWith("pagina 2"));
+        QVERIFY(pagine[2].trimmed().endsWith("pagina 3"));
+        QVERIFY(pagine.last().contains(intestazione));
+        QVERIFY(!e.uscita.contains("RINSAL - calcoli di consolidamenti"));
+        // The charts' labels are no print lines.
+        QVERIFY(!e.uscita.contains("temperatura ambiente (gradi)"));
     }
 };
 

@@ -93,6 +93,17 @@ private slots:
         QVERIFY(p.terminato());
         const auto& r = p.righe();
         QCOMPARE(r.back().pagina, 3);
+        // Each ring's chart fits below its table; the laying temperature of
+        // the rows (300 degrees) lies beyond the chart's range.
+        QCOMPARE(p.pagina(), 3);
+        QCOMPARE(supporto::difettiDisegni(p), QString());
+        for (int pagina = 1; pagina <= 3; ++pagina) {
+            QStringList e;
+            for (const auto& t : supporto::etichette(p, pagina)) e << t.testo;
+            QVERIFY(e.contains(T::kGrafico + QStringLiteral(" %1").arg(pagina) + T::kGraficoTitolo));
+            QVERIFY(e.contains("posa 300 gradi (fuori scala)"));
+            QVERIFY(e.contains("kg/cmq") && e.contains("kg"));
+        }
         for (int pagina = 1; pagina <= 3; ++pagina) {
             int inizio = 0;
             while (r[std::size_t(inizio)].pagina != pagina) {

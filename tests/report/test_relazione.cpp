@@ -1,6 +1,7 @@
 // The complete calculation report: title page, chapters, attachments and the
 // calculation's own listing in one job; report mode never outlives it.
 #include "columnhooping/cercol.h"
+#include "columnhooping/testi.h"
 #include "report/frontespizio.h"
 #include "report/testi_relazione.h"
 #include "shell/finestre.h"
@@ -115,6 +116,20 @@ class TestRelazione : public QObject {
         ModRinsal::TipoCalcolo = 5;
     }
 
+    // The column-hooping sample of the type: 1 hot rings, 2 cold helix.
+    void apriCercol(int tipo)
+    {
+        auto* k = finestre::ottieni<cercol>(IdFinestra::Cercol);
+        scena_.file->risposte.push_back(supporto::fileDati(
+            tipo == modcercol::kFreddo ? QStringLiteral("esempi/Cercol-dati-esempio-freddo")
+                                       : QStringLiteral("esempi/Cercol-dati-esempio")));
+        k->apri_click();
+        QVERIFY(!k->fileCorrente().isEmpty());
+        QCOMPARE(k->TipoCerchiatura, tipo);
+        QCOMPARE(k->NumeroCerchiature, 3);
+        ModRinsal::TipoCalcolo = 3;
+    }
+
     void verificaFineModoRelazione()
     {
         QVERIFY(ModRinsal::StampaCompleta.isEmpty());
@@ -152,7 +167,9 @@ private slots:
         QVERIFY(indice(p1, fr_->campo(3)->text() + QStringLiteral(": ") + fr_->data()->text()) > 0);
         QCOMPARE(p1.back().testo, QStringLiteral("          Via Roma 1, Bologna"));
         QCOMPARE(p1.back().punti, 16.0);
-        QCOMPARE(s.lineeTracciate(), 2);
+        QCOMPARE(std::count_if(s.tratti().begin(), s.tratti().end(),
+                               [](const platform::Tratto& t) { return t.pagina == 1; }),
+                 2L);
         for (const auto& r : p1) QVERIFY(!r.testo.contains(QStringLiteral("pagina")));
 
         const auto p2 = pagina(s, 2);
@@ -264,12 +281,16 @@ private slots:
         QTest::newRow("puntelli") << 1;
         QTest::newRow("tirantini a caldo") << 51;
         QTest::newRow("cuciture a freddo") << 52;
+        QTest::newRow("cerchi a caldo") << 31;
+        QTest::newRow("elica a freddo") << 32;
     }
     void nienteSottoIlPiede()
     {
         QFETCH(int, tipo);
         if (tipo == 2) {
             apriTiranti();
+        } else if (tipo > 30 && tipo < 40) {
+            apriCercol(tipo - 30);
         } else if (tipo > 50) {
             apriCuciture(tipo - 50);
         } else {
@@ -304,9 +325,8 @@ private slots:
         QTest::addColumn<QString>("messaggio");
         QTest::newRow("puntelli senza risultati") << 1 << QStringLiteral("Non vi è nulla da stampare.");
         QTest::newRow("cuciture senza finestra") << 5 << QStringLiteral("Non vi è nulla da stampare.");
-        for (int t : {3, 4}) {
-            QTest::newRow(qPrintable(QStringLiteral("tipo %1").arg(t))) << t << testi_relazione::kNonDisponibile;
-        }
+        QTest::newRow("cerchiature senza finestra") << 3 << QStringLiteral("Non vi è nulla da stampare.");
+        QTest::newRow("cerchiature di pilastri") << 4 << testi_relazione::kNonDisponibile;
     }
     void senzaRisultatiOSenzaCapitoli()
     {
@@ -321,8 +341,8 @@ private slots:
         verificaFineModoRelazione();
     }
 
-    // A stitching window with no pier typed has nothing to report; column
-    // hooping is refused even with data, its listing not being a report one.
+    // A stitching or column-hooping window with no row typed has nothing to
+    // report, whatever type it holds.
     void senzaDatiCucitureECerchiature()
     {
         auto* c = finestre::ottieni<cuciture>(IdFinestra::Cuciture);
@@ -331,18 +351,94 @@ private slots:
         fr_->stampa_click();
 
         auto* k = finestre::ottieni<cercol>(IdFinestra::Cercol);
-        scena_.file->risposte.push_back(supporto::fileDati(QStringLiteral("esempi/Cercol-dati-esempio")));
-        k->apri_click();
-        QVERIFY(!k->fileCorrente().isEmpty());
-        QVERIFY(k->NumeroCerchiature > 0);
+        k->Option1_Click(modcercol::kCaldo);
+        QCOMPARE(k->NumeroCerchiature, 0);
         ModRinsal::TipoCalcolo = 3;
         fr_->stampa_click();
 
         QCOMPARE(scena_.stampa->aperture, 0);
         QCOMPARE(scena_.messaggi->visti.size(), std::size_t(2));
         QCOMPARE(scena_.messaggi->visti[0].testo, QStringLiteral("Non vi è nulla da stampare."));
-        QCOMPARE(scena_.messaggi->visti[1].testo, testi_relazione::kNonDisponibile);
+        QCOMPARE(scena_.messaggi->visti[1].testo, QStringLiteral("Non vi è nulla da stampare."));
         verificaFineModoRelazione();
+    }
+
+    // Column hooping: the chapters of the type the window holds, then its
+    // listing in report mode from page 4, in the same job.
+    void relazioneCerchiature_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::newRow("cerchi a caldo") << modcercol::kCaldo;
+        QTest::newRow("elica a freddo") << modcercol::kFreddo;
+    }
+    void relazioneCerchiature()
+    {
+        namespace R = testi_relazione;
+        QFETCH(int, tipo);
+        apriCercol(tipo);
+        const bool freddo = tipo == modcercol::kFreddo;
+        scena_.messaggi->visti.clear();
+        fr_->stampatutto_Click();
+
+        QCOMPARE(scena_.stampa->aperture, 1);
+        QVERIFY(scena_.messaggi->visti.empty());
+        const StampanteTesto& s = *scena_.stampa->lavori[0];
+        QVERIFY(s.terminato());
+        verificaFineModoRelazione();
+        QVERIFY(pagina(s, 1)[0].testo.contains(R::kTitolo));
+        QVERIFY(!ultima(pagina(s, 1)).startsWith(QStringLiteral("pagina")));
+
+        const auto p2 = pagina(s, 2);
+        QCOMPARE(p2[0].testo.trimmed(), QStringLiteral("CRITERI DI CALCOLO"));
+        QCOMPARE(p2[2].testo.mid(9), (freddo ? R::kElicaCriteri : R::kCerchiCriteri)[0]);
+        QCOMPARE(p2[p2.size() - 2].testo.mid(9), (freddo ? R::kElicaEsecuzione : R::kCerchiEsecuzione).back());
+        QCOMPARE(ultima(p2), QStringLiteral("pagina 2"));
+        const auto p3 = pagina(s, 3);
+        QCOMPARE(p3[0].testo.trimmed(), QStringLiteral("NOTE SUL CONSOLIDAMENTO"));
+        QCOMPARE(p3[2].testo.mid(9), (freddo ? R::kElicaNote : R::kCerchiNote)[0]);
+        QCOMPARE(ultima(p3), QStringLiteral("pagina 3"));
+        QVERIFY(!s.testo().contains((freddo ? R::kCerchiNote : R::kElicaNote)[0]));
+
+        // The listing: no program or project line, its heading at 18 points;
+        // one page for the cold rows, one per hot ring with its chart.
+        const auto p4 = pagina(s, 4);
+        QVERIFY(!p4.empty());
+        QVERIFY2(p4[0].testo.trimmed().startsWith(freddo ? testi_cercol::kRisultatiFreddo
+                                                         : testi_cercol::kRisultatiCaldo),
+                 qPrintable(p4[0].testo));
+        QCOMPARE(p4[0].punti, 18.0);
+        QCOMPARE(p4[1].punti, 12.0);
+        QVERIFY(!s.testo().contains(testi_cercol::kTitoloStampa));
+        QVERIFY(!s.testo().contains(QStringLiteral("Progetto: ")));
+        QCOMPARE(supporto::difettiDisegni(s, 4), QString());
+        // Each ring's chart lies between its heading and the next ring's
+        // (on the page of its table, or the next when the table fills it).
+        std::vector<int> intestazioni, grafici;
+        for (const auto& r : s.righe()) {
+            if (r.testo.trimmed().startsWith(testi_cercol::kRisultatiCaldo)) intestazioni.push_back(r.pagina);
+        }
+        for (const auto& t : s.tratti()) {
+            if (t.tipo == platform::Tratto::Etichetta && t.testo.startsWith(testi_cercol::kGrafico)) {
+                grafici.push_back(t.pagina);
+            }
+        }
+        if (freddo) {
+            QCOMPARE(s.righe().back().pagina, 4);
+            QVERIFY(grafici.empty());
+        } else {
+            QCOMPARE(intestazioni.size(), std::size_t(3));
+            QCOMPARE(grafici.size(), std::size_t(3));
+            QCOMPARE(intestazioni[0], 4);
+            for (std::size_t k = 0; k < 3; ++k) {
+                QVERIFY(grafici[k] >= intestazioni[k] && grafici[k] <= intestazioni[k] + 1);
+                QVERIFY(k == 2 || grafici[k] < intestazioni[k + 1]);
+            }
+        }
+
+        // Afterwards the window's listing stands alone again.
+        finestre::esistente<cercol>(IdFinestra::Cercol)->stampa_click();
+        QCOMPARE(scena_.stampa->aperture, 2);
+        QVERIFY(scena_.stampa->lavori[1]->testo().contains(testi_cercol::kTitoloStampa));
     }
 
     // The stitching type picks the chapters; the window's listing follows
@@ -410,9 +506,10 @@ private slots:
         QVERIFY(!s.testo().contains(testi_cuciture::kTitoloDati));
         QVERIFY(!s.testo().contains(QStringLiteral("Progetto: ")));
         if (!freddo) {
-            // One page per pier of the sample.
+            // One page per pier of the sample, each followed by its chart's page.
             const int pier = finestre::esistente<cuciture>(IdFinestra::Cuciture)->NumeroCuciture;
-            QCOMPARE(s.righe().back().pagina, 3 + pier);
+            QCOMPARE(s.righe().back().pagina, 2 + 2 * pier);
+            QCOMPARE(s.tratti().back().pagina, 3 + 2 * pier);
         }
 
         // Afterwards the window's listing stands alone again.
@@ -431,7 +528,10 @@ private slots:
                                                        &R::kTirantiEsecuzione, &R::kTirantiNote,
                                                        &R::kTirantiniCriteri, &R::kTirantiniEsecuzione,
                                                        &R::kTirantiniNote,    &R::kCucitureCriteri,
-                                                       &R::kCucitureEsecuzione, &R::kCucitureNote};
+                                                       &R::kCucitureEsecuzione, &R::kCucitureNote,
+                                                       &R::kElicaCriteri,     &R::kElicaEsecuzione,
+                                                       &R::kElicaNote,        &R::kCerchiCriteri,
+                                                       &R::kCerchiEsecuzione, &R::kCerchiNote};
         for (const QStringList* l : tutte) {
             QVERIFY(!l->isEmpty());
             for (const QString& r : *l) {

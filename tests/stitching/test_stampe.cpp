@@ -149,13 +149,24 @@ private slots:
         StampanteTesto p;
         stampaDatiRisultati(p, d, ris, 3, kCaldo, QStringLiteral("Casa"), false);
         QVERIFY(p.terminato());
-        QCOMPARE(p.pagina(), 3);
+        // A pier's table fills its page: its chart takes the next one, before
+        // the next pier's page; the text keeps one page per pier.
+        QCOMPARE(p.pagina(), 6);
+        QCOMPARE(p.testo().count('\f'), 2);
+        QCOMPARE(supporto::difettiDisegni(p), QString());
+        for (int pier = 1; pier <= 3; ++pier) {
+            const auto e = supporto::etichette(p, 2 * pier);
+            QVERIFY(!e.empty());
+            QCOMPARE(e.front().testo, T::kGrafico + QStringLiteral(" %1").arg(pier) + T::kGraficoTitolo);
+            QCOMPARE(e.front().y1, 800.0);
+            QVERIFY(supporto::etichette(p, 2 * pier - 1).empty());
+        }
         QCOMPARE(conta(p, T::kTitoloDati), 3);
         QCOMPARE(conta(p, "Progetto: Casa"), 3);
         const auto& r = p.righe();
         const int titolo = trova(p, "RISULTATI: cucitura n. 2 - tipologia");
         QVERIFY(titolo > 0);
-        QCOMPARE(r[std::size_t(titolo)].pagina, 2);
+        QCOMPARE(r[std::size_t(titolo)].pagina, 3);
 
         // Pier 1: the data line, then 42 result lines with no gap.
         const int dati = trova(p, "n.       cm") + 1;
@@ -171,7 +182,7 @@ private slots:
             QCOMPARE(alle(l, 11, 3).trimmed(), QString::number(-40 + 5 * (k / 2)));
             QCOMPARE(alle(l, 18, 2), QString(" %1").arg(k % 2 + 1));
         }
-        QVERIFY(r[std::size_t(prima + 42)].pagina == 2);
+        QVERIFY(r[std::size_t(prima + 42)].pagina == 3);
         // t = -40, short side: the elongation 0,137 under column 53 keeps
         // its sign position before the 0.
         const QString l = r[std::size_t(prima)].testo;

@@ -167,6 +167,74 @@ private slots:
         QVERIFY(!p.testo().contains("nan") && !p.testo().contains("inf"));
     }
 
+    // Below each tie rod's table, stand-alone and in the report: the
+    // elevation with its dimensions as typed, the chart with its axes, the
+    // reference and the zero region; inside the page, under the table,
+    // nothing overlapping. The text stays the listing alone.
+    void disegni_data()
+    {
+        QTest::addColumn<bool>("relazione");
+        QTest::newRow("da sola") << false;
+        QTest::newRow("nella relazione") << true;
+    }
+    void disegni()
+    {
+        QFETCH(bool, relazione);
+        DatiTiranti d;
+        riempi(d, 1);
+        riempi(d, 2, {"60", "25", "6", "0,75", "0,3", "750", "1200", "1,3", "0"});
+        RisultatiTiranti ris;
+        CalcolaTiranti(d, 2, ris);
+        StampanteTesto p;
+        stampaDatiRisultati(p, d, ris, 2, "X", relazione);
+        QCOMPARE(supporto::difettiDisegni(p), QString());
+        QCOMPARE(p.righe().back().pagina, 2);
+        QVERIFY(!p.testo().contains("prospetto"));
+        QCOMPARE(p.testo().count('\f'), 1);
+
+        QStringList testi1, testi2;
+        for (const auto& t : supporto::etichette(p, 1)) testi1 << t.testo;
+        for (const auto& t : supporto::etichette(p, 2)) testi2 << t.testo;
+        for (const char* t : {"prospetto del tirante n. 1 (non in scala)", "dist. 600 cm", "spe. 50 cm",
+                                 "cap. 20 cm", "diam. 2,1 cm", "dado: giri 2,2", "tirante n. 1: sigma attuale e frequenza",
+                                 "kg/cmq", "hz", "-40", "60", "temperatura ambiente (gradi)",
+                                 "sigma 1000 a -40 gradi", "att. = 0"}) {
+            QVERIFY2(testi1.contains(t), qPrintable(t));
+        }
+        QVERIFY(testi2.contains("bietta: mm 5,8"));
+        QVERIFY(!testi2.contains("dado: giri 2,2"));
+        QVERIFY(testi2.contains("sigma 1200 a -40 gradi"));
+
+        // The stress line starts at -40 degrees on the height of its 1000
+        // tick and reaches 0 at 44 degrees (1000 - 12 x 84 < 0).
+        const auto et = supporto::etichette(p, 1);
+        auto etichetta = [&](const QString& t, int n = 0) {
+            for (const auto& e : et) {
+                if (e.testo == t && n-- == 0) return e;
+            }
+            return platform::Tratto{};
+        };
+        const double y1000 = etichetta("1000").y1 + 7 * 10;
+        const double y0 = etichetta("0", 1).y1 + 7 * 10;   // the first "0" is the abscissa's
+        const double xm40 = etichetta("-40").x1 + 1.5 * 84;
+        const double x60 = etichetta("60").x1 + 84;
+        std::vector<platform::Tratto> sigma;
+        for (const auto& t : p.tratti()) {
+            // Width 3 below the legend's sample.
+            if (t.pagina == 1 && t.tipo == platform::Tratto::Linea && t.spessore == 3 && t.y1 >= y1000 - 1) {
+                sigma.push_back(t);
+            }
+        }
+        QVERIFY(sigma.size() >= 100);
+        QVERIFY(qAbs(sigma.front().x1 - xm40) < 1 && qAbs(sigma.front().y1 - y1000) < 1);
+        const double x44 = xm40 + (x60 - xm40) * 84 / 100;
+        for (const auto& l : sigma) {
+            if (l.x1 >= x44 - 1 && l.x2 <= x60 + 1 && l.x2 > l.x1) {
+                QVERIFY(qAbs(l.y1 - y0) < 1 && qAbs(l.y2 - y0) < 1);
+            }
+        }
+    }
+
     void nessunTirante()
     {
         StampanteTesto p;
