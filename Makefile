@@ -1,5 +1,6 @@
 # make run   : installs what is missing, builds (Release) and starts Rinsal
 # make test  : installs, builds and runs the whole test suite
+# make package, make install PREFIX=... : below
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
@@ -8,7 +9,7 @@ export CCACHE_SLOPPINESS = pch_defines,time_macros
 # Relative paths in the cache key, so that other checkouts of the tree share hits
 export CCACHE_BASEDIR = $(CURDIR)
 
-.PHONY: deps build run test test-asan fuzz bench clean
+.PHONY: deps build run test test-asan fuzz bench package install clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -34,6 +35,15 @@ fuzz: deps
 
 bench: build
 	@bash scripts/bench.sh $(BUILD)
+
+# make package : the Debian package, $(BUILD)/pacchetto/rinsal_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# make install PREFIX=/opt/rinsal : bin/ and share/ under PREFIX (default /usr/local)
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

@@ -10,6 +10,8 @@ PACKAGES=(
   fonts-urw-base35 fonts-dejavu-core
   xvfb xauth imagemagick poppler-utils sox
   clang libclang-rt-14-dev
+  qt6-translations-l10n
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -2,7 +2,7 @@
 
 #include "help/testi.h"
 #include "shell/archivio.h"
-#include "shell/splash.h"
+#include "shell/datiprogramma.h"
 
 #include <QDir>
 #include <QFile>

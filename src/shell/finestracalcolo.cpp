@@ -479,15 +479,28 @@ void FinestraCalcolo::apri_click()
     if (!scelto) {
         return;
     }
-    nomeDialogo_ = *scelto;
-    ModRinsal::NomeFile = *scelto;
-    const QString nome = QFileInfo(*scelto).fileName();
+    leggiFile(*scelto);
+}
+
+void FinestraCalcolo::apriFile(const QString& file)
+{
+    if (config_.cancellaPrimaDiAprire) {
+        cancella_click();
+    }
+    leggiFile(file);
+}
+
+void FinestraCalcolo::leggiFile(const QString& file)
+{
+    nomeDialogo_ = file;
+    ModRinsal::NomeFile = file;
+    const QString nome = QFileInfo(file).fileName();
 
     // The whole file is read at once and released before it is decoded.
     QByteArray dati;
     QString errore;
     {
-        QFile f(*scelto);
+        QFile f(file);
         if (!f.open(QIODevice::ReadOnly)) {
             errore = archivio::messaggioLettura(nome, 0, testi::kFileIllegibile);
         } else if (f.size() > kMassimoFile) {
@@ -504,7 +517,7 @@ void FinestraCalcolo::apri_click()
             if (!lettore.fineFile()) {
                 throw archivio::ErroreFormato(lettore.riga(), QStringLiteral("il file contiene dati in più"));
             }
-            fileCorrente_ = *scelto;
+            fileCorrente_ = file;
         } catch (const archivio::ErroreFormato& e) {
             errore = archivio::messaggioLettura(nome, e.riga(), e.motivo());
         }

@@ -68,6 +68,8 @@ public:
 
     // Archive commands (public: the title page and the results window call them).
     virtual void apri_click();
+    // Open without the dialog: the file named on the command line.
+    void apriFile(const QString& file);
     virtual void salva_click();
     virtual void salvanome_click();
     virtual void eliminare_click();
@@ -119,6 +121,8 @@ protected:
     virtual void leggiDati(archivio::LettoreRecord&) {}
     // After an Open (also a failed one): refresh and guidance.
     virtual void dopoApertura() {}
+    // Reads the chosen file into the window; a failure is reported and clears the file name.
+    void leggiFile(const QString& file);
     // The second push button ("F&rontespizio", "&Risultati", "&Stampa").
     virtual void pulsante2_Click();
     virtual void indietro_Click() {}

@@ -3,6 +3,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 void cerchioConTesto(QPainter& p, QColor fondo, const QString& t)
@@ -146,4 +150,124 @@ QIcon icona(Glifo g, int numero)
     }
     p.end();
     return QIcon(pm);
+}
+
+namespace {
+// A shape of the program's icon, in a 256 × 256 square.
+struct Forma {
+    QPainterPath percorso;
+    QColor riempimento;  // invalid: not filled
+    QColor tratto;       // invalid: no outline
+    qreal spessore = 0;
+};
+
+QPainterPath rettangolo(qreal x, qreal y, qreal l, qreal a)
+{
+    QPainterPath p;
+    p.addRect(x, y, l, a);
+    return p;
+}
+
+std::vector<Forma> formeProgramma()
+{
+    const QColor malta(236, 226, 206);
+    const QColor mattone(178, 96, 64);
+    const QColor acciaio(38, 44, 52);
+    std::vector<Forma> f;
+    QPainterPath fondo;
+    fondo.addRoundedRect(QRectF(8, 8, 240, 240), 40, 40);
+    f.push_back({fondo, QColor(196, 220, 240), QColor(60, 80, 100), 6});
+    // The wall: mortar, then six courses of bricks laid in bond.
+    f.push_back({rettangolo(28, 72, 200, 156), malta, {}, 0});
+    QPainterPath mattoni;
+    for (int corso = 0; corso < 6; ++corso) {
+        const qreal y = 74 + corso * 26;
+        for (qreal x = (corso % 2) ? -20 : 0; x < 200; x += 40) {
+            const qreal da = std::max<qreal>(x, 0) + 2;
+            const qreal a = std::min<qreal>(x + 40, 200) - 2;
+            mattoni.addRect(28 + da, y, a - da, 22);
+        }
+    }
+    f.push_back({mattoni, mattone, {}, 0});
+    // The arch opening with its ring of voussoirs.
+    QPainterPath arco;
+    arco.moveTo(84, 228);
+    arco.lineTo(84, 168);
+    arco.arcTo(QRectF(84, 124, 88, 88), 180, -180);
+    arco.lineTo(172, 228);
+    arco.closeSubpath();
+    f.push_back({arco, QColor(58, 52, 48), malta, 8});
+    // The tie rod across the wall, with an anchor plate at each end.
+    f.push_back({rettangolo(16, 100, 224, 10), acciaio, {}, 0});
+    f.push_back({rettangolo(12, 82, 14, 46), acciaio, {}, 0});
+    f.push_back({rettangolo(230, 82, 14, 46), acciaio, {}, 0});
+    return f;
+}
+
+QString numero(qreal v)
+{
+    return QString::number(v, 'f', 2).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+}
+} // namespace
+
+QImage immagineProgramma(int lato)
+{
+    QImage im(lato, lato, QImage::Format_ARGB32_Premultiplied);
+    im.fill(Qt::transparent);
+    QPainter p(&im);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(lato / 256.0, lato / 256.0);
+    for (const Forma& f : formeProgramma()) {
+        QPen penna(Qt::NoPen);
+        if (f.tratto.isValid()) {
+            penna = QPen(f.tratto, f.spessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+            penna.setMiterLimit(4);
+        }
+        p.setPen(penna);
+        p.setBrush(f.riempimento.isValid() ? QBrush(f.riempimento) : QBrush(Qt::NoBrush));
+        p.drawPath(f.percorso);
+    }
+    p.end();
+    return im;
+}
+
+QByteArray svgProgramma()
+{
+    QString s = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                               "viewBox=\"0 0 256 256\">\n");
+    for (const Forma& f : formeProgramma()) {
+        QString d;
+        const QPainterPath& pp = f.percorso;
+        for (int i = 0; i < pp.elementCount(); ++i) {
+            const QPainterPath::Element e = pp.elementAt(i);
+            if (e.type == QPainterPath::CurveToElement && i + 2 < pp.elementCount()) {
+                const QPainterPath::Element c2 = pp.elementAt(i + 1);
+                const QPainterPath::Element fine = pp.elementAt(i + 2);
+                d += QStringLiteral("C%1 %2 %3 %4 %5 %6")
+                         .arg(numero(e.x), numero(e.y), numero(c2.x), numero(c2.y), numero(fine.x), numero(fine.y));
+                i += 2;
+            } else {
+                d += (e.type == QPainterPath::MoveToElement ? QStringLiteral("M") : QStringLiteral("L")) + numero(e.x) +
+                     QLatin1Char(' ') + numero(e.y);
+            }
+        }
+        s += QStringLiteral("  <path fill-rule=\"evenodd\" d=\"%1\" fill=\"%2\"").arg(
+            d, f.riempimento.isValid() ? f.riempimento.name() : QStringLiteral("none"));
+        if (f.tratto.isValid()) {
+            s += QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\"").arg(f.tratto.name(), numero(f.spessore));
+        }
+        s += QStringLiteral("/>\n");
+    }
+    s += QStringLiteral("</svg>\n");
+    return s.toUtf8();
+}
+
+QIcon iconaProgramma()
+{
+    QIcon icona;
+    for (int lato : {16, 24, 32, 48, 64, 128, 256}) {
+        icona.addPixmap(QPixmap::fromImage(immagineProgramma(lato)));
+    }
+    return icona;
 }

@@ -2,12 +2,10 @@
 
 #include "platform/piattaforma.h"
 #include "scaling/clsresize.h"
+#include "shell/datiprogramma.h"
 #include "shell/modrinsal.h"
 #include "shell/testi.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -15,19 +13,6 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QScreen>
-
-QString percorsoDati(const QString& nome)
-{
-    const QString qui = QDir::current().filePath(nome);
-    if (QFileInfo::exists(qui)) {
-        return qui;
-    }
-    const QString accanto = QDir(QCoreApplication::applicationDirPath()).filePath(nome);
-    if (QFileInfo::exists(accanto)) {
-        return accanto;
-    }
-    return qui;
-}
 
 namespace {
 // A masonry wall with an arch held by a tie rod: drawn, so no picture file

@@ -38,6 +38,3 @@ private:
     QLabel* lblIstruzione_;
 };
 
-// Where the program's own files (music, tips, examples) are looked up: the
-// working folder first, then the folder of the executable.
-QString percorsoDati(const QString& nome);
