@@ -26,7 +26,7 @@ int leggiCerchiature(archivio::LettoreRecord& r, DatiCerchiature& dati, int& tip
     r.fineRecord();
     for (int i = 1; i <= n; ++i) {
         for (int c = 0; c < kCampi; ++c) {
-            dati.colonna(c)[std::size_t(i)] = r.testo();
+            dati.colonna(c)[std::size_t(i)] = r.dato();
         }
         r.fineRecord();
     }

@@ -1,11 +1,11 @@
 #include "help/frmtip.h"
 
 #include "help/testi.h"
+#include "platform/lettura.h"
 #include "shell/archivio.h"
 #include "shell/datiprogramma.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStyle>
 
 namespace {
@@ -13,6 +13,8 @@ QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h
 
 constexpr int kLarghezza = 6600;
 constexpr int kAltezza = 4320;
+// Far more than any list of tips; past it the file is not one.
+constexpr qint64 kMassimoSuggerimenti = 4 * 1024 * 1024;
 } // namespace
 
 QStringList leggiSuggerimenti(const QByteArray& dati)
@@ -95,16 +97,17 @@ void frmTip::resizeEvent(QResizeEvent* e)
 void frmTip::Form_Load(const QString& file)
 {
     namespace g = testi::guida;
-    QFile f(file);
-    // An unreadable file counts as a missing one: the user is told how to
-    // make it rather than left with an empty window.
-    if (file.isEmpty() || !f.open(QIODevice::ReadOnly)) {
+    // An unreadable file counts as a missing one (so does anything that is
+    // not a plain file, or one far larger than any tips file): the user is
+    // told how to make it rather than left with an empty window.
+    const platform::FileLetto letto = platform::leggiFileRegolare(file, kMassimoSuggerimenti);
+    if (letto.esito != platform::EsitoLettura::Letto) {
         const QString nome = QDir::toNativeSeparators(file);
         lblTipText_->setText(g::kImpossibile + nome + QStringLiteral("\n\n") + g::kCreare + nome + g::kBloccoNote +
                              g::kStessaDirectory);
         return;
     }
-    suggerimenti_ = leggiSuggerimenti(f.readAll());
+    suggerimenti_ = leggiSuggerimenti(letto.dati);
     cmdSuccessivo_Click();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/midi_fluidsynth.h"
 
+#include "platform/lettura.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,9 @@
 namespace platform {
 
 namespace {
+
+// A start-up tune is a few kilobytes; a file far larger is not one.
+constexpr qint64 kMassimoMidi = 8 * 1024 * 1024;
 
 void nessunRegistro(int, const char*, void*) {}
 
@@ -164,8 +169,14 @@ void LettoreFluidSynth::apri()
     if (!m->synth || fluid_synth_sfload(m->synth, nomeLocale(sf).constData(), 1) == FLUID_FAILED) {
         return;
     }
+    // Read by us, so a name swapped for a FIFO or a device can neither block
+    // nor flood the player; the player keeps its own copy of the bytes.
+    const FileLetto brano = leggiFileRegolare(midi, kMassimoMidi);
+    if (brano.esito != EsitoLettura::Letto) {
+        return;
+    }
     m->player = new_fluid_player(m->synth);
-    if (!m->player || fluid_player_add(m->player, nomeLocale(midi).constData()) != FLUID_OK) {
+    if (!m->player || fluid_player_add_mem(m->player, brano.dati.constData(), size_t(brano.dati.size())) != FLUID_OK) {
         return;
     }
     // Last, so that the driver never runs a half-built synth.
@@ -224,7 +235,9 @@ bool renderizzaWav(const QString& midi, const QString& soundfont, const QString&
     if (synth && fluid_synth_sfload(synth, nomeLocale(soundfont).constData(), 1) != FLUID_FAILED) {
         player = new_fluid_player(synth);
     }
-    if (player && fluid_player_add(player, nomeLocale(midi).constData()) == FLUID_OK) {
+    const FileLetto brano = leggiFileRegolare(midi, kMassimoMidi);
+    if (player && brano.esito == EsitoLettura::Letto &&
+        fluid_player_add_mem(player, brano.dati.constData(), size_t(brano.dati.size())) == FLUID_OK) {
         renderer = new_fluid_file_renderer(synth);
     }
     if (renderer && fluid_player_play(player) == FLUID_OK) {

@@ -2,6 +2,8 @@
 
 #include "shell/numeri.h"
 
+#include <QStringList>
+
 #include <cmath>
 #include <cstdio>
 
@@ -135,7 +137,14 @@ LettoreRecord::Campo LettoreRecord::campo()
     Campo c;
     const qsizetype n = dati_.size();
     if (pos_ >= n) {
-        errore(QStringLiteral("il file finisce prima del previsto"));
+        // The end of the file ends the line as a line end would: after a
+        // comma it closes one last never-set field.
+        if (inizioRiga_) {
+            errore(QStringLiteral("il file finisce prima del previsto"));
+        }
+        inizioRiga_ = true;
+        c.assente = true;
+        return c;
     }
     // Blanks before a field are not part of it.
     while (pos_ < n && (dati_[pos_] == ' ' || dati_[pos_] == '\t')) {
@@ -209,6 +218,27 @@ QString LettoreRecord::testo()
     return campo().testo;
 }
 
+QString LettoreRecord::dato()
+{
+    const int riga = riga_;
+    const QString t = testo();
+    if (t.isEmpty()) {
+        return t;
+    }
+    bool ammesso = t != QLatin1String("-") && t != QLatin1String(",");
+    for (const QChar c : t) {
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(',') || c == QLatin1Char('-'))) {
+            ammesso = false;
+            break;
+        }
+    }
+    if (ammesso) {
+        return t;
+    }
+    scartati_.push_back({riga, t.left(40)});
+    return QString();
+}
+
 double LettoreRecord::numero()
 {
     const int riga = riga_;
@@ -254,6 +284,25 @@ QString messaggioLettura(const QString& file, int riga, const QString& motivo)
         t += QStringLiteral(" alla riga %1").arg(riga);
     }
     return t + QStringLiteral(": ") + motivo + QLatin1Char('.');
+}
+
+QString messaggioScartati(const QString& file, const std::vector<LettoreRecord::Scartato>& scartati)
+{
+    if (scartati.empty()) {
+        return {};
+    }
+    QStringList voci;
+    for (std::size_t i = 0; i < scartati.size() && i < 5; ++i) {
+        QString t = scartati[i].testo;
+        t.replace(QChar(0), QLatin1Char(' '));
+        voci << QStringLiteral("riga %1 (\"%2\")").arg(scartati[i].riga).arg(t);
+    }
+    if (scartati.size() > 5) {
+        voci << QStringLiteral("altri %1").arg(scartati.size() - 5);
+    }
+    return QStringLiteral("Nel file \"%1\" alcuni valori non sono numeri e sono stati lasciati vuoti: %2.\r"
+                          "Le righe che li contengono sono incomplete finché non si digitano.")
+        .arg(file, voci.join(QStringLiteral(", ")));
 }
 
 } // namespace archivio

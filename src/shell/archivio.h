@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <stdexcept>
+#include <vector>
 
 namespace archivio {
 
@@ -48,6 +49,15 @@ public:
 
     // A quoted or bare field as text; a never-set field gives a null QString.
     QString testo();
+    // A value of a data field, kept only as the typing rules would have let
+    // it in (digits, comma, minus). Anything else ("nan", "1e308",
+    // "1.000,5") is never guessed at: it is read as never set and noted.
+    QString dato();
+    struct Scartato {
+        int riga;
+        QString testo;
+    };
+    const std::vector<Scartato>& scartati() const { return scartati_; }
     // A bare number with a period; a never-set field gives 0.
     double numero();
     // A whole number between minimo and massimo.
@@ -70,9 +80,12 @@ private:
     qsizetype pos_ = 0;
     int riga_ = 1;
     bool inizioRiga_ = true;
+    std::vector<Scartato> scartati_;
 };
 
 // Messages of the archive commands.
 QString messaggioLettura(const QString& file, int riga, const QString& motivo);
+// The note after an Open that left some values out; empty when none was.
+QString messaggioScartati(const QString& file, const std::vector<LettoreRecord::Scartato>& scartati);
 
 } // namespace archivio

@@ -1,5 +1,6 @@
 #include "shell/finestracalcolo.h"
 
+#include "platform/lettura.h"
 #include "platform/piattaforma.h"
 #include "report/frontespizio.h"
 #include "shell/icone.h"
@@ -497,18 +498,22 @@ void FinestraCalcolo::leggiFile(const QString& file)
     const QString nome = QFileInfo(file).fileName();
 
     // The whole file is read at once and released before it is decoded.
-    QByteArray dati;
     QString errore;
-    {
-        QFile f(file);
-        if (!f.open(QIODevice::ReadOnly)) {
-            errore = archivio::messaggioLettura(nome, 0, testi::kFileIllegibile);
-        } else if (f.size() > kMassimoFile) {
-            errore = archivio::messaggioLettura(nome, 0, testi::kFileTroppoGrande);
-        } else {
-            dati = f.readAll();
-        }
+    platform::FileLetto letto = platform::leggiFileRegolare(file, kMassimoFile);
+    switch (letto.esito) {
+    case platform::EsitoLettura::Letto: break;
+    case platform::EsitoLettura::Illeggibile:
+        errore = archivio::messaggioLettura(nome, 0, testi::kFileIllegibile);
+        break;
+    case platform::EsitoLettura::NonRegolare:
+        errore = archivio::messaggioLettura(nome, 0, testi::kFileNonRegolare);
+        break;
+    case platform::EsitoLettura::TroppoGrande:
+        errore = archivio::messaggioLettura(nome, 0, testi::kFileTroppoGrande);
+        break;
     }
+    QByteArray dati = std::move(letto.dati);
+    QString scartati;
     if (errore.isEmpty()) {
         archivio::LettoreRecord lettore(std::move(dati));
         try {
@@ -518,6 +523,7 @@ void FinestraCalcolo::leggiFile(const QString& file)
                 throw archivio::ErroreFormato(lettore.riga(), QStringLiteral("il file contiene dati in più"));
             }
             fileCorrente_ = file;
+            scartati = archivio::messaggioScartati(nome, lettore.scartati());
         } catch (const archivio::ErroreFormato& e) {
             errore = archivio::messaggioLettura(nome, e.riga(), e.motivo());
         }
@@ -531,6 +537,9 @@ void FinestraCalcolo::leggiFile(const QString& file)
         return;
     }
     dopoApertura();
+    if (!scartati.isEmpty()) {
+        avviso(scartati, Icona::Esclamativa, ModRinsal::TitoloControllo);
+    }
 }
 
 void FinestraCalcolo::salva_click()

@@ -83,6 +83,7 @@ inline const QString kScritturaDisco = QStringLiteral("errore di scrittura (disc
 inline const QString kScritturaAltro = QStringLiteral("errore del sistema dei file");
 inline const QString kErroreElimina = QStringLiteral("Impossibile eliminare il file \"%1\".");
 inline const QString kFileIllegibile = QStringLiteral("il file non esiste o non è leggibile");
+inline const QString kFileNonRegolare = QStringLiteral("non è un file ordinario (è una cartella, una coda o un dispositivo)");
 inline const QString kFileTroppoGrande = QStringLiteral("il file è troppo grande per essere un archivio di dati");
 
 } // namespace testi

@@ -74,20 +74,20 @@ void LeggiPuntelli(archivio::LettoreRecord& r, Lavoro& l)
         r.fineRecord();
         if (k.tipo == 3) {
             for (QString* t : {&k.altar, &k.spessfr, &k.spessnor, &k.sigm, &k.rag, &k.carsem, &k.carpil}) {
-                *t = r.testo();
+                *t = r.dato();
             }
             r.fineRecord();
             continue;
         }
         for (QString* t : {&k.carpu, &k.ang, &k.altpu, &k.spessfr, &k.spessnor, &k.sigm}) {
-            *t = r.testo();
+            *t = r.dato();
         }
         if (k.tipo == 2) {
             k.numeroPuntelli = r.intero(0, kMaxPuntelli);
             r.fineRecord();
             for (int p = 1; p <= k.numeroPuntelli; ++p) {
-                k.puntelli[p].frec = r.testo();
-                k.puntelli[p].altdef = r.testo();
+                k.puntelli[p].frec = r.dato();
+                k.puntelli[p].altdef = r.dato();
                 r.fineRecord();
             }
         } else {

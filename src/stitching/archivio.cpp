@@ -30,7 +30,7 @@ Intestazione leggiCuciture(archivio::LettoreRecord& r, DatiCuciture& dati)
     r.fineRecord();
     for (int i = 1; i <= t.numero; ++i) {
         for (int c = 0; c < kCampi; ++c) {
-            dati.colonna(c)[std::size_t(i)] = r.testo();
+            dati.colonna(c)[std::size_t(i)] = r.dato();
         }
         r.fineRecord();
     }

@@ -23,7 +23,7 @@ int leggiTiranti(archivio::LettoreRecord& r, DatiTiranti& dati)
     r.fineRecord();
     for (int i = 1; i <= n; ++i) {
         for (int c = 0; c < kCampi; ++c) {
-            dati.colonna(c)[i] = r.testo();
+            dati.colonna(c)[i] = r.dato();
         }
         r.fineRecord();
     }

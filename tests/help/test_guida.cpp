@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 // The text printed at a line's start column, without the columns before it.
 QString dallaColonna(const platform::RigaStampata& r, int colonna) { return r.testo.mid(colonna - 1); }
@@ -255,6 +257,16 @@ private slots:
             QCOMPARE(t.CorrenteTip(), 0);
             QVERIFY(t.lblTipText()->text().startsWith(QStringLiteral("Impossibile")));
             schermata(&t, QStringLiteral("tip-mancante"));
+        }
+        // A FIFO with no writer or a device in its place: refused at once, as a missing file.
+        const QString coda = dir.filePath(QStringLiteral("coda"));
+        QCOMPARE(::mkfifo(QFile::encodeName(coda).constData(), 0600), 0);
+        for (const QString& strano : {coda, QStringLiteral("/dev/zero"), dir.path()}) {
+            frmTip t(strano);
+            QVERIFY2(t.lblTipText()->text().startsWith(QStringLiteral("Impossibile trovare il file ") +
+                                                       QDir::toNativeSeparators(strano)),
+                     qPrintable(strano));
+            QCOMPARE(t.CorrenteTip(), 0);
         }
         scrivi(mancante, QByteArray("\r\n  \r\n"));
         frmTip vuoto(mancante);

@@ -79,6 +79,43 @@ private slots:
         }
     }
 
+    // A last row whose line end was stripped still ends where the file does.
+    void ultimaRigaSenzaAcapo()
+    {
+        archivio::LettoreRecord r(QByteArray("1,2\r\n\"30\",\"40\",\"300\",\"8\",\"10\",\"12000\",,,,"));
+        DatiPilastri d;
+        QCOMPARE(leggiPilastri(r, d).numero, 1);
+        QVERIFY(r.fineFile());
+        QCOMPARE(d.valore(5, 1), QString("12000"));
+        QVERIFY(d.valore(kCampi - 1, 1).isNull());
+    }
+
+    // What the typing rules would never let into a field is left unset, not
+    // guessed at, and noted with its line.
+    void valoriNonDigitabili()
+    {
+        archivio::LettoreRecord r(QByteArray("2,2\r\n\"30\",\"nan\",\"inf\",\"8\",\"10\",\"12000\",,,,\r\n"
+                                             "\"1e308\",\"1.000,5\",\"-\",\"-3,5\",\"1,2,3\",\"+4\",,,,\r\n"));
+        DatiPilastri d;
+        QCOMPARE(leggiPilastri(r, d).numero, 2);
+        QVERIFY(d.valore(1, 1).isNull());
+        QVERIFY(d.valore(2, 1).isNull());
+        QCOMPARE(d.valore(3, 1), QString("8"));
+        for (int c : {0, 1, 2, 5}) {
+            QVERIFY(d.valore(c, 2).isNull());
+        }
+        QCOMPARE(d.valore(3, 2), QString("-3,5"));
+        QCOMPARE(d.valore(4, 2), QString("1,2,3"));   // typable: the calculation finds it is no number
+        QCOMPARE(r.scartati().size(), std::size_t(6));
+        QCOMPARE(r.scartati()[0].riga, 2);
+        QCOMPARE(r.scartati()[0].testo, QString("nan"));
+        QCOMPARE(r.scartati()[3].riga, 3);
+        QCOMPARE(r.scartati()[3].testo, QString("1.000,5"));
+        QCOMPARE(archivio::messaggioScartati("Cerpil-dati-x", {r.scartati()[3]}),
+                 QString("Nel file \"Cerpil-dati-x\" alcuni valori non sono numeri e sono stati lasciati vuoti: "
+                         "riga 3 (\"1.000,5\").\rLe righe che li contengono sono incomplete finché non si digitano."));
+    }
+
     void esempioDistribuito()
     {
         QFile f(qEnvironmentVariable("RINSAL_DATA_DIR") + "/esempi/Cerpil-dati-esempio");

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using platform::LettoreFluidSynth;
@@ -122,6 +123,12 @@ void TestMidi::senzaMusicaNienteMessaggiNienteAttesa_data()
     QTest::addColumn<QString>("dispositivo");
     QTest::newRow("file mancante") << QStringLiteral("/non/esiste/Internet.mid")
                                    << QStringList{kSoundfont} << QString();
+    // A FIFO with no writer and a device: neither blocks nor floods the player.
+    const QString coda = cartella_.filePath(QStringLiteral("coda.mid"));
+    QFile::remove(coda);
+    QCOMPARE(::mkfifo(QFile::encodeName(coda).constData(), 0600), 0);
+    QTest::newRow("coda senza scrittore") << coda << QStringList{kSoundfont} << QString();
+    QTest::newRow("dispositivo") << QStringLiteral("/dev/zero") << QStringList{kSoundfont} << QString();
     QTest::newRow("nome vuoto") << QString() << QStringList{kSoundfont} << QString();
     QTest::newRow("soundfont mancante") << musica()
                                         << QStringList{QStringLiteral("/non/esiste.sf2")} << QString();

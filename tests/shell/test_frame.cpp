@@ -6,13 +6,20 @@
 #include "support/finestraprova.h"
 #include "support/supporto.h"
 
+#include "platform/lettura.h"
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using platform::Icona;
@@ -373,6 +380,115 @@ private slots:
         // Released and never the target of a plain Save.
         QVERIFY(ModRinsal::NomeFile.isEmpty());
         QVERIFY(QFile::remove(file));
+    }
+
+    // Anything but a plain file is refused at once and by name: a FIFO with
+    // no writer would block the open, a device would be read for ever.
+    void fileNonOrdinari_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::newRow("cartella") << QStringLiteral("cartella");
+        QTest::newRow("coda senza scrittore") << QStringLiteral("coda");
+        QTest::newRow("presa") << QStringLiteral("presa");
+        QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero");
+        QTest::newRow("/dev/urandom") << QStringLiteral("/dev/urandom");
+    }
+    void fileNonOrdinari()
+    {
+        QFETCH(QString, tipo);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Tiranti-dati-strano"));
+        const QByteArray locale = QFile::encodeName(file);
+        int presa = -1;
+        if (tipo == QLatin1String("cartella")) {
+            QVERIFY(QDir().mkdir(file));
+        } else if (tipo == QLatin1String("coda")) {
+            QCOMPARE(::mkfifo(locale.constData(), 0600), 0);
+        } else if (tipo == QLatin1String("presa")) {
+            presa = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un a{};
+            a.sun_family = AF_UNIX;
+            QVERIFY(std::size_t(locale.size()) < sizeof a.sun_path);
+            std::memcpy(a.sun_path, locale.constData(), std::size_t(locale.size()));
+            QCOMPARE(::bind(presa, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+            QCOMPARE(::listen(presa, 1), 0);
+        } else {
+            // Reached through a link, as a name picked in the dialog would be.
+            QVERIFY(QFile::link(tipo, file));
+        }
+        scena_.file->risposte = {file};
+        QElapsedTimer t;
+        t.start();
+        prova_->apri_click();
+        QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
+        if (presa >= 0) {
+            ::close(presa);
+        }
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
+        QCOMPARE(scena_.messaggi->visti[0].icona, Icona::Critica);
+        QCOMPARE(scena_.messaggi->visti[0].testo,
+                 QStringLiteral("Impossibile leggere il file \"Tiranti-dati-strano\": non è un file ordinario "
+                                "(è una cartella, una coda o un dispositivo)."));
+        QVERIFY(ModRinsal::NomeFile.isEmpty());
+    }
+
+    // The read stops one byte past the limit whatever size the system
+    // reports: files under /proc report 0 and still hold text.
+    void letturaLimitata()
+    {
+        using platform::EsitoLettura;
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("cento"));
+        scrivi(file, QByteArray(100, 'x'));
+        QCOMPARE(platform::leggiFileRegolare(file, 99).esito, EsitoLettura::TroppoGrande);
+        const auto tutto = platform::leggiFileRegolare(file, 100);
+        QCOMPARE(tutto.esito, EsitoLettura::Letto);
+        QCOMPARE(tutto.dati, QByteArray(100, 'x'));
+        QCOMPARE(QFileInfo(QStringLiteral("/proc/self/maps")).size(), 0);
+        QCOMPARE(platform::leggiFileRegolare(QStringLiteral("/proc/self/maps"), 16).esito, EsitoLettura::TroppoGrande);
+        const auto mappe = platform::leggiFileRegolare(QStringLiteral("/proc/self/maps"), 1 << 24);
+        QCOMPARE(mappe.esito, EsitoLettura::Letto);
+        QVERIFY(mappe.dati.size() > 16);
+        QCOMPARE(platform::leggiFileRegolare(dir.filePath(QStringLiteral("manca")), 100).esito,
+                 EsitoLettura::Illeggibile);
+        QCOMPARE(platform::leggiFileRegolare(QString(), 100).esito, EsitoLettura::Illeggibile);
+        if (geteuid() != 0) {
+            QFile::setPermissions(file, QFile::WriteOwner);
+            QCOMPARE(platform::leggiFileRegolare(file, 100).esito, EsitoLettura::Illeggibile);
+        }
+    }
+
+    // The end of the file ends the last line: a record whose final line end
+    // was stripped, ending in a never-set or an empty field, is whole.
+    void fineSenzaAcapo_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<QString>("ultimo");
+        QTest::newRow("campo vuoto tra virgolette e virgola")
+            << QByteArray("1\r\n\"1\"\r\n\"p\",\"\",\"\",\"\",\"\",") << QString();
+        QTest::newRow("campo tra virgolette") << QByteArray("1\r\n\"1\"\r\n\"p\",\"\",\"\",\"\",\"\",\"a\"")
+                                              << QStringLiteral("a");
+        QTest::newRow("campo senza virgolette") << QByteArray("1\r\n\"1\"\r\n\"p\",,,,,b") << QStringLiteral("b");
+    }
+    void fineSenzaAcapo()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(QString, ultimo);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Tiranti-dati-tronco"));
+        scrivi(file, contenuto);
+        scena_.file->risposte = {file};
+        prova_->apri_click();
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(0));
+        QCOMPARE(prova_->valori[1], QStringLiteral("1"));
+        QCOMPARE(finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->campiTesto().value(5), ultimo);
+        QCOMPARE(ModRinsal::NomeFile, file);
+        // One field short is still short.
+        scrivi(file, contenuto.left(contenuto.lastIndexOf(',')));
+        scena_.file->risposte = {file};
+        prova_->apri_click();
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
+        QVERIFY(scena_.messaggi->visti[0].testo.contains(QStringLiteral("il file finisce prima del previsto")));
     }
 
     void crSolitario()
