@@ -45,8 +45,20 @@ std::optional<double> daTesto(const QString& t)
 
 double numeroIniziale(const QString& t)
 {
-    int i = 0;
     const int n = t.size();
+    // Plain digits (the common case: counts shown on screen) read exactly
+    // without building a copy for the converter.
+    if (n > 0 && n <= 15) {
+        long long v = 0;
+        int k = 0;
+        for (; k < n && t[k].unicode() >= '0' && t[k].unicode() <= '9'; ++k) {
+            v = v * 10 + (t[k].unicode() - '0');
+        }
+        if (k == n) {
+            return double(v);
+        }
+    }
+    int i = 0;
     while (i < n && (t[i] == QLatin1Char(' ') || t[i] == QLatin1Char('\t'))) {
         ++i;
     }
@@ -85,7 +97,11 @@ double intero(double x)
 
 double tronca(double x, int decimali)
 {
-    const double f = std::pow(10.0, decimali);
+    // Powers of ten up to 10^15 are exact doubles, the same pow gives; the
+    // table spares the hot loops a pow call per value.
+    static constexpr double kPotenze[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double f = decimali >= 0 && decimali < 16 ? kPotenze[decimali] : std::pow(10.0, decimali);
     return intero(x * f) / f;
 }
 
@@ -100,6 +116,11 @@ QString testo(double x)
     }
     if (x == 0) {
         return QStringLiteral("0");
+    }
+    // Whole values below 10^15 print with all their digits and no exponent:
+    // the integer conversion gives the same text without the formatter.
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
+        return QString::number(static_cast<long long>(x));
     }
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15g", x);

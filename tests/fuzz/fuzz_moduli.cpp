@@ -1,6 +1,11 @@
 // Hostile bytes through the file layouts of every calculation, then through
 // their calculations: reading ends with data or a format error, and no result
 // may come out as nan or inf.
+//
+// The result tables of the hot calculations hold megabytes; built afresh for
+// every input they cost more than the calculations (page faults under the
+// sanitizer). They are built once, and only the rows a run can reach are
+// checked and emptied again, so every input still starts from empty tables.
 #include "columnhooping/archivio.h"
 #include "columnhooping/calcolo.h"
 #include "pillarhooping/archivio.h"
@@ -12,6 +17,7 @@
 #include "tierods/archivio.h"
 #include "tierods/calcolo.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -35,14 +41,17 @@ void tiranti(const QByteArray& bytes)
         leggiTiranti(r, d);
     } catch (const archivio::ErroreFormato&) {
     }
-    RisultatiTiranti ris;
-    CalcolaTiranti(d, ContaTiranti(d), ris);
+    static RisultatiTiranti ris;
+    const int n = ContaTiranti(d);
+    CalcolaTiranti(d, n, ris);
+    const int ultima = std::clamp(n, 0, kRighe);
     for (int c = 0; c < 7; ++c) {
-        for (const auto& v : ris.colonna(c)) {
-            finito(v);
+        for (int i = 0; i <= ultima; ++i) {
+            finito(ris.colonna(c)[std::size_t(i)]);
         }
     }
-    for (const auto& t : ris.tabella) {
+    for (int i = 0; i <= ultima; ++i) {
+        const auto& t = ris.tabella[std::size_t(i)];
         for (int j = 1; j <= kTemperature; ++j) {
             for (double v : {t.ttir[std::size_t(j)], t.sigatt[std::size_t(j)], t.dilat[std::size_t(j)],
                              t.traen[std::size_t(j)], t.freq[std::size_t(j)]}) {
@@ -51,13 +60,14 @@ void tiranti(const QByteArray& bytes)
                 }
             }
         }
+        ris.svuotaRiga(i);
     }
 }
 
 void puntelli(const QByteArray& bytes)
 {
     using namespace modpuntelli;
-    auto l = std::make_unique<Lavoro>();
+    static auto l = std::make_unique<Lavoro>();
     archivio::LettoreRecord r(bytes);
     try {
         LeggiPuntelli(r, *l);
@@ -74,7 +84,9 @@ void puntelli(const QByteArray& bytes)
         s.sigm = k.sigm;
         CalcolaPuntelli(*l, s);
     }
-    for (const Consolidamento& k : l->cons) {
+    const int n = std::clamp(l->numeroConsolidamenti, 0, kMaxConsolidamenti);
+    for (int c = 0; c <= n; ++c) {
+        const Consolidamento& k = l->cons[std::size_t(c)];
         const Risultati& x = k.ris;
         for (const auto& v : {x.coefficienteC1, x.coefficienteC2, x.caricoComplessivo, x.azioneScorrimento,
                               x.forzaAttrito, x.forzaCoesione, x.sforzoNormale, x.sigmaLavoro,
@@ -87,6 +99,10 @@ void puntelli(const QByteArray& bytes)
             }
         }
     }
+    for (int c = 0; c <= n; ++c) {
+        l->cons[std::size_t(c)] = Consolidamento{};
+    }
+    l->numeroConsolidamenti = 0;
 }
 void cerchiature(const QByteArray& bytes)
 {
@@ -98,21 +114,22 @@ void cerchiature(const QByteArray& bytes)
         leggiCerchiature(r, d, tipo);
     } catch (const archivio::ErroreFormato&) {
     }
-    RisultatiCerchiature ris;
+    static RisultatiCerchiature ris;
+    const int n = ContaCerchiature(d);
     for (int t : {1, 2}) {
-        CalcolaCerchiature(d, t, ContaCerchiature(d), ris);
+        CalcolaCerchiature(d, t, n, ris);
     }
-    for (const auto& col : ris.freddo) {
-        for (const auto& v : col) {
-            finito(v);
+    const int ultima = std::clamp(n, 0, kRighe);
+    for (int i = 0; i <= ultima; ++i) {
+        for (const auto& col : ris.freddo) {
+            finito(col[std::size_t(i)]);
         }
-    }
-    for (const TabellaCaldo& t : ris.caldo) {
-        for (const auto& col : t) {
+        for (const auto& col : ris.caldo[std::size_t(i)]) {
             for (const auto& v : col) {
                 finito(v);
             }
         }
+        ris.svuotaRiga(i);
     }
 }
 void cuciture(const QByteArray& bytes)
@@ -124,24 +141,29 @@ void cuciture(const QByteArray& bytes)
         leggiCuciture(r, d);
     } catch (const archivio::ErroreFormato&) {
     }
-    RisultatiCuciture ris;
+    static RisultatiCuciture ris;
+    const int n = ContaCuciture(d);
     for (int tipo : {kCaldo, kFreddo}) {
         ConteggiMostrati mostrati;
-        CalcolaCuciture(d, ContaCuciture(d), tipo, ris, mostrati);
+        CalcolaCuciture(d, n, tipo, ris, mostrati);
     }
+    const int ultima = std::clamp(n, 0, kRighe);
     for (const auto* col : {&ris.sigmf, &ris.compv, &ris.assorb, &ris.bar, &ris.orizz}) {
-        for (const auto& v : *col) {
-            finito(v);
+        for (int i = 0; i <= ultima; ++i) {
+            finito((*col)[std::size_t(i)]);
         }
     }
-    for (int riga = 1; riga <= kRighe; ++riga) {
-        for (int k = 1; k <= kTemperature; k += 10) {
+    for (int riga = 1; riga <= ultima; ++riga) {
+        for (int k = 1; k <= kTemperature; ++k) {
             for (int lato = 1; lato <= 2; ++lato) {
                 for (int c = 0; c < kCampiCaldo; ++c) {
                     finito(ris.caldo(riga, k, lato, c));
                 }
             }
         }
+    }
+    for (int i = 0; i <= ultima; ++i) {
+        ris.svuotaRiga(i);
     }
 }
 void pilastri(const QByteArray& bytes)
