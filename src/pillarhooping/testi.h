@@ -119,4 +119,28 @@ inline const Q kAiuto = QStringLiteral(
     "- seguire le indicazioni in linea nella casella gialla;\r"
     "- effettuare il controllo dei dati immessi cliccando sul tasto ABC.");
 
+// The data-and-results listing (batch printer only in this version), in the
+// layout of the column-hooping cold listing.
+inline const Q kTitoloStampa = QStringLiteral("RINSAL - calcoli di consolidamenti");
+inline const Q kProgetto = QStringLiteral("Progetto: ");
+inline const Q kRisultatiFreddo = QStringLiteral("RISULTATI CERCHIATURE PILASTRI A FREDDO");
+inline const Q kLegenda = QStringLiteral("Legenda:");
+inline const std::array<Q, 12> kLegendaFreddo = {
+    QStringLiteral("cerch.= numero della cerchiatura"),
+    QStringLiteral("l.c.  = lato corto del piedritto"),
+    QStringLiteral("l.l.  = lato lungo del piedritto"),
+    QStringLiteral("alt.  = altezza del piedritto"),
+    QStringLiteral("diam. = diametro dei tirantini"),
+    QStringLiteral("h sez.= passo verticale delle barre di acciaio"),
+    QStringLiteral("grav. = carico gravante sul piedritto"),
+    QStringLiteral("elica = passo dell'elica"),
+    QStringLiteral("lungh.= lunghezza totale dell'elica sul piedritto"),
+    QStringLiteral("sez.  = sezione ideale reagente"),
+    QStringLiteral("prec. = tensione precedente nel piedritto"),
+    QStringLiteral("att.  = tensione attuale (dopo il consolidamento) nel piedritto")};
+inline const Q kFreddoIntestazione = QStringLiteral(
+    "  cerch.   l.c.   l.l.    alt.  diam.  h sez.    grav.   elica  lungh.    sez.   prec.    att.");
+inline const Q kFreddoUnita = QStringLiteral(
+    "   n.       cm     cm      cm    mm      cm       kg      cm     cm      cmq   kg/cmq  kg/cmq");
+
 } // namespace testi_cerpil

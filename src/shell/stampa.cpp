@@ -52,6 +52,18 @@ void chiudiLavoro(platform::Stampante& p)
 }
 
 namespace {
+int gInterruzioni = 0;
+} // namespace
+
+void interrompi(platform::Stampante& p)
+{
+    ++gInterruzioni;
+    p.fineDocumento();
+}
+
+int interruzioni() { return gInterruzioni; }
+
+namespace {
 platform::Voce allineata(const QString& testoCifre, const QString& stampato, int c)
 {
     ModRinsal::TestoCifre = testoCifre;

@@ -36,6 +36,12 @@ void nuovaPagina(platform::Stampante& p);
 // Ends the job; silent whatever happens.
 void chiudiLavoro(platform::Stampante& p);
 
+// Ends a printout that cannot go on (a value with no caption) as a printer
+// error would, and counts it: the program is silent about it, a caller with
+// no user (the batch printer) reads the count and says so.
+void interrompi(platform::Stampante& p);
+int interruzioni();
+
 // A number with its sign position, so its comma falls at column c + 1.
 platform::Voce numero(double valore, int c);
 // A typed text, so its comma falls at column c.

@@ -256,7 +256,7 @@ bool StampaDatiRisultati(platform::Stampante& p, const Lavoro& l, const QString&
                 const QString scelta = testi::voce(g, k.scelta(m, g));
                 if (scelta.isEmpty()) {
                     // No caption to print: the printout ends here, as on a printer error.
-                    stampa::chiudiLavoro(p);
+                    stampa::interrompi(p);
                     return false;
                 }
                 p.stampaRiga({a(14, QString::fromUtf8(kEtichetteZona[g - 2]) + scelta)});

@@ -1,21 +1,30 @@
 #include "tools/stampa_batch.h"
 
+#include "pillarhooping/cerpil.h"
+#include "pillarhooping/stampe.h"
 #include "platform/piattaforma_qt.h"
 #include "platform/piattaforma_scritta.h"
+#include "platform/stampante_inoltro.h"
 #include "platform/stampante_qt.h"
+#include "platform/stampante_testo.h"
 #include "report/frontespizio.h"
 #include "shell/finestracalcolo.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
+#include "shell/stampa.h"
+#include "shell/testi.h"
 #include "shoring/puntelli.h"
 #include "shoring/risultatipuntelli.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,30 +33,194 @@ namespace {
 const char* const kUso =
     "Uso: rinsal-stampa [--modulo | --dati | --relazione] [--testo | -o FILE.pdf]\n"
     "                   [--calcolo puntelli|tiranti|cercol|cerpil|cuciture] FILEDATI\n"
+    "     rinsal-stampa --help | --version\n"
     "\n"
     "  --modulo     stampa il modello di acquisizione dati\n"
     "  --dati       stampa i dati e i risultati (predefinito)\n"
     "  --relazione  stampa la relazione di calcolo completa\n"
     "  --testo      scrive la stampa come testo sull'uscita standard\n"
-    "  -o FILE.pdf  scrive la stampa in un file PDF\n"
+    "  -o FILE.pdf  scrive la stampa in un file PDF (sostituito solo a stampa completa)\n"
+    "  --calcolo    il calcolo del file, quando il nome non comincia con\n"
+    "               Puntelli-dati-, Tiranti-dati-, Cercol-dati-, Cerpil-dati- o Cuciture-dati-\n"
+    "  --help       mostra questo aiuto\n"
+    "  --version    mostra la versione\n"
     "\n"
-    "Esito: 0 stampa eseguita, 1 nulla da stampare, 2 uso errato,\n"
-    "       3 file illeggibile o calcolo non riconosciuto.\n";
+    "  Le cerchiature di pilastri hanno soltanto la stampa dei dati e dei risultati\n"
+    "  delle cerchiature a freddo.\n"
+    "\n"
+    "Esito: 0 stampa eseguita\n"
+    "       1 nulla da stampare (la finestra rifiuta la stampa, o la stampa non ha righe)\n"
+    "       2 uso errato\n"
+    "       3 file illeggibile o calcolo non riconosciuto\n"
+    "       4 stampa non scritta per intero (file PDF o uscita standard non scrivibili,\n"
+    "         o stampa interrotta da un dato che non ha descrizione)\n";
+
+enum Esito { kEseguita = 0, kNullaDaStampare = 1, kUsoErrato = 2, kIllegibile = 3, kNonScritta = 4 };
+
+// Writes a text whole: a NUL inside it (a hand-edited data file may hold
+// one) is dropped, never taken for the end of the text.
+bool scrivi(std::FILE* f, const QString& testo)
+{
+    QByteArray b = testo.toUtf8();
+    b.removeIf([](char c) { return c == '\0'; });
+    return std::fwrite(b.constData(), 1, std::size_t(b.size()), f) == std::size_t(b.size());
+}
 
 void errore(const QString& testo)
 {
-    std::fprintf(stderr, "rinsal-stampa: %s\n", testo.toUtf8().constData());
+    scrivi(stderr, QStringLiteral("rinsal-stampa: ") + testo + QLatin1Char('\n'));
 }
+
+QString descrizioneErrno(int e)
+{
+    switch (e) {
+    case ENOSPC: return QStringLiteral("disco pieno");
+    case EDQUOT: return QStringLiteral("spazio disponibile esaurito");
+    case EFBIG: return QStringLiteral("file troppo grande");
+    case EACCES:
+    case EPERM: return QStringLiteral("permesso negato");
+    case EROFS: return QStringLiteral("disco in sola lettura");
+    case EIO: return QStringLiteral("errore del dispositivo");
+    case ENOENT: return QStringLiteral("la cartella non esiste");
+    case ENOTDIR: return QStringLiteral("il percorso non è una cartella");
+    case EISDIR: return QStringLiteral("è una cartella");
+    case EPIPE: return QStringLiteral("uscita chiusa");
+    default: return QStringLiteral("errore di sistema n. %1").arg(e);
+    }
+}
+
+// Counts the lines that carry some text, whatever the destination.
+class Conteggio : public platform::StampanteInoltro {
+public:
+    Conteggio(std::shared_ptr<platform::Stampante> destinazione, int& righe)
+        : StampanteInoltro(*destinazione)
+        , tenuta_(std::move(destinazione))
+        , righe_(righe)
+    {
+    }
+    void stampaRiga(const std::vector<platform::Voce>& voci) override
+    {
+        for (const platform::Voce& v : voci) {
+            if (!v.testo.trimmed().isEmpty()) {
+                ++righe_;
+                break;
+            }
+        }
+        d_.stampaRiga(voci);
+    }
+
+private:
+    std::shared_ptr<platform::Stampante> tenuta_;
+    int& righe_;
+};
+
+// The PDF is written into a temporary file beside the target, checked to be
+// a whole document, flushed to the disk and only then renamed over the
+// target: a full disk or a failing device leaves the old file as it was.
+class UscitaPdf {
+public:
+    explicit UscitaPdf(QString destinazione) : destinazione_(std::move(destinazione)) {}
+    ~UscitaPdf()
+    {
+        if (!temporaneo_.isEmpty()) {
+            ::unlink(QFile::encodeName(temporaneo_).constData());
+        }
+    }
+    UscitaPdf(const UscitaPdf&) = delete;
+    UscitaPdf& operator=(const UscitaPdf&) = delete;
+
+    const QString& temporaneo() const { return temporaneo_; }
+
+    // An empty text when ready; else why not.
+    QString prepara()
+    {
+        const QFileInfo fi(destinazione_);
+        struct stat st {};
+        const QByteArray nome = QFile::encodeName(fi.absoluteFilePath());
+        mode_t modo = 0;
+        if (::stat(nome.constData(), &st) == 0) {
+            if (!S_ISREG(st.st_mode)) {
+                return QStringLiteral("non è un file ordinario");
+            }
+            modo = st.st_mode & 07777;
+        } else {
+            const mode_t maschera = ::umask(0);
+            ::umask(maschera);
+            modo = 0666 & ~maschera;
+        }
+        QByteArray modello = QFile::encodeName(fi.absolutePath()) + "/.rinsal-stampa-XXXXXX";
+        const int fd = ::mkstemp(modello.data());
+        if (fd < 0) {
+            return QStringLiteral("la cartella non è scrivibile (%1)").arg(descrizioneErrno(errno));
+        }
+        temporaneo_ = QFile::decodeName(modello);
+        const bool ok = ::fchmod(fd, modo) == 0;
+        ::close(fd);
+        if (!ok) {
+            return descrizioneErrno(errno);
+        }
+        return {};
+    }
+
+    // An empty text when the target now holds the whole document.
+    QString consegna()
+    {
+        const QByteArray temp = QFile::encodeName(temporaneo_);
+        const int fd = ::open(temp.constData(), O_RDWR | O_CLOEXEC);
+        if (fd < 0) {
+            return descrizioneErrno(errno);
+        }
+        QString motivo;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || st.st_size < 32) {
+            motivo = QStringLiteral("il documento non è stato scritto");
+        } else {
+            // A PDF ends with its trailer: without it the writing stopped short.
+            char coda[64] = {};
+            const off_t da = st.st_size - off_t(sizeof coda);
+            const ssize_t n = ::pread(fd, coda, sizeof coda, da);
+            if (n != ssize_t(sizeof coda) || !QByteArray(coda, sizeof coda).contains("%%EOF")) {
+                motivo = QStringLiteral("il documento è incompleto (disco pieno o errore di scrittura)");
+            } else if (::fsync(fd) != 0) {
+                motivo = descrizioneErrno(errno);
+            }
+        }
+        if (::close(fd) != 0 && motivo.isEmpty()) {
+            motivo = descrizioneErrno(errno);
+        }
+        if (!motivo.isEmpty()) {
+            return motivo;
+        }
+        if (::rename(temp.constData(), QFile::encodeName(QFileInfo(destinazione_).absoluteFilePath()).constData()) !=
+            0) {
+            return descrizioneErrno(errno);
+        }
+        temporaneo_.clear();
+        return {};
+    }
+
+private:
+    QString destinazione_;
+    QString temporaneo_;
+};
+
+struct Richiesta {
+    int tipo = 0;
+    QString file;
+    QString modo;
+    bool testo = false;
+    QString pdf;
+};
 
 // Runs the window's own Open and print command with scripted answers: the
 // file name for the dialog, the default button for every message (written
 // to standard error), and a PDF or text printer for the print dialog.
-int stampaCalcolo(int tipo, const QString& file, const QString& modo, bool testo, const QString& pdf)
+int stampaCalcolo(const Richiesta& rq)
 {
     platform::Scena scena = platform::installaScena();
     scena.messaggi->osservatore = [](const platform::MessaggioVisto& m) {
-        std::fprintf(stderr, "%s\n%s\n", m.titolo.toUtf8().constData(),
-                     QString(m.testo).replace(QLatin1Char('\r'), QLatin1Char('\n')).toUtf8().constData());
+        scrivi(stderr, m.titolo + QLatin1Char('\n') + QString(m.testo).replace(QLatin1Char('\r'), QLatin1Char('\n')) +
+                           QLatin1Char('\n'));
     };
     // The report prints the office that the program has in its settings.
     const platform::ImpostazioniQt studio;
@@ -55,25 +228,46 @@ int stampaCalcolo(int tipo, const QString& file, const QString& modo, bool testo
     scena.impostazioni->indirizzo = studio.indirizzoStudio();
     ModRinsal::Azzera();
     finestre::registraTutte();
-    FinestraCalcolo* w = finestraDelCalcolo(tipo);
+    FinestraCalcolo* w = finestraDelCalcolo(rq.tipo);
     if (!w) {
         errore(QStringLiteral("calcolo non disponibile in questa versione"));
-        return 3;
+        return kIllegibile;
     }
-    scena.file->risposte.push_back(QFileInfo(file).absoluteFilePath());
+    const QString nome = QFileInfo(rq.file).fileName();
+    scena.file->risposte.push_back(QFileInfo(rq.file).absoluteFilePath());
     w->apri_click();
     if (w->fileCorrente().isEmpty()) {
         // The window has already said why, naming the file and the line.
-        return 3;
+        return kIllegibile;
     }
-    if (!testo) {
-        scena.stampa->fabbrica = [pdf] { return std::make_unique<platform::StampanteQt>(pdf); };
+
+    std::unique_ptr<UscitaPdf> uscita;
+    if (!rq.testo) {
+        uscita = std::make_unique<UscitaPdf>(rq.pdf);
+        const QString motivo = uscita->prepara();
+        if (!motivo.isEmpty()) {
+            errore(QStringLiteral("impossibile scrivere il file PDF \"%1\": %2").arg(rq.pdf, motivo));
+            return kNonScritta;
+        }
     }
-    if (modo == QLatin1String("--modulo")) {
+    int righe = 0;
+    std::vector<std::shared_ptr<platform::StampanteTesto>> testi;
+    std::vector<std::shared_ptr<platform::StampanteQt>> pdf;
+    scena.stampa->fabbrica = [&]() -> std::unique_ptr<platform::Stampante> {
+        if (rq.testo) {
+            testi.push_back(std::make_shared<platform::StampanteTesto>());
+            return std::make_unique<Conteggio>(testi.back(), righe);
+        }
+        pdf.push_back(std::make_shared<platform::StampanteQt>(uscita->temporaneo()));
+        return std::make_unique<Conteggio>(pdf.back(), righe);
+    };
+    const int interrottePrima = stampa::interruzioni();
+
+    if (rq.modo == QLatin1String("--modulo")) {
         w->acquisizionedati_Click();
-    } else if (modo == QLatin1String("--relazione")) {
+    } else if (rq.modo == QLatin1String("--relazione")) {
         // As from the calculation's "F&rontespizio" button, then "&Stampa completa".
-        ModRinsal::TipoCalcolo = tipo;
+        ModRinsal::TipoCalcolo = rq.tipo;
         if (auto* dati = dynamic_cast<puntelli*>(w)) {
             dati->cmdavanti_Click();
         }
@@ -84,32 +278,88 @@ int stampaCalcolo(int tipo, const QString& file, const QString& modo, bool testo
         if (auto* r = finestre::esistente<risultatipuntelli>(IdFinestra::Risultati)) {
             r->stampa_click();
         }
+    } else if (auto* pil = dynamic_cast<cerpil*>(w)) {
+        // The pillar-hooping window has no print command: its listing is ours.
+        if (pil->TipoPilastri == modcerpil::kCaldo) {
+            errore(QStringLiteral("nulla da stampare: il file \"%1\" è di cerchiature a caldo, "
+                                  "che non hanno ancora una stampa")
+                       .arg(nome));
+            return kNullaDaStampare;
+        }
+        if (auto p = platform::dialogoStampa().scegli()) {
+            const QString progetto =
+                finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->campiTesto().value(0);
+            modcerpil::stampaDatiRisultati(*p, pil->dati(), pil->risultati(), pil->NumeroPilastri, progetto);
+        }
     } else {
         w->stampa_click();
     }
+    // Jobs end when the printouts drop them; make sure every one has.
+    for (const auto& p : pdf) {
+        p->fineDocumento();
+    }
+
     if (scena.stampa->aperture == 0) {
         // The window refused to print (its message is above): nothing to hand over.
-        errore(QStringLiteral("nessuna stampa prodotta per il file \"%1\"").arg(QFileInfo(file).fileName()));
-        return 1;
+        errore(QStringLiteral("nulla da stampare: nessuna stampa prodotta per il file \"%1\"").arg(nome));
+        return kNullaDaStampare;
     }
-    if (testo) {
-        for (const auto& lavoro : scena.stampa->lavori) {
-            std::fputs(lavoro->testo().toUtf8().constData(), stdout);
+    if (righe == 0) {
+        errore(QStringLiteral("nulla da stampare: la stampa del file \"%1\" non ha righe "
+                              "(nessuna riga di dati completa)")
+                   .arg(nome));
+        return kNullaDaStampare;
+    }
+    const bool interrotta = stampa::interruzioni() != interrottePrima;
+    if (rq.testo) {
+        bool ok = true;
+        for (const auto& lavoro : testi) {
+            ok = scrivi(stdout, lavoro->testo()) && ok;
         }
-    } else if (!QFileInfo::exists(pdf)) {
-        errore(QStringLiteral("impossibile scrivere il file PDF \"%1\"").arg(pdf));
-        return 3;
-    } else {
-        std::fprintf(stderr, "rinsal-stampa: stampa scritta in %s\n",
-                     QFileInfo(pdf).absoluteFilePath().toUtf8().constData());
+        if (std::fflush(stdout) != 0 || std::ferror(stdout) || !ok) {
+            errore(QStringLiteral("impossibile scrivere la stampa sull'uscita standard (%1)")
+                       .arg(descrizioneErrno(errno)));
+            return kNonScritta;
+        }
     }
-    return 0;
+    if (interrotta) {
+        errore(QStringLiteral("stampa interrotta: il file \"%1\" contiene un dato che non ha descrizione%2")
+                   .arg(nome, rq.testo ? QString() : QStringLiteral("; il file PDF non è stato scritto")));
+        return kNonScritta;
+    }
+    if (!rq.testo) {
+        bool ok = true;
+        for (const auto& p : pdf) {
+            ok = !p->inErrore() && ok;
+        }
+        const QString motivo = ok ? uscita->consegna() : QStringLiteral("errore della stampante PDF");
+        if (!motivo.isEmpty()) {
+            errore(QStringLiteral("impossibile scrivere il file PDF \"%1\": %2; "
+                                  "un file precedente con lo stesso nome non è stato modificato")
+                       .arg(rq.pdf, motivo));
+            return kNonScritta;
+        }
+        errore(QStringLiteral("stampa scritta in %1").arg(QFileInfo(rq.pdf).absoluteFilePath()));
+    }
+    return kEseguita;
 }
 
 } // namespace
 
 int stampaBatch(int argc, char* argv[])
 {
+    // Help and version need no window system.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--help" || a == "-h") {
+            std::fputs(kUso, stdout);
+            return std::fflush(stdout) == 0 && !std::ferror(stdout) ? kEseguita : kNonScritta;
+        }
+        if (a == "--version") {
+            std::printf("rinsal-stampa %s\n", testi::kVersione.toUtf8().constData());
+            return std::fflush(stdout) == 0 && !std::ferror(stdout) ? kEseguita : kNonScritta;
+        }
+    }
     // The real windows run hidden on the offscreen platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -125,65 +375,64 @@ int stampaBatch(int argc, char* argv[])
     // the offscreen platform (raise(), fonts) mean nothing to the user here.
     qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
         if (tipo == QtFatalMsg) {
-            std::fprintf(stderr, "rinsal-stampa: %s\n", testo.toUtf8().constData());
+            errore(testo);
         }
     });
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments();
     args.removeFirst();
 
-    QString modo = QStringLiteral("--dati");
-    QString pdf;
-    bool testo = false;
+    Richiesta rq;
+    rq.modo = QStringLiteral("--dati");
     QString calcolo;
-    QString file;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("--modulo") || a == QLatin1String("--dati") || a == QLatin1String("--relazione")) {
-            modo = a;
+            rq.modo = a;
         } else if (a == QLatin1String("--testo")) {
-            testo = true;
+            rq.testo = true;
         } else if (a == QLatin1String("-o") && i + 1 < args.size()) {
-            pdf = args[++i];
+            rq.pdf = args[++i];
         } else if (a == QLatin1String("--calcolo") && i + 1 < args.size()) {
             calcolo = args[++i];
-        } else if (a.startsWith(QLatin1Char('-')) || !file.isEmpty()) {
+        } else if (a.startsWith(QLatin1Char('-')) || !rq.file.isEmpty()) {
             std::fputs(kUso, stderr);
-            return 2;
+            return kUsoErrato;
         } else {
-            file = a;
+            rq.file = a;
         }
     }
-    if (file.isEmpty() || (testo == !pdf.isEmpty())) {
+    if (rq.file.isEmpty() || (rq.testo == !rq.pdf.isEmpty())) {
         std::fputs(kUso, stderr);
-        return 2;
+        return kUsoErrato;
     }
-    const QString nome = QFileInfo(file).fileName();
-    if (calcolo.isEmpty() && nome.startsWith(QLatin1String("Tiranti-dati-"))) {
-        calcolo = QStringLiteral("tiranti");
+    const QString nome = QFileInfo(rq.file).fileName();
+    static const std::pair<const char*, const char*> kPrefissi[] = {{"Tiranti-dati-", "tiranti"},
+                                                                    {"Puntelli-dati-", "puntelli"},
+                                                                    {"Cuciture-dati-", "cuciture"},
+                                                                    {"Cercol-dati-", "cercol"},
+                                                                    {"Cerpil-dati-", "cerpil"}};
+    for (const auto& [prefisso, nomeCalcolo] : kPrefissi) {
+        if (calcolo.isEmpty() && nome.startsWith(QLatin1String(prefisso))) {
+            calcolo = QLatin1String(nomeCalcolo);
+        }
     }
-    if (calcolo.isEmpty() && nome.startsWith(QLatin1String("Puntelli-dati-"))) {
-        calcolo = QStringLiteral("puntelli");
+    static const std::pair<const char*, int> kTipi[] = {
+        {"puntelli", 1}, {"tiranti", 2}, {"cercol", 3}, {"cerpil", 4}, {"cuciture", 5}};
+    for (const auto& [nomeCalcolo, tipo] : kTipi) {
+        if (calcolo == QLatin1String(nomeCalcolo)) {
+            rq.tipo = tipo;
+        }
     }
-    if (calcolo.isEmpty() && nome.startsWith(QLatin1String("Cuciture-dati-"))) {
-        calcolo = QStringLiteral("cuciture");
-    }
-    if (calcolo.isEmpty() && nome.startsWith(QLatin1String("Cercol-dati-"))) {
-        calcolo = QStringLiteral("cercol");
-    }
-    int tipo = 0;
-    if (calcolo == QLatin1String("tiranti")) {
-        tipo = 2;
-    } else if (calcolo == QLatin1String("puntelli")) {
-        tipo = 1;
-    } else if (calcolo == QLatin1String("cuciture")) {
-        tipo = 5;
-    } else if (calcolo == QLatin1String("cercol")) {
-        tipo = 3;
-    }
-    if (tipo == 0) {
+    if (rq.tipo == 0) {
         errore(QStringLiteral("calcolo non riconosciuto per il file \"%1\"").arg(nome));
-        return 3;
+        return kIllegibile;
     }
-    return stampaCalcolo(tipo, file, modo, testo, pdf);
+    if (rq.tipo == 4 && rq.modo != QLatin1String("--dati")) {
+        errore(QStringLiteral("le cerchiature di pilastri hanno soltanto la stampa dei dati e dei risultati (--dati): "
+                              "%1 non è disponibile")
+                   .arg(rq.modo));
+        return kUsoErrato;
+    }
+    return stampaCalcolo(rq);
 }
