@@ -309,14 +309,16 @@ private slots:
                                      "\"X\",\"\",\"\",\"\",\"\",\"\"\r\n");
         scena_.file->risposte.push_back(p);
         w_->apri_click();
-        // Shown as stored, never rewritten by the validator, and not computed.
-        QCOMPARE(w_->campo(puntelli::altpu)->text(), QStringLiteral("400.5"));
-        QCOMPARE(lavoro().cons[1].altpu, QStringLiteral("400.5"));
+        // No typing could give it: left out, never guessed at (not "4005"),
+        // said once with its line, and the data check asks for the field.
+        QCOMPARE(w_->campo(puntelli::altpu)->text(), QString());
+        QVERIFY(lavoro().cons[1].altpu.isEmpty());
         QVERIFY(!lavoro().cons[1].ris.latoSezione);
-        QVERIFY(scena_.messaggi->visti.empty());
-        // The data check only looks for presence.
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
+        QVERIFY2(ultimo()->testo.contains(QStringLiteral("riga 5 (\"400.5\")")), qPrintable(ultimo()->testo));
         w_->controlla_click();
-        QCOMPARE(ultimo()->testo, T::kDatiCorretti);
+        QVERIFY2(ultimo()->testo != T::kDatiCorretti, qPrintable(ultimo()->testo));
+        QCOMPARE(ultimo()->icona, Icona::Critica);
     }
 
     void tipo3NeiRisultati()
