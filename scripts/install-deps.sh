@@ -5,10 +5,10 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config ccache
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libfluidsynth-dev libasound2-dev timgm6mb-soundfont
   fonts-urw-base35 fonts-dejavu-core
-  xvfb xauth imagemagick poppler-utils sox
+  xvfb xauth imagemagick poppler-utils sox openbox xdotool
   clang libclang-rt-14-dev
   qt6-translations-l10n
   dpkg-dev fakeroot file lintian desktop-file-utils appstream

@@ -2,6 +2,7 @@
 // window closes.
 #include "platform/piattaforma.h"
 #include "platform/piattaforma_qt.h"
+#include "platform/sonda.h"
 #include "shell/finestre.h"
 #include "shell/icone.h"
 #include "shell/rigacomando.h"
@@ -31,8 +32,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Rinsal"));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     QApplication::setWindowIcon(iconaProgramma());
+    platform::caricaTraduzioni();
     rigacomando::avvisaFileMancanti();
     platform::installa(platform::serviziQt());
+    platform::attivaSonda();
     finestre::registraTutte();
     finestre::mostra(IdFinestra::Splash);
     if (!riga.file.isEmpty()) {

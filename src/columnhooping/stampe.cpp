@@ -83,7 +83,7 @@ void paginaCalda(platform::Stampante& p, const DatiCerchiature& d, const Risulta
                  const QString& progetto, bool relazione)
 {
     testata(p, progetto, relazione);
-    p.stampaRiga({{10, T::kRisultatiCaldo + QString::number(r)}});
+    p.stampaRiga({{10, T::kRisultatiCaldo + numeri::stampa(r)}});
     p.impostaDimensione(stampa::kIntestazione);
     p.rigaVuota();
     p.stampaRiga({{10, T::kLegenda}});

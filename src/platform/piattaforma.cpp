@@ -28,6 +28,11 @@ void installa(Servizi servizi)
     installati() = std::move(servizi);
 }
 
+void sostituisciMessaggi(std::unique_ptr<Messaggi> messaggi)
+{
+    installati().messaggi = std::move(messaggi);
+}
+
 Messaggi& messaggi() { return richiedi(installati().messaggi, "messaggi"); }
 DialogoFile& dialogoFile() { return richiedi(installati().dialogoFile, "dialogo file"); }
 DialogoStampa& dialogoStampa() { return richiedi(installati().dialogoStampa, "dialogo stampa"); }

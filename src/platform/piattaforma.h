@@ -139,6 +139,8 @@ struct Servizi {
 
 // Replaces the installed services (all of them).
 void installa(Servizi servizi);
+// Replaces the message box alone (tests of real input keep the rest scripted).
+void sostituisciMessaggi(std::unique_ptr<Messaggi> messaggi);
 // The Qt implementations, for the program.
 Servizi serviziQt();
 

@@ -4,17 +4,25 @@
 #include "platform/stampante_qt.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QMouseEvent>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
+#include <QTranslator>
 
 namespace platform {
 
@@ -48,6 +56,7 @@ public:
                     Risposta predefinito) override
     {
         const auto box = creaMessaggio(testo, titolo, icona, pulsanti, predefinito);
+        rilasciaInput();
         box->exec();
         return rispostaDi(*box, pulsanti);
     }
@@ -59,6 +68,7 @@ public:
     {
         QFileDialog dialogo(finestraAttiva());
         preparaDialogoFile(dialogo, richiesta);
+        rilasciaInput();
         if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
             return std::nullopt;
         }
@@ -73,6 +83,7 @@ public:
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setPageSize(QPageSize(QPageSize::A4));
         QPrintDialog dialogo(printer.get(), finestraAttiva());
+        rilasciaInput();
         if (dialogo.exec() != QDialog::Accepted) {
             return nullptr;
         }
@@ -84,6 +95,7 @@ class DialogoColoreQt : public DialogoColore {
 public:
     std::optional<QColor> scegli(const QColor& iniziale) override
     {
+        rilasciaInput();
         const QColor c = QColorDialog::getColor(iniziale, finestraAttiva(),
                                                 QStringLiteral("Colore di sfondo"));
         if (!c.isValid()) {
@@ -99,6 +111,40 @@ public:
 };
 
 } // namespace
+
+void rilasciaInput()
+{
+    // The modal loop takes the button's release, so a scroll bar pressed on
+    // an arrow or in its trough would go on repeating under the box, and a
+    // handler that opens a box would open it again for ever. A release sent
+    // to every bar ends its repeat; a bar that is not pressed ignores it.
+    if (QWidget* g = QWidget::mouseGrabber()) {
+        g->releaseMouse();
+    }
+    const QWidgetList tutti = QApplication::allWidgets();
+    for (QWidget* w : tutti) {
+        if (qobject_cast<QAbstractSlider*>(w) && w->isVisible()) {
+            QMouseEvent rilascio(QEvent::MouseButtonRelease, QPointF(-1, -1), QPointF(-1, -1),
+                                 QPointF(-1, -1), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(w, &rilascio);
+        }
+    }
+}
+
+bool caricaTraduzioni()
+{
+    static QTranslator traduzione;
+    if (!traduzione.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return false;
+    }
+    return QCoreApplication::installTranslator(&traduzione);
+}
+
+std::unique_ptr<Messaggi> messaggiQt()
+{
+    return std::make_unique<MessaggiQt>();
+}
 
 QStringList filtriQt(const QString& filtro)
 {
@@ -145,6 +191,16 @@ std::unique_ptr<QMessageBox> creaMessaggio(const QString& testo, const QString& 
         ok->setObjectName(QStringLiteral("ok"));
         box->setDefaultButton(ok);
         box->setEscapeButton(ok);
+    }
+    // The box sizes itself to its text, not to its title: a title longer
+    // than the text (the exit question's warning) would be cut in the title
+    // bar. A spacer as wide as the title, plus room for the bar's icon and
+    // buttons, keeps it whole.
+    if (auto* griglia = qobject_cast<QGridLayout*>(box->layout())) {
+        const QFontMetrics fm(QApplication::font("QMdiSubWindowTitleBar"));
+        const int larghezza = fm.horizontalAdvance(box->windowTitle()) * 12 / 10 + 140;
+        griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                         griglia->rowCount(), 0, 1, griglia->columnCount());
     }
     return box;
 }

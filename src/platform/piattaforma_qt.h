@@ -33,6 +33,18 @@ Risposta rispostaDi(const QMessageBox& box, Pulsanti pulsanti);
 // filter and initial file name.
 void preparaDialogoFile(QFileDialog& dialogo, const RichiestaFile& richiesta);
 
+// Loads Qt's own Italian texts (file, print and colour dialogs, standard
+// buttons) before the first window; a missing translation is no reason to
+// stop, so this only says whether it was found.
+bool caricaTraduzioni();
+
+// The Qt message box service alone.
+std::unique_ptr<Messaggi> messaggiQt();
+
+// Ends what a mouse press still holds (a scroll bar's auto-repeat, a mouse
+// grab) before a modal window takes the input away from it.
+void rilasciaInput();
+
 // QSettings keys of the office name and address.
 inline constexpr const char* kChiaveNomeStudio = "Studio/Nome";
 inline constexpr const char* kChiaveIndirizzoStudio = "Studio/Indirizzo";

@@ -39,7 +39,7 @@ QLabel* cella(QWidget* s, QRect geo, const QFont& f, const QString& suggerimento
     l->setMargin(0);
     l->setIndent(1);
     l->setAutoFillBackground(true);
-    colora(l, Qt::white);
+    colora(l, kAzzurroRisultati);
     l->setToolTip(suggerimento);
     return l;
 }

@@ -14,12 +14,14 @@ namespace controlli {
 
 inline const QColor kCiano(0, 255, 255);
 inline const QColor kGiallo(255, 255, 0);
+// Result cells: light blue, so that they read apart from the white fields.
+inline const QColor kAzzurroRisultati(204, 236, 255);
 
 // A caption or unit label, word-wrapped.
 QLabel* etichetta(QWidget* s, const QString& testo, QRect geo, const QFont& f, Qt::Alignment a,
                   const QString& suggerimento = QString());
 
-// A value cell: white, framed, right-aligned like the fields.
+// A result cell: light blue, framed, right-aligned like the fields.
 QLabel* cella(QWidget* s, QRect geo, const QFont& f, const QString& suggerimento);
 
 // Background colour of a label, black text.

@@ -12,9 +12,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace {
 using platform::Icona;
@@ -81,6 +85,45 @@ void FinestraCalcolo::completaCaricamento()
     scala_.setSourceForm(this);
     scala_.SizeFormToScreen(75);
     resize(tw(kLarghezza), tw(kAltezza));
+    // A bar clicked once also answers the arrow and page keys; Tab passes it by.
+    for (QScrollBar* b : superficie_->findChildren<QScrollBar*>()) {
+        b->setFocusPolicy(Qt::ClickFocus);
+    }
+    const std::vector<QWidget*> catena = catenaFuoco();
+    for (std::size_t i = 1; i < catena.size(); ++i) {
+        QWidget::setTabOrder(catena[i - 1], catena[i]);
+    }
+}
+
+std::vector<QWidget*> FinestraCalcolo::catenaFuoco() const
+{
+    // The guidance always asks for the next value of the same row, so Tab
+    // runs along a screen line, left to right, then to the next line.
+    struct Campo {
+        QWidget* w;
+        QRect r;
+    };
+    std::vector<Campo> campi;
+    for (QLineEdit* e : superficie_->findChildren<QLineEdit*>()) {
+        if (!e->isReadOnly() && (e->focusPolicy() & Qt::TabFocus)) {
+            campi.push_back({e, QRect(e->mapTo(superficie_, QPoint(0, 0)), e->size())});
+        }
+    }
+    std::stable_sort(campi.begin(), campi.end(),
+                     [](const Campo& a, const Campo& b) { return a.r.center().y() < b.r.center().y(); });
+    std::vector<QWidget*> catena;
+    for (std::size_t i = 0; i < campi.size();) {
+        // One line: the fields whose middles lie within half a field of the first's.
+        std::size_t j = i + 1;
+        while (j < campi.size() &&
+               campi[j].r.center().y() - campi[i].r.center().y() < std::max(2, campi[i].r.height() / 2)) {
+            ++j;
+        }
+        std::stable_sort(campi.begin() + std::ptrdiff_t(i), campi.begin() + std::ptrdiff_t(j),
+                         [](const Campo& a, const Campo& b) { return a.r.left() < b.r.left(); });
+        for (; i < j; ++i) catena.push_back(campi[i].w);
+    }
+    return catena;
 }
 
 void FinestraCalcolo::resizeEvent(QResizeEvent* e)

@@ -127,8 +127,12 @@ protected:
     virtual void pulsante2_Click();
     virtual void indietro_Click() {}
 
-    // Finishes the load: scaling to the screen, then the design size.
+    // Finishes the load: scaling to the screen, then the design size, then
+    // the Tab order of catenaFuoco().
     void completaCaricamento();
+    // The fields in the order Tab visits them: by default screen line by
+    // screen line, left to right.
+    virtual std::vector<QWidget*> catenaFuoco() const;
     void resizeEvent(QResizeEvent* e) override;
 
     // The title-page record, read and written through the title-page window.

@@ -1,5 +1,6 @@
 #include "shell/finestre.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <array>
 
@@ -43,6 +44,15 @@ bool mostra(IdFinestra id)
     QWidget* w = ottieni(id);
     if (!w) {
         return false;
+    }
+    // The small auxiliary windows open over the window they were asked from,
+    // not wherever the window manager would drop them.
+    if (!w->isVisible() && (id == IdFinestra::Supporto || id == IdFinestra::Informa)) {
+        if (const QWidget* da = QApplication::activeWindow(); da != nullptr && da != w) {
+            QRect r = w->frameGeometry();
+            r.moveCenter(da->frameGeometry().center());
+            w->move(r.topLeft());
+        }
     }
     if (w->isMinimized()) {
         w->showNormal();

@@ -6,6 +6,8 @@
 #include "shell/testi.h"
 
 #include <QEvent>
+#include <QEnterEvent>
+#include <QMouseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QVBoxLayout>
@@ -75,6 +77,8 @@ scelta::scelta(QWidget* parent)
         d->setGeometry(twips(2880, 120 + i * 720, 6000, 560));
         d->setWordWrap(true);
         d->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        d->setMouseTracking(true);
+        d->installEventFilter(this);
         descrizioni_[std::size_t(i)] = d;
     }
 
@@ -111,18 +115,41 @@ void scelta::resizeEvent(QResizeEvent* e)
 
 bool scelta::eventFilter(QObject* o, QEvent* e)
 {
-    if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) {
-        for (int i = 0; i < 5; ++i) {
-            if (o == Option1_[std::size_t(i)]) {
-                Option1_MouseMove(i + 1);
-                return false;
-            }
-        }
-        if (o == centralWidget() || o->parent() == centralWidget()) {
-            Form_MouseMove();
-        }
+    // A move over an option that the option does not handle also reaches the
+    // frame and the window behind it, so the text is chosen by what lies
+    // under the pointer, not by which widget reports the move.
+    QPointF pos;
+    if (e->type() == QEvent::MouseMove) {
+        pos = static_cast<QMouseEvent*>(e)->position();
+    } else if (e->type() == QEvent::Enter) {
+        pos = static_cast<QEnterEvent*>(e)->position();
+    } else {
+        return QMainWindow::eventFilter(o, e);
+    }
+    auto* w = qobject_cast<QWidget*>(o);
+    if (w == nullptr || (w != centralWidget() && !centralWidget()->isAncestorOf(w))) {
+        return QMainWindow::eventFilter(o, e);
+    }
+    const QPoint p = w->mapTo(centralWidget(), pos.toPoint());
+    const int i = opzioneIn(centralWidget()->childAt(p));
+    if (i > 0) {
+        Option1_MouseMove(i);
+    } else {
+        Form_MouseMove();
     }
     return QMainWindow::eventFilter(o, e);
+}
+
+int scelta::opzioneIn(const QWidget* w) const
+{
+    for (; w != nullptr && w != centralWidget(); w = w->parentWidget()) {
+        for (int i = 0; i < 5; ++i) {
+            if (w == Option1_[std::size_t(i)] || w == descrizioni_[std::size_t(i)]) {
+                return i + 1;
+            }
+        }
+    }
+    return 0;
 }
 
 void scelta::Option1_Click(int indice)

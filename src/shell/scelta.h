@@ -34,6 +34,8 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    // 1..5 when `w` is an option or its description (or inside one), else 0.
+    int opzioneIn(const QWidget* w) const;
     std::array<QRadioButton*, 5> Option1_{};
     std::array<QLabel*, 5> descrizioni_{};
     QPushButton* cmdesci_;

@@ -64,6 +64,8 @@ constexpr int kRigaCampo[puntelli::NumeroCampi] = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10
 puntelli::puntelli(QWidget* parent)
     : FinestraCalcolo(configurazione(), parent)
 {
+    // The data die with the window: a window opened again starts empty.
+    svuota(lavoro());
     costruisci();
     completaCaricamento();
     GuidaPuntelli();   // c not set yet: the opening instruction
@@ -184,6 +186,25 @@ void puntelli::costruisci()
     vscroll_->setPageStep(2);
     vscroll_->setValue(1);
     connect(vscroll_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+}
+
+std::vector<QWidget*> puntelli::catenaFuoco() const
+{
+    // Tab follows the guidance: the zone's choices, the type, the values in
+    // the order they are asked for (a type's disabled fields are skipped),
+    // the cracks last.
+    std::vector<QWidget*> c;
+    const auto gruppo = [&](int g) {
+        for (QRadioButton* o : opzioni_[std::size_t(g)]) {
+            if (o != nullptr) c.push_back(o);
+        }
+    };
+    for (int g = 1; g <= 7; ++g) gruppo(g);
+    for (Campo k : {carpu, ang, altpu, altar, spessfr, spessnor, sigm, rag, carsem, carpil, frec, altdef}) {
+        c.push_back(campi_[k]);
+    }
+    gruppo(8);
+    return c;
 }
 
 QRadioButton* puntelli::opzione(int gruppo, int indice) const
@@ -441,9 +462,18 @@ void puntelli::mostraConsolidamento(int c)
 {
     ConsolidamentoCorrente = c;
     if (c > 1 && lavoro().at(c - 1).tipo == 0) {
-        platform::messaggi().mostra(T::kNonProsegue + QLatin1Char(' ') + QString::number(c - 1),
+        // A step of the trough jumps several consolidations: going back one
+        // at a time would say the same thing once for each. The bar goes back
+        // at once to the last one that can be reached, which names the
+        // consolidation that still needs its type; after a single step that
+        // is c - 1, as always.
+        int k = c - 1;
+        while (k > 1 && lavoro().at(k - 1).tipo == 0) {
+            --k;
+        }
+        platform::messaggi().mostra(T::kNonProsegue + QLatin1Char(' ') + QString::number(k),
                                     ModRinsal::TitoloControllo, Icona::Esclamativa, Pulsanti::Ok, Risposta::Ok);
-        hscroll_->setValue(c - 1);
+        hscroll_->setValue(k);
         return;
     }
     label1_->setText(QString::number(c));

@@ -55,6 +55,7 @@ protected:
     void leggiDati(archivio::LettoreRecord& r) override;
     void dopoApertura() override;
     void pulsante2_Click() override { cmdavanti_Click(); }
+    std::vector<QWidget*> catenaFuoco() const override;
 
 private:
     void costruisci();

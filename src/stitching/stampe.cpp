@@ -211,10 +211,8 @@ void stampaDatiRisultati(platform::Stampante& p, const DatiCuciture& dati, const
     if (tipo == kCaldo) {
         int r = 1;
         for (;;) {
+            // Pier 1 has its page even when no row is counted yet.
             testata(p, progetto, relazione);
-            if (n == 0) {
-                break;
-            }
             paginaCalda(p, dati, ris, r, relazione);
             if (r >= n) {
                 break;

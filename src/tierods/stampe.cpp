@@ -229,6 +229,10 @@ void paginaTirante(platform::Stampante& p, const DatiTiranti& d, const Risultati
 
 } // namespace
 
+namespace {
+constexpr double kInterlineaModulo = 5;
+} // namespace
+
 void stampaModulo(platform::Stampante& p)
 {
     stampa::intestazione(p, T::kCalcolo);
@@ -252,8 +256,13 @@ void stampaModulo(platform::Stampante& p)
     p.stampaRiga({{10, T::kModuloIntestazione}});
     p.stampaRiga({{10, T::kModuloUnita}});
     p.rigaVuota();
+    // Thirty rows with a full 8-point line between them run onto a second
+    // page; a narrower gap keeps the form on one A4 sheet and still leaves
+    // about 5 mm to write in.
     for (int k = 0; k < 30; ++k) {
+        p.impostaDimensione(stampa::kTabella);
         p.stampaRiga({{10, T::kModuloRiga}});
+        p.impostaDimensione(kInterlineaModulo);
         p.rigaVuota();
     }
     stampa::chiudiLavoro(p);

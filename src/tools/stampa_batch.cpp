@@ -379,6 +379,7 @@ int stampaBatch(int argc, char* argv[])
         }
     });
     QApplication app(argc, argv);
+    platform::caricaTraduzioni();
     QStringList args = QApplication::arguments();
     args.removeFirst();
 

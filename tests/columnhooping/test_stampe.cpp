@@ -111,7 +111,7 @@ private slots:
             }
             QCOMPARE(r[inizio].testo, QString(6, ' ') + T::kTitoloStampa);
             QCOMPARE(r[inizio + 2].testo, QString(9, ' ') + "Progetto: Chiostro");
-            QCOMPARE(r[inizio + 4].testo, QString(9, ' ') + T::kRisultatiCaldo + QString::number(pagina));
+            QCOMPARE(r[inizio + 4].testo, QString(9, ' ') + T::kRisultatiCaldo + " " + QString::number(pagina));
             // 21 lines of the table, every 5 °C.
             const int tabella = trova(p, "amb.    orig.", inizio) + 2;
             QCOMPARE(alle(r[tabella].testo, 11, 3), QString("-40"));
@@ -144,7 +144,7 @@ private slots:
         StampanteTesto caldo;
         stampaDatiRisultati(caldo, d, ris, kCaldo, 0, QString(), false);
         QCOMPARE(caldo.righe().back().pagina, 1);
-        QCOMPARE(trova(caldo, T::kRisultatiCaldo + "1") >= 0, true);
+        QCOMPARE(trova(caldo, T::kRisultatiCaldo + " 1") >= 0, true);
         // Row 1 empty: the data line holds only the row number.
         const int dati = trova(caldo, "n.        cm") + 1;
         QCOMPARE(caldo.righe()[dati].testo, QString(13, ' ') + " 1");

@@ -168,6 +168,17 @@ private slots:
         QVERIFY(titolo > 0);
         QCOMPARE(r[std::size_t(titolo)].pagina, 3);
 
+        // No row counted (the only short side is "0"): pier 1's page all the
+        // same, its data as typed and its result columns empty.
+        DatiCuciture zero;
+        caldo(zero, 1);
+        zero.colonna(Cort)[1] = QStringLiteral("0");
+        StampanteTesto vuota;
+        stampaDatiRisultati(vuota, zero, RisultatiCuciture{}, 0, kCaldo, QStringLiteral("Casa"), false);
+        QCOMPARE(vuota.pagina(), 1);
+        QCOMPARE(conta(vuota, "RISULTATI: cucitura n. 1 - tipologia"), 1);
+        QCOMPARE(conta(vuota, "Legenda:"), 1);
+
         // Pier 1: the data line, then 42 result lines with no gap.
         const int dati = trova(p, "n.       cm") + 1;
         const QString riga = r[std::size_t(dati)].testo;

@@ -66,6 +66,8 @@ private slots:
             regole += riga.testo == QString(9, ' ') + T::kModuloRiga;
         }
         QCOMPARE(regole, 30);
+        // The whole form is one A4 page.
+        QCOMPARE(r.back().pagina, 1);
     }
 
     void datiERisultati()

@@ -1,0 +1,235 @@
+// The windows driven by real events: the pointer over the main menu, Tab
+// and keys typed one by one through a row, the real exit question, the
+// product-support window, reopening the shoring window, and what the user
+// sees of the cells.
+#include "shell/finestracalcolo.h"
+#include "shell/finestre.h"
+#include "shell/modrinsal.h"
+#include "shell/scelta.h"
+#include "shell/testi.h"
+#include "shoring/puntelli.h"
+#include "shoring/testi.h"
+#include "support/reale.h"
+#include "support/supporto.h"
+#include "tierods/tiranti.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+
+QPoint centro(QWidget* w) { return QPoint(w->width() / 2, w->height() / 2); }
+
+void digitaTasti(const QString& t)
+{
+    for (QChar c : t) {
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+}
+
+void tab(Qt::KeyboardModifiers m = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, m);
+}
+
+QPoint posizione(QWidget* w, QWidget* finestra) { return w->mapTo(finestra, centro(w)); }
+
+} // namespace
+
+class TestFinestreReali : public QObject {
+    Q_OBJECT
+    platform::Scena scena_{};
+
+private slots:
+    void init()
+    {
+        supporto::chiudiTutte();
+        scena_ = reale::prepara();
+    }
+    void cleanup() { supporto::chiudiTutte(); }
+
+    // Each option, its caption and its description show the option's text;
+    // the background shows the general one, also after leaving an option.
+    void statoDelMenu()
+    {
+        auto* m = finestre::ottieni<scelta>(IdFinestra::Scelta);
+        finestre::mostra(IdFinestra::Scelta);
+        QVERIFY(QTest::qWaitForWindowExposed(m));
+        for (int i = 1; i <= 5; ++i) {
+            QTest::mouseMove(m->Option1(i), QPoint(8, m->Option1(i)->height() / 2));
+            QCOMPARE(m->StatusBar1()->currentMessage(), testi::kSceltaStato[i - 1]);
+            QTest::mouseMove(m, QPoint(2, m->centralWidget()->y() + 2));
+            QCOMPARE(m->StatusBar1()->currentMessage(), testi::kSceltaStatoSfondo);
+            QTest::mouseMove(m->Option1(i), centro(m->Option1(i)));
+            QCOMPARE(m->StatusBar1()->currentMessage(), testi::kSceltaStato[i - 1]);
+            QTest::mouseMove(m->descrizione(i), centro(m->descrizione(i)));
+            QCOMPARE(m->StatusBar1()->currentMessage(), testi::kSceltaStato[i - 1]);
+        }
+    }
+
+    // The worked example typed key by key along row 1, Tab between values.
+    void tabLungoLaRigaDeiTiranti()
+    {
+        auto* w = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
+        finestre::mostra(IdFinestra::Tiranti);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        reale::Sorvegliante s;
+        QTest::mouseClick(w->campo(modtiranti::Spes, 1), Qt::LeftButton);
+        const QStringList esempio = {"50", "20", "5", "0,75", "1", "600", "1000", "1,5", "2"};
+        for (int c = 0; c < esempio.size(); ++c) {
+            QCOMPARE(QApplication::focusWidget(), w->campo(c, 1));
+            digitaTasti(esempio[c]);
+            tab();
+        }
+        for (int c = 0; c < esempio.size(); ++c) {
+            QCOMPARE(w->campo(c, 1)->text(), esempio[c]);
+        }
+        QVERIFY(w->campo(modtiranti::Spes, 2)->text().isEmpty());
+        // After the last value of a line, Tab goes to the next line; Shift+Tab back.
+        QCOMPARE(QApplication::focusWidget(), w->campo(modtiranti::Spes, 2));
+        tab(Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), w->campo(modtiranti::Pass, 1));
+        QCOMPARE(w->NumeroTiranti, 1);
+        QCOMPARE(s.visti.size(), std::size_t(0));
+    }
+
+    // In every row window Tab runs along a line, left to right, then to the
+    // next line; Shift+Tab retraces the same way.
+    void tabInOgniFinestraARighe_data()
+    {
+        QTest::addColumn<int>("finestra");
+        QTest::newRow("tiranti") << int(IdFinestra::Tiranti);
+        QTest::newRow("cercol") << int(IdFinestra::Cercol);
+        QTest::newRow("cerpil") << int(IdFinestra::Cerpil);
+        QTest::newRow("cuciture") << int(IdFinestra::Cuciture);
+    }
+    void tabInOgniFinestraARighe()
+    {
+        QFETCH(int, finestra);
+        auto* w = static_cast<FinestraCalcolo*>(finestre::ottieni(IdFinestra(finestra)));
+        finestre::mostra(IdFinestra(finestra));
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        reale::Sorvegliante s;
+        // A window whose fields wait for a type: its first type, clicked.
+        const auto campi = w->superficie()->findChildren<QLineEdit*>();
+        if (std::none_of(campi.begin(), campi.end(), [](QLineEdit* e) { return e->isEnabled(); })) {
+            auto tipi = w->superficie()->findChildren<QRadioButton*>();
+            QVERIFY(!tipi.isEmpty());
+            QTest::mouseClick(tipi.first(), Qt::LeftButton, {}, QPoint(6, tipi.first()->height() / 2));
+        }
+        // Start in the top-left field of the grid.
+        QLineEdit* primo = nullptr;
+        for (QLineEdit* e : campi) {
+            if (!e->isVisibleTo(w) || !e->isEnabled()) continue;
+            const QPoint p = e->mapTo(w, QPoint(0, 0));
+            if (!primo || p.y() < primo->mapTo(w, QPoint(0, 0)).y() - 2 ||
+                (qAbs(p.y() - primo->mapTo(w, QPoint(0, 0)).y()) <= 2 && p.x() < primo->mapTo(w, QPoint(0, 0)).x())) {
+                primo = e;
+            }
+        }
+        QVERIFY(primo != nullptr);
+        QTest::mouseClick(primo, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), primo);
+        std::vector<QWidget*> visitati{primo};
+        int righe = 1;
+        for (int k = 0; k < 30; ++k) {
+            tab();
+            QWidget* f = QApplication::focusWidget();
+            if (!qobject_cast<QLineEdit*>(f)) break;
+            const QPoint prima = posizione(visitati.back(), w);
+            const QPoint ora = posizione(f, w);
+            if (qAbs(ora.y() - prima.y()) <= 2) {
+                QVERIFY2(ora.x() > prima.x(), "Tab goes left on the same line");
+            } else {
+                QVERIFY2(ora.y() > prima.y(), "Tab goes up");
+                ++righe;
+            }
+            visitati.push_back(f);
+        }
+        QVERIFY2(righe >= 2, "Tab never reached the second line");
+        for (std::size_t k = visitati.size() - 1; k > 0; --k) {
+            QCOMPARE(QApplication::focusWidget(), visitati[k]);
+            tab(Qt::ShiftModifier);
+        }
+        QCOMPARE(QApplication::focusWidget(), visitati[0]);
+        QCOMPARE(s.visti.size(), std::size_t(0));
+    }
+
+    // Shoring: Tab follows the guidance through the values of type 1.
+    void tabNeiPuntelli()
+    {
+        auto* w = finestre::ottieni<puntelli>(IdFinestra::Puntelli);
+        finestre::mostra(IdFinestra::Puntelli);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::mouseClick(w->opzione(7, 1), Qt::LeftButton, {}, QPoint(6, w->opzione(7, 1)->height() / 2));
+        QTest::mouseClick(w->campo(puntelli::carpu), Qt::LeftButton);
+        for (puntelli::Campo c : {puntelli::ang, puntelli::altpu, puntelli::spessfr, puntelli::spessnor,
+                                  puntelli::sigm}) {
+            tab();
+            QCOMPARE(QApplication::focusWidget(), w->campo(c));
+        }
+    }
+
+    // The exit question shows its whole title: the box is at least as wide
+    // as the title's text.
+    void titoloDellUscitaLeggibile()
+    {
+        auto* m = finestre::ottieni<scelta>(IdFinestra::Scelta);
+        finestre::mostra(IdFinestra::Scelta);
+        QVERIFY(QTest::qWaitForWindowActive(m));
+        reale::Sorvegliante s(200);
+        QTest::mouseClick(m->cmdesci(), Qt::LeftButton);
+        QCOMPARE(s.visti.size(), std::size_t(1));
+        const reale::Box& b = s.visti[0];
+        QCOMPARE(b.titolo, testi::kUscitaTitolo);
+        QCOMPARE(b.icona, QMessageBox::Question);
+        const int titolo = QFontMetrics(QApplication::font()).horizontalAdvance(b.titolo);
+        QVERIFY2(b.larghezza > titolo + 60, qPrintable(QStringLiteral("%1 <= %2").arg(b.larghezza).arg(titolo)));
+        // No, the default: the menu is still there.
+        QVERIFY(finestre::esistente(IdFinestra::Scelta) != nullptr);
+    }
+
+    // "Supporto prodotto" opens over the window it was asked from.
+    void supportoCentratoSullaFinestra()
+    {
+        auto* w = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
+        finestre::mostra(IdFinestra::Tiranti);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QAction* voce = w->voceMenu(QStringLiteral("Supporto &prodotto"));
+        QVERIFY(voce != nullptr);
+        voce->trigger();
+        QWidget* sp = finestre::esistente(IdFinestra::Supporto);
+        QVERIFY(sp != nullptr && sp->isVisible());
+        const QPoint d = sp->frameGeometry().center() - w->frameGeometry().center();
+        QVERIFY2(d.manhattanLength() < 20, qPrintable(QStringLiteral("scarto %1,%2").arg(d.x()).arg(d.y())));
+    }
+
+    // A closed shoring window is dropped with its data: opened again it is
+    // empty and its guidance is at the first step.
+    void puntelliRiapertiVuoti()
+    {
+        auto* w = finestre::ottieni<puntelli>(IdFinestra::Puntelli);
+        finestre::mostra(IdFinestra::Puntelli);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        const QString inizio = w->passo()->text();
+        for (int g = 2; g <= 6; ++g) {
+            QTest::mouseClick(w->opzione(g, 1), Qt::LeftButton, {}, QPoint(6, w->opzione(g, 1)->height() / 2));
+        }
+        QVERIFY(w->opzione(2, 1)->isChecked());
+        w->close();
+        QTRY_VERIFY(finestre::esistente(IdFinestra::Puntelli) == nullptr);
+        auto* n = finestre::ottieni<puntelli>(IdFinestra::Puntelli);
+        finestre::mostra(IdFinestra::Puntelli);
+        for (int g = 2; g <= 6; ++g) {
+            for (int i = 1; w && n->opzione(g, i); ++i) QVERIFY(!n->opzione(g, i)->isChecked());
+        }
+        QCOMPARE(n->passo()->text(), inizio);
+        QVERIFY(!n->campo(puntelli::carpu)->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestFinestreReali)
+#include "test_finestre_reali.moc"
