@@ -10,7 +10,6 @@ PACKAGES=(
   fonts-urw-base35 fonts-dejavu-core
   xvfb xauth imagemagick poppler-utils sox openbox xdotool
   clang libclang-rt-14-dev
-  qt6-translations-l10n
   dpkg-dev fakeroot file lintian desktop-file-utils appstream
 )
 
