@@ -133,8 +133,9 @@ inline const QString kTestoRisultatiPuntelli = QStringLiteral(
     "stata scelta; sotto di esso compare un commento automatico che riassume l'esito del dimensionamento e "
     "richiama l'attenzione sui casi che richiedono una verifica particolare. La barra degli strumenti è la "
     "stessa della finestra dei dati, così che archivio, stampa, guida e passaggio alle altre finestre si "
-    "trovano sempre nella stessa posizione. Per esaminare un altro consolidamento scorrere i consolidamenti "
-    "nella finestra dei dati e riaprire i risultati con il pulsante Risultati. Prima di stampare la relazione "
+    "trovano sempre nella stessa posizione. Per esaminare un altro consolidamento usare la barra di "
+    "scorrimento orizzontale di questa finestra; nei sistemi di puntelli la barra verticale scorre i puntelli "
+    "della serie. Prima di stampare la relazione "
     "completa controllare che il commento non segnali anomalie.");
 
 inline const QString kTestoTiranti = QStringLiteral(

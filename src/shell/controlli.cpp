@@ -34,8 +34,11 @@ QLabel* cella(QWidget* s, QRect geo, const QFont& f, const QString& suggerimento
     l->setGeometry(geo);
     l->setFont(f);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
+    // A plain dark box: a sunken panel's light lower and right edges vanish
+    // against the window, so the last line and column of a grid, which no
+    // neighbour overlaps, looked open.
+    l->setFrameShape(QFrame::Box);
+    l->setFrameShadow(QFrame::Plain);
     l->setMargin(0);
     l->setIndent(1);
     l->setAutoFillBackground(true);

@@ -209,11 +209,13 @@ void cuciture::costruisciCaldo()
         etichetta(f, T::kUnitaCaldo[std::size_t(c)], twips(x, 1040, larghezza, 210), didascalia, centro,
                   T::kSuggerimentiCaldo[std::size_t(c)]);
         for (int s = 1; s <= 2; ++s) {
-            auto* l = cella(f, twips(x, yLato[s], 790, 270), cifre, T::kSuggerimentiCaldo[std::size_t(c)]);
+            // The cell beside its bar leaves a gap that no rounding of the
+            // scaling closes, so the bar never covers the cell's border.
+            auto* l = cella(f, twips(x, yLato[s], c == 8 ? 770 : 790, 270), cifre, T::kSuggerimentiCaldo[std::size_t(c)]);
             l->setObjectName(QStringLiteral("caldo%1_%2").arg(c).arg(s));
             caldo_[std::size_t(c)][std::size_t(s)] = l;
             if (c == 8) {
-                auto* v = barra(f, Qt::Vertical, twips(x + 790, yLato[s], 160, 270), 1, 1000, 1, 1, 1,
+                auto* v = barra(f, Qt::Vertical, twips(x + 795, yLato[s], 160, 270), 1, 1000, 1, 1, 1,
                                 QStringLiteral("VScroll9_%1").arg(s));
                 connect(v, &QScrollBar::valueChanged, this, [this, s] { VScroll9_Change(s); });
                 vscroll9_[std::size_t(s)] = v;
@@ -259,7 +261,7 @@ void cuciture::costruisciFreddo()
             }
             freddo_[std::size_t(c)][std::size_t(k)] = l;
             if (c == 1) {
-                auto* v = barra(f, Qt::Vertical, twips(x + 1110, 900 + 240 * (k - 1), 160, 255), 1000, 2600, 5, 5,
+                auto* v = barra(f, Qt::Vertical, twips(x + 1125, 900 + 240 * (k - 1), 160, 255), 1000, 2600, 5, 5,
                                 1000, QStringLiteral("VScroll4_%1").arg(k));
                 connect(v, &QScrollBar::valueChanged, this, [this, k] { VScroll4_Change(k); });
                 vscroll4_[std::size_t(k)] = v;

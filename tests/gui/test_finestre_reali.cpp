@@ -14,6 +14,9 @@
 #include "tierods/tiranti.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -228,6 +231,68 @@ private slots:
         }
         QCOMPARE(n->passo()->text(), inizio);
         QVERIFY(!n->campo(puntelli::carpu)->isEnabled());
+    }
+
+    // What the user sees of the grids and buttons, at the design size and
+    // enlarged: every framed cell shows all four borders, every push button
+    // lies whole inside the window, tall enough for its caption.
+    void nienteTagliato_data()
+    {
+        QTest::addColumn<int>("finestra");
+        QTest::newRow("tiranti") << int(IdFinestra::Tiranti);
+        QTest::newRow("cercol") << int(IdFinestra::Cercol);
+        QTest::newRow("cerpil") << int(IdFinestra::Cerpil);
+        QTest::newRow("cuciture") << int(IdFinestra::Cuciture);
+        QTest::newRow("puntelli") << int(IdFinestra::Puntelli);
+        QTest::newRow("risultati") << int(IdFinestra::Risultati);
+        QTest::newRow("frontespizio") << int(IdFinestra::Frontespizio);
+    }
+    void nienteTagliato()
+    {
+        QFETCH(int, finestra);
+        auto* w = static_cast<FinestraCalcolo*>(finestre::ottieni(IdFinestra(finestra)));
+        finestre::mostra(IdFinestra(finestra));
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        for (double fattore : {1.0, 1.35}) {
+            if (fattore != 1.0) {
+                w->resize(int(w->width() * fattore), int(w->height() * fattore));
+                QTest::qWait(50);
+            }
+            const QImage foto = w->grab().toImage();
+            const QRect area(w->superficie()->mapTo(w, QPoint(0, 0)), w->superficie()->size());
+            int celle = 0;
+            for (QLabel* l : w->superficie()->findChildren<QLabel*>()) {
+                if (!l->isVisibleTo(w) || !l->autoFillBackground() || l->frameShape() == QFrame::NoFrame) continue;
+                const QRect r(l->mapTo(w, QPoint(0, 0)), l->size());
+                // A cell under another frame (a type's table not shown) is not seen.
+                if (w->childAt(r.center()) != l) continue;
+                ++celle;
+                QVERIFY2(area.contains(r), qPrintable(QStringLiteral("cella tagliata a %1,%2").arg(r.x()).arg(r.y())));
+                // Each edge: a dark line on it or one pixel either side (a
+                // neighbour overlapping by a pixel draws the shared line).
+                const struct { QPoint p; QPoint passo; } bordi[] = {
+                    {{r.center().x(), r.top()}, {0, 1}}, {{r.center().x(), r.bottom()}, {0, 1}},
+                    {{r.left(), r.center().y()}, {1, 0}}, {{r.right(), r.center().y()}, {1, 0}}};
+                for (const auto& b : bordi) {
+                    bool scuro = false;
+                    for (int d = -1; d <= 1; ++d) {
+                        const QPoint q = b.p + d * b.passo;
+                        scuro = scuro || (foto.rect().contains(q) && QColor(foto.pixel(q)).lightness() < 160);
+                    }
+                    QVERIFY2(scuro, qPrintable(l->toolTip() + QStringLiteral(": bordo invisibile a %1,%2 (finestra %3x%4)")
+                                                   .arg(b.p.x()).arg(b.p.y()).arg(w->width()).arg(w->height())));
+                }
+            }
+            for (QPushButton* b : w->superficie()->findChildren<QPushButton*>()) {
+                if (!b->isVisibleTo(w)) continue;
+                const QRect r(b->mapTo(w, QPoint(0, 0)), b->size());
+                QVERIFY2(area.contains(r), qPrintable(b->text() + QStringLiteral(" esce dalla finestra")));
+                QVERIFY2(b->text().isEmpty() || b->height() >= b->fontMetrics().height() + 6, qPrintable(b->text() + QStringLiteral(" schiacciato")));
+            }
+            if (finestra != int(IdFinestra::Frontespizio) && finestra != int(IdFinestra::Puntelli)) {
+                QVERIFY(celle > 0);
+            }
+        }
     }
 };
 
