@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Prints every sample and a set of generated data files in every mode through
+# rinsal-stampa --testo, keeping output, messages and exit status per case:
+# run it before and after a restructuring and compare the folders (diff -r).
+#   scripts/confronta-stampe.sh BUILD_DIR OUT_DIR [FILES_PER_SAMPLE]
+set -euo pipefail
+build=${1:?build folder}
+out=${2:?output folder}
+quanti=${3:-40}
+radice=$(cd "$(dirname "$0")/.." && pwd)
+stampa=$(cd "$build" && pwd)/rinsal-stampa
+rm -rf "$out"
+mkdir -p "$out/casi"
+python3 "$radice/scripts/genera-casi.py" "$radice/data/esempi" "$out/casi" "$quanti"
+cp "$radice"/data/esempi/* "$out/casi/"
+export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 TZ=UTC
+uno() {
+    local file=$1 modo=$2 nome
+    nome=$(basename "$file")-${modo#--}
+    set +e
+    "$stampa" "$modo" --testo "$file" >"$out/$nome.out" 2>"$out/$nome.err"
+    echo $? >"$out/$nome.rc"
+}
+export -f uno
+export stampa out
+for f in "$out"/casi/*; do
+    for m in --modulo --dati --relazione; do
+        printf '%s\0%s\0' "$f" "$m"
+    done
+done | xargs -0 -n2 -P2 nice -n 10 bash -c 'uno "$0" "$1"'
+echo "$(ls "$out"/*.rc | wc -l) stampe in $out; esiti:" \
+    "$(cat "$out"/*.rc | sort | uniq -c | tr '\n' ' ')"
