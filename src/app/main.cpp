@@ -8,10 +8,44 @@
 #include "shell/rigacomando.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QFile>
 #include <QFont>
 #include <QTimer>
 
 #include <csignal>
+#include <cstdio>
+
+namespace {
+// RINSAL_ESCI_DOPO_AVVIO=1: once the splash has been painted, the program
+// writes its resident memory (the VmRSS line of /proc/self/status) to
+// standard error and ends. scripts/avvio.sh times the cold start with it.
+class UscitaDopoAvvio : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && !fatto_) {
+            fatto_ = true;
+            QTimer::singleShot(0, [] {
+                QFile stato(QStringLiteral("/proc/self/status"));
+                if (stato.open(QIODevice::ReadOnly)) {
+                    for (const QByteArray& riga : stato.readAll().split('\n')) {
+                        if (riga.startsWith("VmRSS:")) {
+                            std::fprintf(stderr, "%s\n", riga.simplified().constData());
+                        }
+                    }
+                }
+                QApplication::exit(0);
+            });
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    bool fatto_ = false;
+};
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -37,6 +71,9 @@ int main(int argc, char* argv[])
     platform::installa(platform::serviziQt());
     platform::attivaSonda();
     finestre::registraTutte();
+    if (qEnvironmentVariableIntValue("RINSAL_ESCI_DOPO_AVVIO") == 1) {
+        finestre::ottieni(IdFinestra::Splash)->installEventFilter(new UscitaDopoAvvio(&app));
+    }
     finestre::mostra(IdFinestra::Splash);
     if (!riga.file.isEmpty()) {
         QTimer::singleShot(0, [file = riga.file] { rigacomando::apriFile(file); });
