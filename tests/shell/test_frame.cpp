@@ -20,6 +20,8 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
+#include <grp.h>
 #include <unistd.h>
 
 using platform::Icona;
@@ -334,15 +336,57 @@ private slots:
         prova_->salvanome_click();
         QVERIFY(scena_.messaggi->visti.back().testo.contains(QStringLiteral("Tiranti-dati-x")));
         QCOMPARE(leggi(bloccata), QByteArray("x"));
+        // The same with an old data file in the folder's place.
+        scena_.file->risposte = {file + QStringLiteral("/Tiranti-dati-x")};
+        prova_->salvanome_click();
+        QVERIFY(scena_.messaggi->visti.back().testo.contains(QStringLiteral("Tiranti-dati-x")));
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Critica);
+        QCOMPARE(leggi(file), vecchio);
+
+        // A folder that cannot be written to, with the old file in it.
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        scena_.file->risposte = {file};
+        const auto n = scena_.messaggi->visti.size();
         if (geteuid() != 0) {
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-            scena_.file->risposte = {file};
-            const auto n = scena_.messaggi->visti.size();
             prova_->salvanome_click();
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QCOMPARE(scena_.messaggi->visti.size(), n + 1);
-            QCOMPARE(leggi(file), vecchio);
+        } else {
+            // Root writes anywhere: the save runs in a child that has become
+            // an unprivileged user, owner of the read-only folder.
+            const uid_t nessuno = 65534;
+            QCOMPARE(::chown(QFile::encodeName(dir.path()).constData(), nessuno, nessuno), 0);
+            QCOMPARE(::chown(QFile::encodeName(file).constData(), nessuno, nessuno), 0);
+            const pid_t figlio = ::fork();
+            QVERIFY(figlio >= 0);
+            if (figlio == 0) {
+                if (::setgroups(0, nullptr) != 0 || ::setgid(nessuno) != 0 || ::setuid(nessuno) != 0 ||
+                    geteuid() != nessuno) {
+                    ::_exit(77);
+                }
+                if (::access(QFile::encodeName(file).constData(), R_OK) != 0) {
+                    ::_exit(78);   // a folder above the temporary one is closed to that user
+                }
+                prova_->salvanome_click();
+                const bool avvisato = scena_.messaggi->visti.size() == n + 1 &&
+                                      scena_.messaggi->visti.back().icona == Icona::Critica;
+                ::_exit(avvisato && leggi(file) == vecchio ? 0 : 1);
+            }
+            int stato = 0;
+            QCOMPARE(::waitpid(figlio, &stato, 0), figlio);
+            QVERIFY(WIFEXITED(stato));
+            if (WEXITSTATUS(stato) == 77 || WEXITSTATUS(stato) == 78) {
+                QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                QSKIP(WEXITSTATUS(stato) == 77 ? "this system does not let root become an unprivileged user"
+                                               : "the temporary folder lies below a folder closed to other users");
+            }
+            QCOMPARE(WEXITSTATUS(stato), 0);
         }
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(leggi(file), vecchio);
+        // Nothing left behind by the failed saves.
+        QStringList resti = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+        resti.sort();
+        QCOMPARE(resti, (QStringList{QStringLiteral("Tiranti-dati-vecchio"), QStringLiteral("non-una-cartella")}));
     }
 
     void fileMalformati_data()
