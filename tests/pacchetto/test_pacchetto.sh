@@ -90,6 +90,14 @@ for pagina in rinsal rinsal-stampa; do
   [ -z "$avvisi" ] || sbaglio "pagina di manuale $pagina: $avvisi"
 done
 
+# Every option the programs' own usage names is in their manual page.
+for programma in rinsal rinsal-stampa; do
+  pagina=$(zcat "$U/share/man/man1/$programma.1.gz" | sed 's/\\-/-/g')
+  for opzione in $("$U/bin/$programma" --help | grep -o -- '--[a-z]\+' | sort -u); do
+    grep -q -- "$opzione" <<<"$pagina" || sbaglio "$programma.1 non dice di $opzione"
+  done
+done
+
 # The unpacked programs, from a folder that holds none of the data, with a
 # home of their own.
 mkdir "$radice/casa" "$radice/vuota"
