@@ -13,22 +13,6 @@ using platform::Voce;
 
 namespace {
 
-// An empty value prints nothing; leaving its item out also keeps it from
-// pushing the rest of the line onto a new one.
-void aggiungi(std::vector<Voce>& riga, const Voce& v)
-{
-    if (!v.testo.isEmpty()) {
-        riga.push_back(v);
-    }
-}
-
-void numero(std::vector<Voce>& riga, const std::optional<double>& v, int c)
-{
-    if (v) {
-        aggiungi(riga, stampa::numero(*v, c));
-    }
-}
-
 // Title, then the project line; inside the report neither, and the heading
 // that follows keeps the title size.
 void testata(platform::Stampante& p, const QString& progetto, bool relazione)
@@ -100,7 +84,7 @@ void paginaCalda(platform::Stampante& p, const DatiCerchiature& d, const Risulta
     static constexpr Campo kCampiDati[7] = {Fes, Incr, Tens, Temp, Inter, Hcer, Longh};
     static constexpr int kColonneDati[7] = {23, 33, 45, 55, 65, 74, 85};
     for (int k = 0; k < 7; ++k) {
-        aggiungi(riga, stampa::dato(d.valore(kCampiDati[k], r), kColonneDati[k]));
+        stampa::aggiungi(riga, stampa::dato(d.valore(kCampiDati[k], r), kColonneDati[k]));
     }
     p.stampaRiga(riga);
     p.rigaVuota();
@@ -112,7 +96,7 @@ void paginaCalda(platform::Stampante& p, const DatiCerchiature& d, const Risulta
         const int j = t + 41;
         riga = {{11, numeri::stampa(t)}};
         for (int c = 0; c < kColonneCaldo; ++c) {
-            numero(riga, ris.valoreCaldo(c, r, j), kColonneTabella[c]);
+            stampa::aggiungi(riga, ris.valoreCaldo(c, r, j), kColonneTabella[c]);
         }
         p.stampaRiga(riga);
     }
@@ -140,10 +124,10 @@ void paginaFredda(platform::Stampante& p, const DatiCerchiature& d, const Risult
     for (int r = 1; r <= n; ++r) {
         std::vector<Voce> riga{stampa::numero(r, 14)};
         for (int k = 0; k < 4; ++k) {
-            aggiungi(riga, stampa::dato(d.valore(kCampiDati[k], r), kColonneDati[k]));
+            stampa::aggiungi(riga, stampa::dato(d.valore(kCampiDati[k], r), kColonneDati[k]));
         }
         for (int k = 0; k < 5; ++k) {
-            numero(riga, ris.valoreFreddo(kRisultati[k], r), kColonneRisultati[k]);
+            stampa::aggiungi(riga, ris.valoreFreddo(kRisultati[k], r), kColonneRisultati[k]);
         }
         p.stampaRiga(riga);
     }

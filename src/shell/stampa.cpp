@@ -84,6 +84,25 @@ platform::Voce numero(double valore, int c)
     return allineata(senzaSegno, numeri::stampa(valore), c);
 }
 
+platform::Voce numero(const std::optional<double>& valore, int c)
+{
+    return valore ? numero(*valore, c) : platform::Voce{c, QString()};
+}
+
+void aggiungi(std::vector<platform::Voce>& riga, const platform::Voce& v)
+{
+    if (!v.testo.isEmpty()) {
+        riga.push_back(v);
+    }
+}
+
+void aggiungi(std::vector<platform::Voce>& riga, const std::optional<double>& valore, int c)
+{
+    if (valore) {
+        aggiungi(riga, numero(*valore, c));
+    }
+}
+
 platform::Voce dato(const QString& testo, int c)
 {
     if (testo.isEmpty()) {

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace stampa {
@@ -48,5 +49,14 @@ platform::Voce numero(double valore, int c);
 platform::Voce dato(const QString& testo, int c);
 // A plain item at a column.
 inline platform::Voce a(int colonna, const QString& testo) { return {colonna, testo}; }
+
+// A value that may be missing: its number at column c, or a blank item there.
+platform::Voce numero(const std::optional<double>& valore, int c);
+
+// An empty item prints nothing; leaving it out of the line also keeps it
+// from pushing the rest of the line onto a new one.
+void aggiungi(std::vector<platform::Voce>& riga, const platform::Voce& v);
+// A value that may be missing, added to the line only when it prints.
+void aggiungi(std::vector<platform::Voce>& riga, const std::optional<double>& valore, int c);
 
 } // namespace stampa

@@ -28,11 +28,6 @@ void blocco(platform::Stampante& p, const char* titolo, std::initializer_list<co
     p.rigaVuota();
 }
 
-Voce num(const std::optional<double>& v, int c)
-{
-    return v ? stampa::numero(*v, c) : Voce{c, QString()};
-}
-
 Voce attrito() { return a(12, QStringLiteral("0,75")); }
 
 } // namespace
@@ -131,9 +126,9 @@ void tabellaTipo3(platform::Stampante& p, const Consolidamento& k)
            "  kg          kg                               kg        kg/cmq      cm         cm         cm       gradi"});
     p.rigaVuota();
     const Risultati& r = k.ris;
-    p.stampaRiga({num(r.caricoComplessivo, 16), num(r.azioneScorrimento, 27), num(r.coefficienteC1, 35),
-                  num(r.coefficienteC2, 46), num(r.sforzoNormale, 59), num(r.sigmaLavoro, 69),
-                  num(r.lunghezzaPuntello, 80), num(r.distanzaFondazione, 91), num(r.latoSezione, 102),
+    p.stampaRiga({stampa::numero(r.caricoComplessivo, 16), stampa::numero(r.azioneScorrimento, 27), stampa::numero(r.coefficienteC1, 35),
+                  stampa::numero(r.coefficienteC2, 46), stampa::numero(r.sforzoNormale, 59), stampa::numero(r.sigmaLavoro, 69),
+                  stampa::numero(r.lunghezzaPuntello, 80), stampa::numero(r.distanzaFondazione, 91), stampa::numero(r.latoSezione, 102),
                   stampa::dato(k.ang, 112)});
 }
 
@@ -158,8 +153,8 @@ void tabellaTipo2(platform::Stampante& p, const Consolidamento& k, bool relazion
     const Risultati& r = k.ris;
     p.stampaRiga({attrito(), stampa::dato(k.carpu, 24), stampa::dato(k.ang, 30), stampa::dato(k.altpu, 38),
                   stampa::dato(k.spessfr, 46), stampa::dato(k.spessnor, 54), stampa::dato(k.sigm, 62),
-                  num(r.caricoComplessivo, 72), num(r.coefficienteC1, 77), num(r.coefficienteC2, 85),
-                  num(r.lunghezzaPuntello, 94), num(r.distanzaFondazione, 102), num(r.latoSezione, 109)});
+                  stampa::numero(r.caricoComplessivo, 72), stampa::numero(r.coefficienteC1, 77), stampa::numero(r.coefficienteC2, 85),
+                  stampa::numero(r.lunghezzaPuntello, 94), stampa::numero(r.distanzaFondazione, 102), stampa::numero(r.latoSezione, 109)});
     p.rigaVuota();
     p.rigaVuota();
     righe(p, 10,
@@ -169,8 +164,8 @@ void tabellaTipo2(platform::Stampante& p, const Consolidamento& k, bool relazion
     for (int i = 1; i <= std::min(k.numeroPuntelli, kMaxPuntelli); ++i) {
         const RisultatiPuntello& rp = k.risPuntelli[i];
         p.stampaRiga({stampa::numero(i, 13), stampa::dato(k.puntelli[i].frec, 26),
-                      stampa::dato(k.puntelli[i].altdef, 37), num(rp.spinta, 48), num(rp.risultantePuntello, 60),
-                      num(rp.risultanteParete, 71), num(rp.sigmaPuntello, 80)});
+                      stampa::dato(k.puntelli[i].altdef, 37), stampa::numero(rp.spinta, 48), stampa::numero(rp.risultantePuntello, 60),
+                      stampa::numero(rp.risultanteParete, 71), stampa::numero(rp.sigmaPuntello, 80)});
         if (i == 34) {
             if (relazione) {
                 p.nuovaPagina();
@@ -211,10 +206,10 @@ void tabellaTipo1(platform::Stampante& p, const Consolidamento& k)
            "  kg                             kg        kg        kg      kg/cmq      cm        cm        cm"});
     p.rigaVuota();
     const Risultati& r = k.ris;
-    p.stampaRiga({num(r.caricoComplessivo, 16), num(r.coefficienteC1, 23), num(r.coefficienteC2, 32),
-                  num(r.forzaAttrito, 45), num(r.forzaCoesione, 55), num(r.sforzoNormale, 65),
-                  num(r.sigmaLavoro, 72), num(r.lunghezzaPuntello, 84), num(r.distanzaFondazione, 94),
-                  num(r.latoSezione, 104)});
+    p.stampaRiga({stampa::numero(r.caricoComplessivo, 16), stampa::numero(r.coefficienteC1, 23), stampa::numero(r.coefficienteC2, 32),
+                  stampa::numero(r.forzaAttrito, 45), stampa::numero(r.forzaCoesione, 55), stampa::numero(r.sforzoNormale, 65),
+                  stampa::numero(r.sigmaLavoro, 72), stampa::numero(r.lunghezzaPuntello, 84), stampa::numero(r.distanzaFondazione, 94),
+                  stampa::numero(r.latoSezione, 104)});
 }
 
 const char* kEtichetteZona[5] = {"Tipologia delle murature = ", "Qualità delle murature   = ",

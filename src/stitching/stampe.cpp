@@ -15,22 +15,6 @@ using platform::Voce;
 
 namespace {
 
-// An empty value prints nothing; leaving its item out also keeps it from
-// pushing the rest of the line onto a new one.
-void aggiungi(std::vector<Voce>& riga, const Voce& v)
-{
-    if (!v.testo.isEmpty()) {
-        riga.push_back(v);
-    }
-}
-
-void numero(std::vector<Voce>& riga, const Valore& v, int c)
-{
-    if (v) {
-        aggiungi(riga, stampa::numero(*v, c));
-    }
-}
-
 // The row number ends at column 13 whatever its width.
 Voce numeroRiga(int r)
 {
@@ -118,7 +102,7 @@ void paginaCalda(platform::Stampante& p, const DatiCuciture& d, const RisultatiC
                                                       {Temp, 95}, {Rott, 103}, {Rond, 113}};
     std::vector<Voce> riga{numeroRiga(r)};
     for (const auto& [c, col] : kDati) {
-        aggiungi(riga, stampa::dato(d.valore(c, r), col));
+        stampa::aggiungi(riga, stampa::dato(d.valore(c, r), col));
     }
     p.stampaRiga(riga);
     p.rigaVuota();
@@ -132,10 +116,10 @@ void paginaCalda(platform::Stampante& p, const DatiCuciture& d, const RisultatiC
         for (int s = 1; s <= 2; ++s) {
             riga = {{11, numeri::stampa(t)}, {18, numeri::stampa(s)}};
             for (const auto& [c, col] : kRisultati) {
-                numero(riga, ris.caldo(r, k, s, c), col);
+                stampa::aggiungi(riga, ris.caldo(r, k, s, c), col);
             }
-            numero(riga, ris.ntir[std::size_t(r)][std::size_t(s)], 100);
-            numero(riga, ris.tottir[std::size_t(r)][std::size_t(s)], 108);
+            stampa::aggiungi(riga, ris.ntir[std::size_t(r)][std::size_t(s)], 100);
+            stampa::aggiungi(riga, ris.tottir[std::size_t(r)][std::size_t(s)], 108);
             p.stampaRiga(riga);
         }
     }
@@ -162,13 +146,13 @@ void tabellaFredda(platform::Stampante& p, const DatiCuciture& d, const Risultat
         const auto i = std::size_t(r);
         std::vector<Voce> riga{numeroRiga(r)};
         for (const auto& [c, col] : kDati) {
-            aggiungi(riga, stampa::dato(d.valore(c, r), col));
+            stampa::aggiungi(riga, stampa::dato(d.valore(c, r), col));
         }
-        numero(riga, ris.sigmf[i], 78);
-        numero(riga, ris.compv[i], 84);
-        numero(riga, ris.assorb[i], 96);
-        numero(riga, ris.bar[i], 103);
-        numero(riga, ris.orizz[i], 112);
+        stampa::aggiungi(riga, ris.sigmf[i], 78);
+        stampa::aggiungi(riga, ris.compv[i], 84);
+        stampa::aggiungi(riga, ris.assorb[i], 96);
+        stampa::aggiungi(riga, ris.bar[i], 103);
+        stampa::aggiungi(riga, ris.orizz[i], 112);
         p.stampaRiga(riga);
     }
 }

@@ -13,22 +13,6 @@ using platform::Voce;
 
 namespace {
 
-// An empty value prints nothing; leaving its item out also keeps it from
-// pushing the rest of the line onto a new one.
-void aggiungi(std::vector<Voce>& riga, const Voce& v)
-{
-    if (!v.testo.isEmpty()) {
-        riga.push_back(v);
-    }
-}
-
-void numero(std::vector<Voce>& riga, const std::optional<double>& v, int c)
-{
-    if (v) {
-        aggiungi(riga, stampa::numero(*v, c));
-    }
-}
-
 // The elevation of a tie rod: its two walls, the anchor plates on their
 // outer faces (the anchorage distance runs between them), the rod and its
 // nuts or wedges, with the dimensions as the listing gives them. True to
@@ -190,7 +174,7 @@ void paginaTirante(platform::Stampante& p, const DatiTiranti& d, const Risultati
     static constexpr int kColonneDati[kCampi] = {15, 23, 31, 37, 45, 56, 65, 69, 79};
     std::vector<Voce> riga;
     for (int c = 0; c < kCampi; ++c) {
-        aggiungi(riga, stampa::dato(d.colonna(c)[i], kColonneDati[c]));
+        stampa::aggiungi(riga, stampa::dato(d.colonna(c)[i], kColonneDati[c]));
     }
     p.stampaRiga(riga);
     p.rigaVuota();
@@ -202,7 +186,7 @@ void paginaTirante(platform::Stampante& p, const DatiTiranti& d, const Risultati
     static constexpr int kColonneRisultati[7] = {16, 26, 36, 43, 55, 63, 73};
     riga.clear();
     for (int c = 0; c < 7; ++c) {
-        numero(riga, ris.colonna(c)[i], kColonneRisultati[c]);
+        stampa::aggiungi(riga, ris.colonna(c)[i], kColonneRisultati[c]);
     }
     p.stampaRiga(riga);
     p.rigaVuota();
@@ -216,11 +200,11 @@ void paginaTirante(platform::Stampante& p, const DatiTiranti& d, const Risultati
         const int j = t + 41;
         riga = {{12, numeri::stampa(t)}};
         if (tab.presente) {
-            aggiungi(riga, stampa::numero(tab.ttir[j], 24));
-            aggiungi(riga, stampa::numero(tab.sigatt[j], 34));
-            aggiungi(riga, stampa::numero(tab.dilat[j], 41));
-            aggiungi(riga, stampa::numero(tab.traen[j], 55));
-            aggiungi(riga, stampa::numero(tab.freq[j], 63));
+            stampa::aggiungi(riga, stampa::numero(tab.ttir[j], 24));
+            stampa::aggiungi(riga, stampa::numero(tab.sigatt[j], 34));
+            stampa::aggiungi(riga, stampa::numero(tab.dilat[j], 41));
+            stampa::aggiungi(riga, stampa::numero(tab.traen[j], 55));
+            stampa::aggiungi(riga, stampa::numero(tab.freq[j], 63));
         }
         p.stampaRiga(riga);
     }
