@@ -3,7 +3,7 @@
 #include "columnhooping/archivio.h"
 #include "columnhooping/stampe.h"
 #include "columnhooping/testi.h"
-#include "report/frontespizio.h"
+#include "shell/datifrontespizio.h"
 #include "shell/campi.h"
 #include "shell/controlli.h"
 #include "shell/modrinsal.h"
@@ -493,8 +493,7 @@ void cercol::stampa_click()
     if (!p) {
         return;
     }
-    auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
-    const QString progetto = f ? f->campiTesto().value(0) : QString();
+    const QString progetto = progettoFrontespizio();
     const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
     stampaDatiRisultati(*p, dati_, ris_, TipoCerchiatura, NumeroCerchiature, progetto, relazione);
 }

@@ -70,7 +70,10 @@ frontespizio::frontespizio(QWidget* parent)
         c->setToolTip(T::kTooltip[i]);
         c->setGeometry(twips(3000, 1320 + i * 480, 6000, 330));
         c->setObjectName(QStringLiteral("campo%1").arg(i));
-        connect(c, &QLineEdit::textChanged, this, [this, i] { campo_Change(i); });
+        connect(c, &QLineEdit::textChanged, this, [this, i] {
+            campo_Change(i);
+            DatiFrontespizio::modello().imposta(i, nonNullo(campi_[std::size_t(i)]->text()));
+        });
         campi_[std::size_t(i)] = c;
     }
     auto* et = new QLabel(T::kStudio, s);
@@ -89,6 +92,20 @@ frontespizio::frontespizio(QWidget* parent)
     campi_[4]->blockSignals(true);
     campi_[4]->setText(italiano.toString(platform::orologio().oggi(), T::kFormatoData));
     campi_[4]->blockSignals(false);
+    // A new window is a blank page dated today; from here on the texts and
+    // the fields follow each other.
+    auto& dati = DatiFrontespizio::modello();
+    dati.carica(campiTesto());
+    connect(&dati, &DatiFrontespizio::caricati, this, [this] { mostraCampi(DatiFrontespizio::modello().testi()); });
+    connect(&dati, &DatiFrontespizio::cambiato, this, [this](int i) {
+        QLineEdit* c = campi_[std::size_t(i)];
+        const QString t = DatiFrontespizio::modello().testo(i);
+        if (c->text() != t) {
+            c->blockSignals(true);
+            c->setText(t);
+            c->blockSignals(false);
+        }
+    });
     aggiornaStudio();
     passo()->setText(T::kGuida);
 }
@@ -109,6 +126,11 @@ QStringList frontespizio::campiTesto() const
 }
 
 void frontespizio::impostaCampi(const QStringList& testi)
+{
+    DatiFrontespizio::modello().carica(testi);
+}
+
+void frontespizio::mostraCampi(const QStringList& testi)
 {
     for (int i = 0; i < 6; ++i) {
         // Reading a file is not typing: no length warning.

@@ -2,6 +2,7 @@
 // The title-page window: the six texts of the report's title page, which
 // travel with whichever calculation is saved next.
 
+#include "shell/datifrontespizio.h"
 #include "shell/finestracalcolo.h"
 
 #include <QLineEdit>
@@ -38,6 +39,7 @@ public:
 
 private:
     void campo_Change(int i);
+    void mostraCampi(const QStringList& testi);
 
     std::array<QLineEdit*, 6> campi_{};
     QLabel* studio_;

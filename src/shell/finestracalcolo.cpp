@@ -2,7 +2,7 @@
 
 #include "platform/lettura.h"
 #include "platform/piattaforma.h"
-#include "report/frontespizio.h"
+#include "shell/datifrontespizio.h"
 #include "shell/icone.h"
 #include "shell/modrinsal.h"
 #include "shell/scelta.h"
@@ -684,8 +684,7 @@ void FinestraCalcolo::eliminare_click()
 
 void FinestraCalcolo::scriviFrontespizio(archivio::ScrittoreRecord& w)
 {
-    auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
-    for (const QString& t : f->campiTesto()) {
+    for (const QString& t : DatiFrontespizio::attuali().testi()) {
         w.testo(t);
     }
     w.fineRecord();
@@ -693,17 +692,16 @@ void FinestraCalcolo::scriviFrontespizio(archivio::ScrittoreRecord& w)
 
 void FinestraCalcolo::leggiFrontespizio(archivio::LettoreRecord& r)
 {
-    auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
+    auto& dati = DatiFrontespizio::attuali();
     QStringList campi;
     for (int i = 0; i < 6; ++i) {
         campi << r.testo();
     }
     r.fineRecord();
-    f->impostaCampi(campi);
+    dati.carica(campi);
 }
 
 bool FinestraCalcolo::progettoVuoto()
 {
-    auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
-    return f->campiTesto().value(0).isEmpty();
+    return DatiFrontespizio::attuali().testo(0).isEmpty();
 }

@@ -1,6 +1,6 @@
 #include "shoring/risultatipuntelli.h"
 
-#include "report/frontespizio.h"
+#include "shell/datifrontespizio.h"
 #include "shell/modrinsal.h"
 #include "shell/numeri.h"
 #include "shell/stampa.h"
@@ -48,8 +48,7 @@ QFont carattere()
 
 QString progettoCorrente()
 {
-    auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
-    return f != nullptr ? f->campiTesto().value(0) : QString();
+    return progettoFrontespizio();
 }
 
 QString testo(const std::optional<double>& v) { return v ? numeri::testo(*v) : QString(); }

@@ -1,6 +1,6 @@
 #include "stitching/cuciture.h"
 
-#include "report/frontespizio.h"
+#include "shell/datifrontespizio.h"
 #include "shell/campi.h"
 #include "shell/controlli.h"
 #include "shell/modrinsal.h"
@@ -576,8 +576,7 @@ void cuciture::stampa_click()
 void cuciture::stampaDatiSu(platform::Stampante& p)
 {
     const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
-    auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
-    const QString progetto = f ? f->campiTesto().value(0) : QString();
+    const QString progetto = progettoFrontespizio();
     stampaDatiRisultati(p, dati_, ris_, NumeroCuciture, TipoCucitura, progetto, relazione);
 }
 

@@ -1,6 +1,6 @@
 #include "tierods/tiranti.h"
 
-#include "report/frontespizio.h"
+#include "shell/datifrontespizio.h"
 #include "shell/campi.h"
 #include "shell/controlli.h"
 #include "shell/modrinsal.h"
@@ -414,8 +414,7 @@ void tiranti::stampa_click()
 void tiranti::stampaDatiSu(platform::Stampante& p)
 {
     const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
-    auto* f = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
-    const QString progetto = f ? f->campiTesto().value(0) : QString();
+    const QString progetto = progettoFrontespizio();
     stampaDatiRisultati(p, dati_, ris_, NumeroTiranti, progetto, relazione);
 }
 
