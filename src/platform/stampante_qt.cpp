@@ -18,16 +18,20 @@ RigaDisposta disponiVoci(const std::vector<Voce>& voci, double inizio)
     RigaDisposta d;
     int riga = 0;
     double raggiunta = inizio;
+    bool finePiena = false;   // the line so far ends in a printed character
     for (const Voce& v : voci) {
         double cella = raggiunta;
         if (v.colonna > 0) {
             cella = v.colonna - 1;
-            if (cella < raggiunta) {
+            const bool tocca = cella == raggiunta && finePiena && !v.testo.isEmpty() &&
+                               !v.testo.startsWith(QLatin1Char(' '));
+            if (cella < raggiunta || tocca) {
                 ++riga;
             }
         }
         if (!v.testo.isEmpty()) {
             d.pezzi.push_back({riga, cella, v.testo});
+            finePiena = !v.testo.endsWith(QLatin1Char(' '));
         }
         raggiunta = cella + v.testo.size();
     }

@@ -9,7 +9,12 @@ std::vector<QString> componiRiga(const std::vector<Voce>& voci)
     for (const Voce& v : voci) {
         if (v.colonna > 0) {
             const int inizio = v.colonna - 1;
-            if (inizio < corrente.size()) {
+            // Text at a column must neither cover nor touch the text before
+            // it: "1,2,3" then "20" would read as one value.
+            const bool tocca = inizio == corrente.size() && !corrente.isEmpty() &&
+                               corrente.back() != QLatin1Char(' ') && !v.testo.startsWith(QLatin1Char(' ')) &&
+                               !v.testo.isEmpty();
+            if (inizio < corrente.size() || tocca) {
                 righe.push_back(corrente);
                 corrente.clear();
             }

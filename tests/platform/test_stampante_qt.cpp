@@ -148,6 +148,7 @@ void TestStampanteQt::disponeComeIlTesto_data()
     QTest::newRow("a sinistra") << std::vector<Voce>{V(1, "ABCDEFGHIJ"), V(5, "XY"), V(3, "z")};
     QTest::newRow("stessa colonna raggiunta") << std::vector<Voce>{V(1, "ABCD"), V(5, "E")};
     QTest::newRow("una prima") << std::vector<Voce>{V(1, "ABCD"), V(4, "E")};
+    QTest::newRow("valori che si toccano") << std::vector<Voce>{V(14, "1,2,3"), V(19, "20"), V(21, " 7"), V(23, "-4")};
     QTest::newRow("vuote e accenti") << std::vector<Voce>{V(3, ""), V(0, "è"), V(2, "à"), V(0, "")};
 }
 
@@ -220,6 +221,10 @@ void TestStampanteQt::voceASinistraVaACapo()
     QVERIFY(s.fineDocumento());
     QCOMPARE(pagineTesto(file, 7.2).value(0),
              QStringLiteral("ABCDEFGHIJ\n    XY  Z"));
+    // A value that reaches the next column does not run into it: "1,2,320"
+    // would read as one number. A leading blank (the sign position) parts them.
+    QCOMPARE(platform::componiRiga({{14, QStringLiteral("1,2,3")}, {19, QStringLiteral("20")}, {21, QStringLiteral(" 7")}}),
+             (std::vector<QString>{QStringLiteral("             1,2,3"), QStringLiteral("                  20 7")}));
 }
 
 void TestStampanteQt::fontEDimensioni()
