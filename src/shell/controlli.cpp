@@ -62,7 +62,25 @@ QScrollBar* barra(QWidget* s, Qt::Orientation o, QRect geo, int minimo, int mass
 
 QString mostra(const std::optional<double>& v) { return v ? numeri::testo(*v) : QString(); }
 
-Occupato::Occupato() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-Occupato::~Occupato() { QApplication::restoreOverrideCursor(); }
+namespace {
+// Refreshes nest (a field's handler recalculates, which refreshes the lines,
+// whose fields raise their handlers): only the outermost one sets the
+// pointer, as every change of it visits all the windows.
+int occupati = 0;
+} // namespace
+
+Occupato::Occupato()
+{
+    if (occupati++ == 0) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+}
+
+Occupato::~Occupato()
+{
+    if (--occupati == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
 
 } // namespace controlli

@@ -134,6 +134,29 @@ void FinestraCalcolo::resizeEvent(QResizeEvent* e)
     }
 }
 
+FinestraCalcolo::RinvioCalcolo::RinvioCalcolo(FinestraCalcolo* f)
+    : f_(f)
+{
+    ++f_->rinvii_;
+}
+
+FinestraCalcolo::RinvioCalcolo::~RinvioCalcolo()
+{
+    if (--f_->rinvii_ == 0 && f_->calcoloDovuto_) {
+        f_->calcoloDovuto_ = false;
+        f_->calcoloRinviato();
+    }
+}
+
+bool FinestraCalcolo::rinviaCalcolo()
+{
+    if (rinvii_ == 0) {
+        return false;
+    }
+    calcoloDovuto_ = true;
+    return true;
+}
+
 // ---- menus -------------------------------------------------------------------
 
 void FinestraCalcolo::costruisciMenu()

@@ -143,6 +143,26 @@ protected:
     void ArchiviaDati();
     clsResize scala_;
 
+    // While the lines of a row window are refreshed, every field whose text
+    // changes raises its handler; with a RinvioCalcolo alive the handlers
+    // store their values and owe the recalculation, which runs once
+    // (calcoloRinviato) when the outermost one ends. The values stored are
+    // the same, so is the last pass.
+    class RinvioCalcolo {
+    public:
+        explicit RinvioCalcolo(FinestraCalcolo* f);
+        ~RinvioCalcolo();
+        RinvioCalcolo(const RinvioCalcolo&) = delete;
+        RinvioCalcolo& operator=(const RinvioCalcolo&) = delete;
+
+    private:
+        FinestraCalcolo* f_;
+    };
+    // True while a refresh is under way: the caller skips its pass, now owed.
+    bool rinviaCalcolo();
+    // The owed pass: guidance, recalculation and refresh of the results.
+    virtual void calcoloRinviato() {}
+
 private:
     void costruisciMenu();
     void costruisciBarra();
@@ -166,6 +186,8 @@ private:
     QString fileCorrente_;
     QString nomeDialogo_;
     QColor ultimoColore_;
+    int rinvii_ = 0;
+    bool calcoloDovuto_ = false;
 };
 
 // The calculation window of a TipoCalcolo code (2 tie rods, 3 column

@@ -293,6 +293,14 @@ void cuciture::campo_Change(int c, int linea)
         LineaCorrente = linea;
         ContaCuciture();
     }
+    if (rinviaCalcolo()) {
+        return;
+    }
+    calcoloRinviato();
+}
+
+void cuciture::calcoloRinviato()
+{
     GuidaCuciture();
     CalcolaCuciture();
 }
@@ -396,16 +404,19 @@ void cuciture::CalcolaCuciture()
 void cuciture::VScroll1_Change()
 {
     RigaInizio = vscroll1_->value();
-    for (int k = 1; k <= 5; ++k) {
-        const int r = RigaInizio + k - 1;
-        num_[std::size_t(k)]->setText(QString::number(r));
-        for (int c = 0; c < kCampi; ++c) {
-            // Raises the field's change handling when the text differs; a
-            // value never set stays so (the file writes it as nothing).
-            const QString prima = dati_.valore(c, r);
-            campo(c, k)->setText(prima);
-            if (prima.isNull() && dati_.valore(c, r).isEmpty()) {
-                dati_.colonna(c)[std::size_t(r)] = QString();
+    {
+        const RinvioCalcolo rinvio(this);
+        for (int k = 1; k <= 5; ++k) {
+            const int r = RigaInizio + k - 1;
+            num_[std::size_t(k)]->setText(QString::number(r));
+            for (int c = 0; c < kCampi; ++c) {
+                // Raises the field's change handling when the text differs; a
+                // value never set stays so (the file writes it as nothing).
+                const QString prima = dati_.valore(c, r);
+                campo(c, k)->setText(prima);
+                if (prima.isNull() && dati_.valore(c, r).isEmpty()) {
+                    dati_.colonna(c)[std::size_t(r)] = QString();
+                }
             }
         }
     }

@@ -96,6 +96,7 @@ public:
     QScrollBar* VScroll9(int lato) const { return vscroll9_[std::size_t(lato)]; }
 
 protected:
+    void calcoloRinviato() override;
     EsitoControllo verificaDati() override;
     void scriviDati(archivio::ScrittoreRecord& w) override;
     void leggiDati(archivio::LettoreRecord& r) override;
