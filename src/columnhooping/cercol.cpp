@@ -282,6 +282,14 @@ void cercol::campo_Change(int c, int linea)
     } else if (c == Elic && numeri::numeroIniziale(f.text()) > 10) {
         note_->setText(T::kNotaDiametro);
     }
+    if (rinviaCalcolo()) {
+        return;
+    }
+    calcoloRinviato();
+}
+
+void cercol::calcoloRinviato()
+{
     GuidaCerchiature();
     VScroll2_Change();
 }
@@ -352,14 +360,20 @@ void cercol::VScroll1_Change()
     Occupato occupato;
     RigaInizio = vscroll1_->value();
     numcon_->setText(QString::number(RigaInizio));
+    {
+        // Raises the field's change handling when the text differs; the pass
+        // it owes runs once, before the results are shown.
+        const RinvioCalcolo rinvio(this);
+        for (int k = 1; k <= 5; ++k) {
+            for (int c = 0; c < kCampi; ++c) {
+                campo(c, k)->setText(dati_.valore(c, RigaInizio + k - 1));
+            }
+        }
+    }
     for (int k = 1; k <= 5; ++k) {
         const int r = RigaInizio + k - 1;
         num_[std::size_t(k)]->setText(QString::number(r));
         rum_[std::size_t(k)]->setText(QString::number(r));
-        for (int c = 0; c < kCampi; ++c) {
-            // Raises the field's change handling when the text differs.
-            campo(c, k)->setText(dati_.valore(c, r));
-        }
         for (int c = 0; c < 5; ++c) {
             freddo(c, k)->setText(mostra(ris_.valoreFreddo(c, r)));
         }

@@ -62,6 +62,7 @@ public:
     QScrollBar* VScroll3(int linea) const { return vscroll3_[std::size_t(linea)]; }
 
 protected:
+    void calcoloRinviato() override;
     EsitoControllo verificaDati() override;
     void scriviDati(archivio::ScrittoreRecord& w) override;
     void leggiDati(archivio::LettoreRecord& r) override;

@@ -208,13 +208,19 @@ void tiranti::campo_Change(int c, int linea)
     }
     if (c == Spes) {
         ContaTiranti();
-        GuidaTiranti();
         if (!dati_.spes[RigaCorrente].isEmpty() && dati_.coeff[RigaCorrente].isEmpty()) {
             campo(Coeff, linea)->setText(T::kCoeffPredefinito);
         }
-    } else {
-        GuidaTiranti();
     }
+    if (rinviaCalcolo()) {
+        return;
+    }
+    calcoloRinviato();
+}
+
+void tiranti::calcoloRinviato()
+{
+    GuidaTiranti();
     VScroll2_Change();
 }
 
@@ -277,14 +283,20 @@ void tiranti::VScroll1_Change()
     Occupato occupato;
     RigaInizio = vscroll1_->value();
     tirtem_->setText(QString::number(RigaInizio));
+    {
+        // Raises the field's change handling when the text differs; the pass
+        // it owes runs once, before the results are shown.
+        const RinvioCalcolo rinvio(this);
+        for (int k = 1; k <= 5; ++k) {
+            for (int c = 0; c < kCampi; ++c) {
+                campo(c, k)->setText(dati_.colonna(c)[RigaInizio + k - 1]);
+            }
+        }
+    }
     for (int k = 1; k <= 5; ++k) {
         const int r = RigaInizio + k - 1;
         num_[std::size_t(k)]->setText(QString::number(r));
         ris_lab_[std::size_t(k)]->setText(QString::number(r));
-        for (int c = 0; c < kCampi; ++c) {
-            // Raises the field's change handling when the text differs.
-            campo(c, k)->setText(dati_.colonna(c)[r]);
-        }
         for (int c = 0; c < 7; ++c) {
             risultato(c, k)->setText(mostra(ris_.colonna(c)[r]));
         }

@@ -65,6 +65,7 @@ public:
     QScrollBar* VScroll2() const { return vscroll2_; }
 
 protected:
+    void calcoloRinviato() override;
     bool haDatiDaArchiviare() const override { return NumeroTiranti > 0; }
     EsitoControllo verificaDati() override;
     void scriviDati(archivio::ScrittoreRecord& w) override;
