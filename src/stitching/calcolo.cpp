@@ -4,6 +4,8 @@
 #include "stitching/testi.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 
 namespace modcuciture {
@@ -31,7 +33,7 @@ bool leggeZero(const QString& t) { return numeri::numeroIniziale(t) == 0; }
 // Every value a row's arithmetic produces must be finite before it is kept.
 bool finiti(std::initializer_list<double> valori)
 {
-    return std::all_of(valori.begin(), valori.end(), [](double v) { return numeri::finito(v); });
+    return std::all_of(valori.begin(), valori.end(), [](double v) { return std::isfinite(v); });
 }
 
 bool calcolaFreddo(const DatiCuciture& d, int r, RisultatiCuciture& ris)
@@ -118,19 +120,46 @@ double tiePerFila(QString& mostrato)
     return n;
 }
 
+// What one side of a row keeps whatever the temperature, for a count of ties
+// per horizontal row N.
+struct Lato {
+    double N = 0;
+    double A = 0, L0 = 0, As = 0, i = 0, R = 0, totale = 0;
+    bool ok = false;
+    bool pronto = false;
+};
+
+Lato preparaLato(const RigaCalda& rc, int s, double g, double Ep, double N)
+{
+    Lato l;
+    l.N = N;
+    l.pronto = true;
+    const double Ss = rc.S[s];
+    l.A = Ss - rc.F[s] / 2;
+    l.L0 = intero(1000 * l.A / g) / 1000;
+    l.As = (rc.d / 2) * (rc.d / 2) * kPi * N;
+    l.i = Ss / N;
+    l.R = intero(100 * rc.rott);
+    l.totale = numeri::arrotonda((rc.h / rc.p) * N);
+    l.ok = !(l.L0 == 0 || l.As == 0 || rc.p == 0 || l.i == 0 || Ep == 0 || rc.D * rc.D == rc.d * rc.d) &&
+           finiti({l.L0, l.R, l.totale});
+    return l;
+}
+
 // One side at one temperature; false when the values defeat the arithmetic
 // (zero pitch, bar or washer sizes that cancel, a side no wider than half its
 // cracks), which stops the row as missing data would.
-bool calcolaLato(const RigaCalda& rc, int r, int k, int s, double t, double g, double Ep, double theta, double N,
+bool calcolaLato(const RigaCalda& rc, const Lato& l, int r, int k, int s, double t, double theta, double Ep,
                  RisultatiCuciture& ris, bool& rottura)
 {
     const double Ss = rc.S[s];
-    const double A = Ss - rc.F[s] / 2;
-    const double L0 = intero(1000 * A / g) / 1000;
-    const double As = (rc.d / 2) * (rc.d / 2) * kPi * N;
-    const double i = Ss / N;
-    const double Lf = intero(1000 * A / theta) / 1000;
-    if (L0 == 0 || Lf == 0 || As == 0 || rc.p == 0 || i == 0 || Ep == 0 || rc.D * rc.D == rc.d * rc.d) {
+    const double N = l.N;
+    const double L0 = l.L0;
+    const double As = l.As;
+    const double i = l.i;
+    const double R = l.R;
+    const double Lf = intero(1000 * l.A / theta) / 1000;
+    if (!l.ok || Lf == 0) {
         return false;
     }
     const double X = (Ep * Lf / L0 - Ep) * (1 / L0 + As * kEs / (rc.p * i * Lf * Ep));
@@ -138,28 +167,36 @@ bool calcolaLato(const RigaCalda& rc, int r, int k, int s, double t, double g, d
     const double sigmas = intero(sigmac * rc.p * i / As);
     const double Lr = intero(1000 * Lf * (1 + sigmas / kEs)) / 1000;
     const double sigmaw = intero(100 * (4 * sigmac * Ss * rc.p) / (N * kPi * (rc.D * rc.D - rc.d * rc.d))) / 100;
-    const double R = intero(100 * rc.rott);
     const double Tm = (Ss - Lf) / (Lf * kAlfa) + t;
     const double delta = intero(1000 * (Ss - Lr)) / 1000;
-    const double totale = numeri::arrotonda((rc.h / rc.p) * N);
     const double mont = intero(Tm);
-    if (!finiti({L0, Lf, X, sigmac, sigmas, Lr, sigmaw, R, Tm, delta, totale, mont})) {
+    if (!finiti({Lf, X, sigmac, sigmas, Lr, sigmaw, Tm, delta, mont})) {
         return false;
     }
     if (100 * sigmaw > R || 100 * sigmac > R) {
         rottura = true;
     }
-    ris.caldo(r, k, s, Orig) = L0;
-    ris.caldo(r, k, s, Fred) = Lf;
-    ris.caldo(r, k, s, Tirpil) = sigmac;
-    ris.caldo(r, k, s, Sigm) = sigmas;
-    ris.caldo(r, k, s, Raffr) = Lr;
-    ris.caldo(r, k, s, Compr) = sigmaw;
-    ris.caldo(r, k, s, Mont) = mont;
-    ris.caldo(r, k, s, All) = delta;
+    // The eight fields of one side at one temperature lie side by side.
+    Valore* v = &ris.caldo(r, k, s, 0);
+    v[Orig] = L0;
+    v[Fred] = Lf;
+    v[Tirpil] = sigmac;
+    v[Sigm] = sigmas;
+    v[Raffr] = Lr;
+    v[Compr] = sigmaw;
+    v[Mont] = mont;
+    v[All] = delta;
     ris.ntir[std::size_t(r)][std::size_t(s)] = N;
-    ris.tottir[std::size_t(r)][std::size_t(s)] = totale;
+    ris.tottir[std::size_t(r)][std::size_t(s)] = l.totale;
     return true;
+}
+
+bool stessoValore(const Valore& a, const Valore& b)
+{
+    if (!a || !b) {
+        return !a && !b;
+    }
+    return std::bit_cast<std::uint64_t>(*a) == std::bit_cast<std::uint64_t>(*b);
 }
 
 bool calcolaCaldo(const DatiCuciture& d, int r, RisultatiCuciture& ris, ConteggiMostrati& m, EsitoCalcolo& esito)
@@ -173,6 +210,14 @@ bool calcolaCaldo(const DatiCuciture& d, int r, RisultatiCuciture& ris, Conteggi
     if (g == 0) {
         return false;
     }
+    // The shown counts are read back and rewritten after every temperature;
+    // a text is parsed again only when it changed, and a count is formatted
+    // again only when it differs from the one last written.
+    std::array<Lato, 3> lati{};
+    std::array<bool, 3> letto{};
+    std::array<bool, 3> scritto{};
+    std::array<Valore, 3> ultimo{};
+    std::array<double, 3> Nletto{};
     for (int k = 1; k <= kTemperature; ++k) {
         const double t = k - 41;
         const double theta = 1 + kAlfa * (rc->Tp - t);
@@ -180,8 +225,20 @@ bool calcolaCaldo(const DatiCuciture& d, int r, RisultatiCuciture& ris, Conteggi
             return false;
         }
         for (int s = 1; s <= 2; ++s) {
-            const double N = tiePerFila(m.ntir[std::size_t(s)]);
-            if (!calcolaLato(*rc, r, k, s, t, g, Ep, theta, N, ris, esito.rottura)) {
+            const auto z = std::size_t(s);
+            if (!letto[z]) {
+                const QString prima = m.ntir[z];
+                Nletto[z] = tiePerFila(m.ntir[z]);
+                letto[z] = true;
+                if (m.ntir[z] != prima) {
+                    scritto[z] = false;   // the text no longer shows the count last written
+                }
+            }
+            const double N = Nletto[z];
+            if (!lati[z].pronto || std::bit_cast<std::uint64_t>(lati[z].N) != std::bit_cast<std::uint64_t>(N)) {
+                lati[z] = preparaLato(*rc, s, g, Ep, N);
+            }
+            if (!calcolaLato(*rc, lati[z], r, k, s, t, theta, Ep, ris, esito.rottura)) {
                 return false;
             }
         }
@@ -191,8 +248,14 @@ bool calcolaCaldo(const DatiCuciture& d, int r, RisultatiCuciture& ris, Conteggi
         const int mostrata = m.rigaMostrata;
         if (mostrata >= 1 && mostrata <= kRighe) {
             for (int s = 1; s <= 2; ++s) {
-                const Valore& v = ris.ntir[std::size_t(mostrata)][std::size_t(s)];
-                m.ntir[std::size_t(s)] = v ? numeri::testo(*v) : QString();
+                const auto z = std::size_t(s);
+                const Valore& v = ris.ntir[std::size_t(mostrata)][z];
+                if (!scritto[z] || !stessoValore(v, ultimo[z])) {
+                    m.ntir[z] = v ? numeri::testo(*v) : QString();
+                    ultimo[z] = v;
+                    scritto[z] = true;
+                    letto[z] = false;
+                }
             }
         }
     }
