@@ -115,15 +115,33 @@ FineRiga rigaCalda(const std::array<double, 8>& v, int i, double& w, RisultatiCe
 {
     const double R = v[0], F = v[1], dr = v[2], sa = v[3], T0 = v[4], s = v[5], h = v[6], b = v[7];
     TabellaCaldo& tab = ris.caldo[std::size_t(i)];
+    // What does not depend on the temperature is worked out once; its
+    // failures count where they did in the per-temperature order: those of
+    // `prima` before the discriminant test, those of `dopo` after it.
+    Conti prima;
+    const double c1 = prima.valore(1 + sa / (m * Ec));
+    const double c2 = prima.valore(1 - sa / (m * Ec));
+    const double Bc = prima.dividi(R * c2, c1);
+    const double C = prima.dividi(R * E * ts, Ec * c1);
+    Conti dopo;
+    const double Rt = dopo.valore(R + F / (2 * piCaldo) + dr);
+    const double spessore = dopo.dividi(s, h);
+    const double n = dopo.taglia(dopo.dividi(2 * R * piCaldo, b));
+    double wNuovo = w;
+    if (n > 0) {
+        wNuovo = dopo.valore(2 * R * piCaldo / n - h);
+    }
+    const double Ch = dopo.tronca(Rt * 2 * piCaldo, 3);
+    const double ratot = dopo.tronca(Rt, 3);
+    const double raor = dopo.tronca(dopo.dividi(R, c1), 3);
+    const double spa = dopo.tronca(wNuovo, 1);
     int j = 0;
     for (int t = -40; t <= 60; ++t) {
         ++j;
         Conti k;
+        k.ok = prima.ok;
         const double kT = 1 + alfa * (T0 - t);
-        const double c1 = k.valore(1 + sa / (m * Ec));
-        const double c2 = k.valore(1 - sa / (m * Ec));
-        const double B = k.dividi(R * c2, c1) + k.dividi(E * kT * ts, Ec * c1);
-        const double C = k.dividi(R * E * ts, Ec * c1);
+        const double B = Bc + k.dividi(E * kT * ts, Ec * c1);
         const double delta = k.valore(B * B - 4 * C);
         if (!k.ok) {
             return FineRiga::Impossibile;
@@ -135,21 +153,13 @@ FineRiga rigaCalda(const std::array<double, 8>& v, int i, double& w, RisultatiCe
         const double Rf = k.dividi(R, kT);
         const double sc = k.dividi((x - Rf) * E * kT * ts, R * x);
         const double sr = k.valore(x * sc / ts);
-        const double Rt = k.valore(R + F / (2 * piCaldo) + dr);
         const double Tm = k.dividi(Rt - Rf, Rf * alfa) + t;
-        const double spessore = k.dividi(s, h);
         const double dL = k.valore(2 * piCaldo * (R - x));
-        const double n = k.taglia(k.dividi(2 * R * piCaldo, b));
-        double wNuovo = w;
-        if (n > 0) {
-            wNuovo = k.valore(2 * R * piCaldo / n - h);
-        }
-        const double Ch = k.tronca(Rt * 2 * piCaldo, 3);
         std::array<double, kColonneCaldo> r{};
-        r[Raor] = k.tronca(k.dividi(R, c1), 3);
+        r[Raor] = raor;
         r[Racer] = k.tronca(x, 3);
         r[Rafr] = k.tronca(Rf, 3);
-        r[Ratot] = k.tronca(Rt, 3);
+        r[Ratot] = ratot;
         r[Circ] = Ch;
         r[All] = k.tronca(dL, 4);
         r[Tamon] = k.taglia(Tm);
@@ -157,8 +167,8 @@ FineRiga rigaCalda(const std::array<double, 8>& v, int i, double& w, RisultatiCe
         r[Compr] = k.tronca(sc, 1);
         r[Spes] = spessore;
         r[Nlon] = n;
-        r[Spa] = k.tronca(wNuovo, 1);
-        if (!k.ok) {
+        r[Spa] = spa;
+        if (!k.ok || !dopo.ok) {
             return FineRiga::Impossibile;
         }
         w = wNuovo;
