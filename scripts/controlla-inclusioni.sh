@@ -15,14 +15,11 @@ livello() {
         *) echo -1 ;;
     esac
 }
-# The window list is composed in the shell for now, knowing every window.
-eccezioni=" shell/registro.cpp "
 errori=0
 while IFS= read -r file; do
     rel=${file#"$src"/}
     cartella=${rel%%/*}
     mio=$(livello "$cartella")
-    [[ $eccezioni == *" $rel "* ]] && continue
     while IFS= read -r incluso; do
         altra=${incluso%%/*}
         suo=$(livello "$altra")

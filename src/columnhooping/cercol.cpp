@@ -544,3 +544,11 @@ bool cercol::eventFilter(QObject* o, QEvent* e)
     }
     return FinestraCalcolo::eventFilter(o, e);
 }
+
+std::optional<ChiusuraRelazione> cercol::chiusuraRelazione() const
+{
+    if (NumeroCerchiature == 0) {
+        return std::nullopt;
+    }
+    return ChiusuraRelazione{{}, TipoCerchiatura};
+}

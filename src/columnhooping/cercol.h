@@ -32,6 +32,7 @@ public:
     void cancella_click() override;
     void acquisizionedati_Click() override;
     void stampa_click() override;
+    std::optional<ChiusuraRelazione> chiusuraRelazione() const override;
 
     int TipoCerchiatura = 0;   // 0 until a type is chosen
     int NumeroCerchiature = 0;

@@ -2,7 +2,7 @@
 
 #include "help/testi.h"
 #include "shell/modrinsal.h"
-#include "shell/scelta.h"
+#include "shell/finestre.h"
 #include "shell/stampa.h"
 
 namespace {

@@ -6,14 +6,8 @@
 #include "report/relazione.h"
 #include "report/testi.h"
 #include "report/testi_relazione.h"
-#include "shoring/risultatipuntelli.h"
-#include "shoring/testi.h"
-#include "columnhooping/cercol.h"
-#include "tierods/tiranti.h"
 #include "shell/modrinsal.h"
-#include "shell/scelta.h"
 #include "shell/stampa.h"
-#include "stitching/cuciture.h"
 
 #include <QGridLayout>
 #include <algorithm>
@@ -280,48 +274,25 @@ void frontespizio::stampatutto_Click() { stampa_click(); }
 
 void frontespizio::stampa_click()
 {
-    // The closing listing and the chapters of the calculation in use; the
-    // kinds without them are refused before the print dialog.
-    FinestraCalcolo* chiusura = nullptr;
-    QString tipoPuntelli;
-    int tipoFinestra = 0;   // the column-hooping or stitching type
+    // The chapters of the calculation in use and the window whose listing
+    // closes the report; the kinds without them are refused before the print
+    // dialog.
     const int tipo = ModRinsal::TipoCalcolo;
-    if (tipo == 2) {
-        chiusura = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
-    } else if (tipo == 3) {
-        auto* c = finestre::esistente<cercol>(IdFinestra::Cercol);
-        if (!c || c->NumeroCerchiature == 0) {
-            platform::messaggi().mostra(modpuntelli::testi::kNullaDaStampare, ModRinsal::TitoloControllo,
-                                        Icona::Domanda, Pulsanti::Ok, Risposta::Ok);
-            return;
-        }
-        chiusura = c;
-        tipoFinestra = c->TipoCerchiatura;
-    } else if (tipo == 5) {
-        auto* c = finestre::esistente<cuciture>(IdFinestra::Cuciture);
-        if (!c || c->NumeroCuciture == 0) {
-            platform::messaggi().mostra(modpuntelli::testi::kNullaDaStampare, ModRinsal::TitoloControllo,
-                                        Icona::Domanda, Pulsanti::Ok, Risposta::Ok);
-            return;
-        }
-        chiusura = c;
-        tipoFinestra = c->TipoCucitura;
-    } else if (tipo < 3 || tipo > 5) {
-        auto* r = finestre::esistente<risultatipuntelli>(IdFinestra::Risultati);
-        if (!r || r->tipocon()->text().isEmpty()) {
-            platform::messaggi().mostra(modpuntelli::testi::kNullaDaStampare, ModRinsal::TitoloControllo,
-                                        Icona::Domanda, Pulsanti::Ok, Risposta::Ok);
-            return;
-        }
-        chiusura = r;
-        tipoPuntelli = r->tipocon()->text();
-    }
-    const std::optional<relazione::Capitoli> capitoli = relazione::capitoli(tipo, tipoPuntelli, tipoFinestra);
-    if (!chiusura || !capitoli) {
+    if (!relazione::capitoli(tipo, {}, 0)) {
         platform::messaggi().mostra(R::kNonDisponibile, ModRinsal::TitoloControllo, Icona::Informazione,
                                     Pulsanti::Ok, Risposta::Ok);
         return;
     }
+    FinestraCalcolo* chiusura = finestraChiusura(tipo);
+    const std::optional<ChiusuraRelazione> tipoChiusura =
+        chiusura ? chiusura->chiusuraRelazione() : std::nullopt;
+    if (!tipoChiusura) {
+        platform::messaggi().mostra(R::kNullaDaStampare, ModRinsal::TitoloControllo, Icona::Domanda, Pulsanti::Ok,
+                                    Risposta::Ok);
+        return;
+    }
+    const relazione::Capitoli capitoli =
+        *relazione::capitoli(tipo, tipoChiusura->tipoPuntelli, tipoChiusura->tipoFinestra);
 
     ModoRelazione modo;
     auto lavoro = stampa::apriLavoro();
@@ -332,7 +303,7 @@ void frontespizio::stampa_click()
     const QStringList campi = campiTesto();
     relazione::stampaFrontespizio(p, {campi, studio_->text(), indirizzo_->text()});
     if (!p.inErrore()) {
-        relazione::stampaCapitoli(p, *capitoli, campi.value(5));
+        relazione::stampaCapitoli(p, capitoli, campi.value(5));
     }
     if (!p.inErrore()) {
         p.impostaY(stampa::kYInizio);

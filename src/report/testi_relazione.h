@@ -25,6 +25,7 @@ inline const QString kEsecuzione = QStringLiteral("MODALITA' DI ESECUZIONE");
 inline const QString kNote = QStringLiteral("NOTE SUL CONSOLIDAMENTO");
 inline const QString kAllegati = QStringLiteral("Si allegano i seguenti documenti:");
 inline const QString kPagina = QStringLiteral("pagina ");
+inline const QString kNullaDaStampare = QStringLiteral("Non vi è nulla da stampare.");
 inline const QString kNonDisponibile = QStringLiteral(
     "La relazione di calcolo per questo tipo di consolidamento non è disponibile in questa versione del programma.");
 

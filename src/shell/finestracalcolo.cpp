@@ -5,7 +5,6 @@
 #include "shell/datifrontespizio.h"
 #include "shell/icone.h"
 #include "shell/modrinsal.h"
-#include "shell/scelta.h"
 #include "shell/testi.h"
 #include "shell/testi_frame.h"
 
@@ -47,17 +46,31 @@ void mostraGuida(IdFinestra pagina)
     }
 }
 
+namespace {
+IdFinestra idDelCalcolo(int tipoCalcolo)
+{
+    switch (tipoCalcolo) {
+    case 2: return IdFinestra::Tiranti;
+    case 3: return IdFinestra::Cercol;
+    case 4: return IdFinestra::Cerpil;
+    case 5: return IdFinestra::Cuciture;
+    default: return IdFinestra::Puntelli;
+    }
+}
+} // namespace
+
 FinestraCalcolo* finestraDelCalcolo(int tipoCalcolo)
 {
-    IdFinestra id = IdFinestra::Puntelli;
-    switch (tipoCalcolo) {
-    case 2: id = IdFinestra::Tiranti; break;
-    case 3: id = IdFinestra::Cercol; break;
-    case 4: id = IdFinestra::Cerpil; break;
-    case 5: id = IdFinestra::Cuciture; break;
-    default: break;
+    return dynamic_cast<FinestraCalcolo*>(finestre::ottieni(idDelCalcolo(tipoCalcolo)));
+}
+
+FinestraCalcolo* finestraChiusura(int tipoCalcolo)
+{
+    if (tipoCalcolo == 2) {
+        return finestraDelCalcolo(tipoCalcolo);
     }
-    return dynamic_cast<FinestraCalcolo*>(finestre::ottieni(id));
+    const IdFinestra id = idDelCalcolo(tipoCalcolo);
+    return dynamic_cast<FinestraCalcolo*>(finestre::esistente(id == IdFinestra::Puntelli ? IdFinestra::Risultati : id));
 }
 
 FinestraCalcolo::FinestraCalcolo(ConfigFinestra config, QWidget* parent)

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+#include <optional>
 #include <vector>
 
 struct ConfigFinestra {
@@ -57,6 +58,13 @@ struct EsitoControllo {
     QString messaggio;   // for NessunDato and Incompleto
 };
 
+// The kind of calculation a window shows, which picks the chapters of the
+// complete report that its printout closes.
+struct ChiusuraRelazione {
+    QString tipoPuntelli;   // the shoring kind, from the results
+    int tipoFinestra = 0;   // the column-hooping or stitching type
+};
+
 class FinestraCalcolo : public QMainWindow {
     Q_OBJECT
 public:
@@ -86,6 +94,9 @@ public:
     // Printouts: blank form and data-and-results.
     virtual void acquisizionedati_Click() {}
     virtual void stampa_click() {}
+    // For the complete report closed by stampa_click(): the kind shown, or
+    // nothing while there is nothing to print.
+    virtual std::optional<ChiusuraRelazione> chiusuraRelazione() const { return ChiusuraRelazione{}; }
 
     void fin_Click(int k);
     void aiuto_Click();
@@ -194,6 +205,11 @@ private:
 // hooping, 4 pillar hooping, 5 stitching, anything else shoring), created
 // hidden if needed; nullptr when this version has no such window.
 FinestraCalcolo* finestraDelCalcolo(int tipoCalcolo);
+// The window whose printout closes the complete report of a TipoCalcolo:
+// the shoring results, else the calculation window; nullptr when it does not
+// exist yet. Only the tie-rod window is created if needed, as its listing
+// asks no calculation first.
+FinestraCalcolo* finestraChiusura(int tipoCalcolo);
 
 // Help page of a window, or a message while help pages are missing.
 void mostraGuida(IdFinestra pagina);

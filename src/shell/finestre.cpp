@@ -1,5 +1,9 @@
 #include "shell/finestre.h"
 
+#include "platform/piattaforma.h"
+#include "shell/modrinsal.h"
+#include "shell/testi.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <array>
@@ -77,3 +81,19 @@ void chiudi(IdFinestra id)
 }
 
 } // namespace finestre
+
+void avvisaFinestraNonPronta()
+{
+    platform::messaggi().mostra(testi::kFinestraNonPronta, ModRinsal::TitoloControllo,
+                                platform::Icona::Informazione, platform::Pulsanti::Ok, platform::Risposta::Ok);
+}
+
+void mostraSommario()
+{
+    if (!finestre::mostra(IdFinestra::Sommario)) {
+        platform::messaggi().mostra(testi::kGuidaNonPronta, ModRinsal::TitoloAiuto, platform::Icona::Informazione,
+                                    platform::Pulsanti::Ok, platform::Risposta::Ok);
+    }
+}
+
+void mostraInforma() { finestre::mostra(IdFinestra::Informa); }

@@ -56,7 +56,14 @@ bool mostra(IdFinestra id);
 // Closes and destroys the window with its data.
 void chiudi(IdFinestra id);
 
-// Registers the windows of every module built so far.
+// Registers the windows of every module (composed beside main(), which knows
+// them all).
 void registraTutte();
 
 } // namespace finestre
+
+// The message for a window this version does not have; the help contents
+// (or a message while help pages are missing); the program information.
+void avvisaFinestraNonPronta();
+void mostraSommario();
+void mostraInforma();

@@ -6,7 +6,6 @@
 #include "shell/finestracalcolo.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
-#include "shell/scelta.h"
 #include "shell/splash.h"
 #include "shell/testi.h"
 

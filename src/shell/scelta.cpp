@@ -19,25 +19,6 @@ const IdFinestra kFinestreOpzioni[5] = {IdFinestra::Puntelli, IdFinestra::Tirant
                                         IdFinestra::Cerpil, IdFinestra::Cuciture};
 } // namespace
 
-void avvisaFinestraNonPronta()
-{
-    platform::messaggi().mostra(testi::kFinestraNonPronta, ModRinsal::TitoloControllo,
-                                platform::Icona::Informazione, platform::Pulsanti::Ok, platform::Risposta::Ok);
-}
-
-void mostraSommario()
-{
-    if (!finestre::mostra(IdFinestra::Sommario)) {
-        platform::messaggi().mostra(testi::kGuidaNonPronta, ModRinsal::TitoloAiuto, platform::Icona::Informazione,
-                                    platform::Pulsanti::Ok, platform::Risposta::Ok);
-    }
-}
-
-void mostraInforma()
-{
-    finestre::mostra(IdFinestra::Informa);
-}
-
 scelta::scelta(QWidget* parent)
     : QMainWindow(parent)
 {

@@ -55,8 +55,3 @@ private:
     QLabel* edizione_;
     QPushButton* ok_;
 };
-
-// Messages for windows and help pages that this version does not have yet.
-void avvisaFinestraNonPronta();
-void mostraSommario();
-void mostraInforma();

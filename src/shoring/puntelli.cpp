@@ -6,7 +6,6 @@
 #include "shell/stampa.h"
 #include "shoring/archivio.h"
 #include "shoring/guida.h"
-#include "shoring/risultatipuntelli.h"
 #include "shoring/stampe.h"
 #include "shoring/testi.h"
 
@@ -575,7 +574,7 @@ void puntelli::cmdavanti_Click()
         return;
     }
     CalcolaPuntelli();
-    auto* r = finestre::ottieni<risultatipuntelli>(IdFinestra::Risultati);
+    auto* r = dynamic_cast<VistaRisultati*>(finestre::ottieni(IdFinestra::Risultati));
     if (r != nullptr) {
         r->visualizza();
         finestre::mostra(IdFinestra::Risultati);

@@ -5,6 +5,7 @@
 
 #include "shell/finestracalcolo.h"
 #include "shoring/calcolo.h"
+#include "shoring/collegamento.h"
 #include "shoring/dati.h"
 
 #include <QButtonGroup>
@@ -15,7 +16,7 @@
 #include <array>
 #include <vector>
 
-class puntelli : public FinestraCalcolo {
+class puntelli : public FinestraCalcolo, public CalcoloPuntelli {
     Q_OBJECT
 public:
     explicit puntelli(QWidget* parent = nullptr);
@@ -43,7 +44,7 @@ public:
     void controlla_click() override;
     void cancella_click() override;
     void acquisizionedati_Click() override;
-    void cmdavanti_Click();
+    void cmdavanti_Click() override;
 
     // Runs the calculation on the job with what the window shows.
     modpuntelli::EsitoCalcolo CalcolaPuntelli();

@@ -6,7 +6,6 @@
 #include "shell/stampa.h"
 #include "shoring/calcolo.h"
 #include "shoring/dati.h"
-#include "shoring/puntelli.h"
 #include "shoring/stampe.h"
 #include "shoring/testi.h"
 
@@ -145,7 +144,7 @@ risultatipuntelli::risultatipuntelli(QWidget* parent)
     passo()->setText(T::kSolaLettura);
 }
 
-puntelli* risultatipuntelli::dati() const { return finestre::ottieni<puntelli>(IdFinestra::Puntelli); }
+FinestraCalcolo* risultatipuntelli::dati() const { return finestre::ottieni<FinestraCalcolo>(IdFinestra::Puntelli); }
 
 void risultatipuntelli::visualizza()
 {
@@ -354,12 +353,20 @@ void risultatipuntelli::stampaSu(platform::Stampante& p)
 
 void risultatipuntelli::apri_click()
 {
-    puntelli* d = dati();
+    FinestraCalcolo* d = dati();
     d->apri_click();
     cancella_click();
-    d->cmdavanti_Click();
+    dynamic_cast<CalcoloPuntelli&>(*d).cmdavanti_Click();
 }
 
 void risultatipuntelli::salva_click() { dati()->salva_click(); }
 void risultatipuntelli::salvanome_click() { dati()->salvanome_click(); }
 void risultatipuntelli::eliminare_click() { dati()->eliminare_click(); }
+
+std::optional<ChiusuraRelazione> risultatipuntelli::chiusuraRelazione() const
+{
+    if (tipocon_->text().isEmpty()) {
+        return std::nullopt;
+    }
+    return ChiusuraRelazione{tipocon_->text(), 0};
+}

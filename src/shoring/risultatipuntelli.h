@@ -5,14 +5,13 @@
 
 #include "platform/piattaforma.h"
 #include "shell/finestracalcolo.h"
+#include "shoring/collegamento.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
 #include <array>
 
-class puntelli;
-
-class risultatipuntelli : public FinestraCalcolo {
+class risultatipuntelli : public FinestraCalcolo, public VistaRisultati {
     Q_OBJECT
 public:
     explicit risultatipuntelli(QWidget* parent = nullptr);
@@ -32,7 +31,7 @@ public:
     static QColor evidenziato() { return QColor(0, 255, 255); }
 
     // Prepares the window before the data window shows it.
-    void visualizza();
+    void visualizza() override;
 
     void apri_click() override;
     void salva_click() override;
@@ -41,6 +40,7 @@ public:
     void controlla_click() override;
     void cancella_click() override;
     void stampa_click() override;
+    std::optional<ChiusuraRelazione> chiusuraRelazione() const override;
     // The listing onto a job already open; in report mode when StampaCompleta is "sì".
     void stampaSu(platform::Stampante& p);
 
@@ -53,7 +53,8 @@ private:
     void SbiancaRisultati();
     void evidenzia(std::initializer_list<int> righe);
     void CommentoRisultati();
-    puntelli* dati() const;
+    // The data window, which keeps the job and its archive commands.
+    FinestraCalcolo* dati() const;
 
     std::array<QLineEdit*, 15> ris_{};
     std::array<QLineEdit*, 7> punt_{};

@@ -623,3 +623,11 @@ bool cuciture::eventFilter(QObject* o, QEvent* e)
     }
     return FinestraCalcolo::eventFilter(o, e);
 }
+
+std::optional<ChiusuraRelazione> cuciture::chiusuraRelazione() const
+{
+    if (NumeroCuciture == 0) {
+        return std::nullopt;
+    }
+    return ChiusuraRelazione{{}, TipoCucitura};
+}

@@ -56,6 +56,7 @@ public:
     void cancella_click() override;
     void acquisizionedati_Click() override;
     void stampa_click() override;
+    std::optional<ChiusuraRelazione> chiusuraRelazione() const override;
     // The listing on a job already open; report mode when StampaCompleta
     // says so. Ends the job.
     void stampaDatiSu(platform::Stampante& p);

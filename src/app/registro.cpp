@@ -1,4 +1,5 @@
-// The windows of every module, registered with the window list.
+// The windows of every module, registered with the window list: this file
+// knows every module, so it lives with main().
 #include "columnhooping/cercol.h"
 #include "help/frmtip.h"
 #include "help/paginaguida.h"
