@@ -85,30 +85,6 @@ double numeroIniziale(const QString& t)
     return ok && std::isfinite(v) ? v : 0.0;
 }
 
-double intero(double x)
-{
-    if (!std::isfinite(x)) {
-        return x;
-    }
-    // The tolerance is capped: past a million it would otherwise reach whole
-    // units and lift a value that is already whole.
-    return std::floor(x + std::min(1e-9 * std::max(1.0, std::fabs(x)), 1e-3));
-}
-
-double tronca(double x, int decimali)
-{
-    // Powers of ten up to 10^15 are exact doubles, the same pow gives; the
-    // table spares the hot loops a pow call per value.
-    static constexpr double kPotenze[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const double f = decimali >= 0 && decimali < 16 ? kPotenze[decimali] : std::pow(10.0, decimali);
-    return intero(x * f) / f;
-}
-
-double arrotonda(double x) { return intero(x + 0.5); }
-
-bool finito(double x) { return std::isfinite(x); }
-
 QString testo(double x)
 {
     if (!std::isfinite(x)) {
