@@ -11,8 +11,6 @@
 #include "tierods/testi.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QMouseEvent>
 
 namespace T = testi_tiranti;
 using namespace modtiranti;
@@ -48,11 +46,9 @@ ConfigFinestra configurazione()
 } // namespace
 
 tiranti::tiranti(QWidget* parent)
-    : FinestraCalcolo(configurazione(), parent)
+    : FinestraRighe(configurazione(), kRighe, parent)
 {
     QWidget* s = superficie();
-    s->setMouseTracking(true);
-    s->installEventFilter(this);
 
     QFont didascalia = font();
     didascalia.setPointSizeF(6.5);
@@ -81,36 +77,13 @@ tiranti::tiranti(QWidget* parent)
 
     // Data area: captions, units, five lines of nine fields.
     etichetta(s, T::kNum, twips(480, 1560, 375, 255), didascalia, centro, T::kNumTooltip);
+    std::vector<Colonna> colonne;
     for (int c = 0; c < kCampi; ++c) {
-        const int x = 960 + 600 * c;
-        etichetta(s, T::kDidascalie[std::size_t(c)], twips(x, 1080, 615, 495), didascalia, centro,
-                  T::kSuggerimenti[std::size_t(c)]);
-        etichetta(s, T::kUnita[std::size_t(c)], twips(x, 1560, 615, 255), didascalia, centro,
-                  T::kSuggerimenti[std::size_t(c)]);
-        for (int k = 1; k <= 5; ++k) {
-            auto* f = new QLineEdit(s);
-            f->setGeometry(twips(x, 1920 + 240 * (k - 1), 615, 285));
-            f->setFont(valori);
-            f->setAlignment(Qt::AlignRight);
-            f->setTextMargins(0, 0, 0, 0);
-            f->setToolTip(T::kSuggerimenti[std::size_t(c)]);
-            f->setObjectName(T::kNomiCampi[std::size_t(c)] + QString::number(k));
-            connect(f, &QLineEdit::textChanged, this, [this, c, k] { campo_Change(c, k); });
-            campi_[std::size_t(c)][std::size_t(k)] = f;
-        }
+        const auto i = std::size_t(c);
+        colonne.push_back({T::kNomiCampi[i], T::kDidascalie[i], T::kUnita[i], T::kSuggerimenti[i], 960 + 600 * c});
     }
-    for (int k = 1; k <= 5; ++k) {
-        auto* n = etichetta(s, QString::number(k), twips(480, 1920 + 240 * (k - 1), 375, 255), valori, centro,
-                            T::kNumCopiaTooltip);
-        n->setAutoFillBackground(true);
-        n->setFrameShape(QFrame::Box);
-        colora(n, kCiano);
-        n->setMouseTracking(true);
-        n->setCursor(Qt::PointingHandCursor);
-        n->installEventFilter(this);
-        n->setObjectName(QStringLiteral("num%1").arg(k));
-        num_[std::size_t(k)] = n;
-    }
+    costruisciCampi(colonne, {1080, 495, 1560, 255, 1920, 615, 285, 240}, didascalia, valori);
+    costruisciNumeri(480, 375, 1920, 255, valori, T::kNumCopiaTooltip);
     vscroll1_ = new QScrollBar(Qt::Vertical, s);
     vscroll1_->setObjectName(QStringLiteral("VScroll1"));
     vscroll1_->setGeometry(twips(120, 1920, 255, 3495));
@@ -235,19 +208,6 @@ void tiranti::GuidaTiranti()
     passo()->setText(testoGuida(dati_, NumeroTiranti, LineaCorrente + RigaInizio - 1));
 }
 
-void tiranti::num_Click(int linea)
-{
-    const int r = RigaInizio + linea - 1;
-    const int p = r - 1;
-    if (NumeroTiranti == 0 || r < 1 || r > kRighe || dati_.spes[p].isEmpty()) {
-        return;
-    }
-    for (int c = 0; c < kCampi; ++c) {
-        dati_.colonna(c)[r] = dati_.colonna(c)[p];
-    }
-    VScroll1_Change();
-}
-
 void tiranti::malt_Click(int k)
 {
     if (k < 1 || k > 5) {
@@ -283,19 +243,10 @@ void tiranti::VScroll1_Change()
     Occupato occupato;
     RigaInizio = vscroll1_->value();
     tirtem_->setText(QString::number(RigaInizio));
-    {
-        // Raises the field's change handling when the text differs; the pass
-        // it owes runs once, before the results are shown.
-        const RinvioCalcolo rinvio(this);
-        for (int k = 1; k <= 5; ++k) {
-            for (int c = 0; c < kCampi; ++c) {
-                campo(c, k)->setText(dati_.colonna(c)[RigaInizio + k - 1]);
-            }
-        }
-    }
+    mostraCampi();
     for (int k = 1; k <= 5; ++k) {
         const int r = RigaInizio + k - 1;
-        num_[std::size_t(k)]->setText(QString::number(r));
+        num(k)->setText(QString::number(r));
         ris_lab_[std::size_t(k)]->setText(QString::number(r));
         for (int c = 0; c < 7; ++c) {
             risultato(c, k)->setText(mostra(ris_.colonna(c)[r]));
@@ -337,17 +288,20 @@ void tiranti::mostraTabella()
 
 // ---- data check and clearing ---------------------------------------------------------
 
-EsitoControllo tiranti::verificaDati()
+std::optional<FinestraRighe::Mancante> tiranti::primoMancante() const
 {
-    if (NumeroTiranti == 0) {
-        return {EsitoControllo::Tipo::NessunDato, T::kNessunDato};
+    if (const auto m = modtiranti::primoMancante(dati_, NumeroTiranti)) {
+        return Mancante{m->riga, int(m->campo)};
     }
-    if (const auto m = primoMancante(dati_, NumeroTiranti)) {
-        return {EsitoControllo::Tipo::Incompleto,
-                T::kGuidaTirante + numeri::stampa(m->riga) + QStringLiteral(": ") + QLatin1Char('\r') +
-                    T::kControlloDigitare + T::kControlloCampi[std::size_t(m->campo)]};
-    }
-    return {EsitoControllo::Tipo::Completo, QString()};
+    return std::nullopt;
+}
+
+QString tiranti::testoNessunDato() const { return T::kNessunDato; }
+
+QString tiranti::testoMancante(const Mancante& m) const
+{
+    return T::kGuidaTirante + numeri::stampa(m.riga) + QStringLiteral(": ") + QLatin1Char('\r') +
+           T::kControlloDigitare + T::kControlloCampi[std::size_t(m.campo)];
 }
 
 void tiranti::cancella_click()
@@ -360,11 +314,7 @@ void tiranti::cancella_click()
     }
     NumeroTiranti = 0;
     // Fields first: their handlers refresh the table, which is emptied after.
-    for (int k = 1; k <= 5; ++k) {
-        for (int c = 0; c < kCampi; ++c) {
-            campo(c, k)->clear();
-        }
-    }
+    svuotaCampi();
     label1_->clear();
     for (int k = 1; k <= 5; ++k) {
         for (int c = 0; c < 7; ++c) {
@@ -432,37 +382,13 @@ void tiranti::stampaDatiSu(platform::Stampante& p)
 
 // ---- mouse ---------------------------------------------------------------------------
 
-void tiranti::evidenziaNumeri(int linea)
+bool tiranti::clicAltro(QObject* o)
 {
     for (int k = 1; k <= 5; ++k) {
-        colora(num_[std::size_t(k)], k == linea ? kGiallo : kCiano);
-    }
-}
-
-bool tiranti::eventFilter(QObject* o, QEvent* e)
-{
-    if (e->type() == QEvent::MouseMove) {
-        if (o == superficie()) {
-            evidenziaNumeri(0);
-        }
-        for (int k = 1; k <= 5; ++k) {
-            if (o == num_[std::size_t(k)]) {
-                evidenziaNumeri(k);
-                return true;   // not the background as well
-            }
-        }
-    } else if (e->type() == QEvent::MouseButtonRelease &&
-               static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-        for (int k = 1; k <= 5; ++k) {
-            if (o == num_[std::size_t(k)]) {
-                num_Click(k);
-                return true;
-            }
-            if (o == etichetteMalta_[std::size_t(k)]) {
-                malt_Click(k);
-                return true;
-            }
+        if (o == etichetteMalta_[std::size_t(k)]) {
+            malt_Click(k);
+            return true;
         }
     }
-    return FinestraCalcolo::eventFilter(o, e);
+    return false;
 }

@@ -4,14 +4,14 @@
 // the table of admissible masonry tensions.
 
 #include "platform/piattaforma.h"
-#include "shell/finestracalcolo.h"
+#include "shell/finestrarighe.h"
 #include "tierods/calcolo.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
 #include <array>
 
-class tiranti : public FinestraCalcolo {
+class tiranti : public FinestraRighe {
     Q_OBJECT
 public:
     explicit tiranti(QWidget* parent = nullptr);
@@ -27,7 +27,6 @@ public:
     void deform_Change(int linea) { campo_Change(modtiranti::Deform, linea); }
     void pass_Change(int linea) { campo_Change(modtiranti::Pass, linea); }
 
-    void num_Click(int linea) override;
     void malt_Click(int k);
     void ContaTiranti();
     void GuidaTiranti();
@@ -43,16 +42,11 @@ public:
     void stampaDatiSu(platform::Stampante& p);
 
     int NumeroTiranti = 0;
-    int RigaInizio = 1;
-    int LineaCorrente = 1;
-    int RigaCorrente = 1;
 
     const modtiranti::DatiTiranti& dati() const { return dati_; }
     const modtiranti::RisultatiTiranti& risultati() const { return ris_; }
 
     // Controls, for tests and the batch printer.
-    QLineEdit* campo(int c, int linea) const { return campi_[std::size_t(c)][std::size_t(linea)]; }
-    QLabel* num(int linea) const { return num_[std::size_t(linea)]; }
     QLabel* ris(int linea) const { return ris_lab_[std::size_t(linea)]; }
     QLabel* risultato(int c, int linea) const { return risultati_[std::size_t(c)][std::size_t(linea)]; }
     // Column c = 0..5: tamb, ttir, sigatt, dilat, traen, freq.
@@ -67,22 +61,26 @@ public:
 protected:
     void calcoloRinviato() override;
     bool haDatiDaArchiviare() const override { return NumeroTiranti > 0; }
-    EsitoControllo verificaDati() override;
+    ColonnaRighe& valori(int c) override { return dati_.colonna(c); }
+    void campo_Change(int c, int linea) override;
+    int righeUsate() const override { return NumeroTiranti; }
+    // A row is copied only from a row with a pitch.
+    bool copiabile(int p) const override { return !dati_.spes[std::size_t(p)].isEmpty(); }
+    void aggiornaRighe() override { VScroll1_Change(); }
+    std::optional<Mancante> primoMancante() const override;
+    QString testoNessunDato() const override;
+    QString testoMancante(const Mancante& m) const override;
     void scriviDati(archivio::ScrittoreRecord& w) override;
     void leggiDati(archivio::LettoreRecord& r) override;
     void dopoApertura() override;
-    bool eventFilter(QObject* o, QEvent* e) override;
+    bool clicAltro(QObject* o) override;
 
 private:
-    void campo_Change(int c, int linea);
     void mostraTabella();
-    void evidenziaNumeri(int linea);
 
     modtiranti::DatiTiranti dati_;
     modtiranti::RisultatiTiranti ris_;
 
-    std::array<std::array<QLineEdit*, 6>, 9> campi_{};
-    std::array<QLabel*, 6> num_{};
     std::array<QLabel*, 6> ris_lab_{};
     std::array<std::array<QLabel*, 6>, 7> risultati_{};
     std::array<std::array<QLabel*, 6>, 6> temperature_{};

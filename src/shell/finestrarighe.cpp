@@ -1,0 +1,143 @@
+#include "shell/finestrarighe.h"
+
+#include "shell/controlli.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+using namespace controlli;
+
+namespace {
+QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
+} // namespace
+
+FinestraRighe::FinestraRighe(ConfigFinestra config, int righe, QWidget* parent)
+    : FinestraCalcolo(std::move(config), parent)
+    , righe_(righe)
+{
+    superficie()->setMouseTracking(true);
+    superficie()->installEventFilter(this);
+}
+
+void FinestraRighe::costruisciCampi(const std::vector<Colonna>& colonne, const Griglia& g, const QFont& didascalia,
+                                    const QFont& valori)
+{
+    QWidget* s = superficie();
+    const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
+    colonne_ = int(colonne.size());
+    campi_.assign(colonne.size(), {});
+    for (int c = 0; c < colonne_; ++c) {
+        const Colonna& col = colonne[std::size_t(c)];
+        etichetta(s, col.didascalia, twips(col.x, g.yDidascalia, g.larghezza, g.altezzaDidascalia), didascalia,
+                  centro, col.suggerimento);
+        etichetta(s, col.unita, twips(col.x, g.yUnita, g.larghezza, g.altezzaUnita), didascalia, centro,
+                  col.suggerimento);
+        for (int k = 1; k <= kLinee; ++k) {
+            auto* f = new QLineEdit(s);
+            f->setGeometry(twips(col.x, g.yCampi + g.passo * (k - 1), g.larghezza, g.altezza));
+            f->setFont(valori);
+            f->setAlignment(Qt::AlignRight);
+            f->setTextMargins(0, 0, 0, 0);
+            f->setToolTip(col.suggerimento);
+            f->setObjectName(col.nome + QString::number(k));
+            connect(f, &QLineEdit::textChanged, this, [this, c, k] { campo_Change(c, k); });
+            campi_[std::size_t(c)][std::size_t(k)] = f;
+        }
+    }
+}
+
+void FinestraRighe::costruisciNumeri(int x, int larghezza, int yCampi, int altezza, const QFont& f,
+                                     const QString& suggerimento)
+{
+    for (int k = 1; k <= kLinee; ++k) {
+        auto* n = etichetta(superficie(), QString::number(k), twips(x, yCampi + 240 * (k - 1), larghezza, altezza),
+                            f, Qt::AlignHCenter | Qt::AlignVCenter, suggerimento);
+        n->setAutoFillBackground(true);
+        n->setFrameShape(QFrame::Box);
+        colora(n, kCiano);
+        n->setMouseTracking(true);
+        n->setCursor(Qt::PointingHandCursor);
+        n->installEventFilter(this);
+        n->setObjectName(QStringLiteral("num%1").arg(k));
+        num_[std::size_t(k)] = n;
+    }
+}
+
+void FinestraRighe::num_Click(int linea)
+{
+    const int r = RigaInizio + linea - 1;
+    const int p = r - 1;
+    if (righeUsate() == 0 || r < 1 || r > righe_ || !copiabile(p)) {
+        return;
+    }
+    for (int c = 0; c < colonne_; ++c) {
+        valori(c)[std::size_t(r)] = valori(c)[std::size_t(p)];
+    }
+    aggiornaRighe();
+}
+
+EsitoControllo FinestraRighe::verificaDati()
+{
+    if (righeUsate() == 0) {
+        return {EsitoControllo::Tipo::NessunDato, testoNessunDato()};
+    }
+    if (const auto m = primoMancante()) {
+        return {EsitoControllo::Tipo::Incompleto, testoMancante(*m)};
+    }
+    return {EsitoControllo::Tipo::Completo, QString()};
+}
+
+void FinestraRighe::mostraCampi()
+{
+    // Raises the fields' change handling where the text differs; the pass
+    // it owes runs once, before the caller shows the results.
+    const RinvioCalcolo rinvio(this);
+    for (int k = 1; k <= kLinee; ++k) {
+        for (int c = 0; c < colonne_; ++c) {
+            campo(c, k)->setText(valori(c)[std::size_t(RigaInizio + k - 1)]);
+        }
+    }
+}
+
+void FinestraRighe::svuotaCampi()
+{
+    for (int k = 1; k <= kLinee; ++k) {
+        for (int c = 0; c < colonne_; ++c) {
+            campo(c, k)->clear();
+        }
+    }
+}
+
+void FinestraRighe::evidenziaNumeri(int linea)
+{
+    for (int k = 1; k <= kLinee; ++k) {
+        colora(num_[std::size_t(k)], k == linea ? kGiallo : kCiano);
+    }
+}
+
+bool FinestraRighe::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::MouseMove) {
+        if (o == superficie() || std::find(sfondi_.begin(), sfondi_.end(), o) != sfondi_.end()) {
+            evidenziaNumeri(0);
+        }
+        for (int k = 1; k <= kLinee; ++k) {
+            if (o == num_[std::size_t(k)]) {
+                evidenziaNumeri(k);
+                return true;   // not the background as well
+            }
+        }
+    } else if (e->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        for (int k = 1; k <= kLinee; ++k) {
+            if (o == num_[std::size_t(k)]) {
+                num_Click(k);
+                return true;
+            }
+        }
+        if (clicAltro(o)) {
+            return true;
+        }
+    }
+    return FinestraCalcolo::eventFilter(o, e);
+}

@@ -1,0 +1,103 @@
+#pragma once
+// The layer of the row windows: five screen lines of fields over the rows of
+// a job, a caption and a unit over each column, the row numbers on the left
+// (yellow under the mouse, a click copies the previous row), the fields of
+// the visible rows put back after a scroll, and the walk over the required
+// fields with the window's own texts.
+//
+// A window declares its columns, makes the grid with costruisciCampi() and
+// the numbers with costruisciNumeri(), and fills in the hooks below.
+
+#include "shell/finestracalcolo.h"
+#include "shell/righe.h"
+
+#include <QFont>
+#include <QLineEdit>
+#include <array>
+#include <optional>
+#include <vector>
+
+class FinestraRighe : public FinestraCalcolo {
+    Q_OBJECT
+public:
+    FinestraRighe(ConfigFinestra config, int righe, QWidget* parent = nullptr);
+
+    int RigaInizio = 1;
+    int LineaCorrente = 1;
+    int RigaCorrente = 1;
+
+    static constexpr int kLinee = 5;
+
+    QLineEdit* campo(int c, int linea) const { return campi_[std::size_t(c)][std::size_t(linea)]; }
+    QLabel* num(int linea) const { return num_[std::size_t(linea)]; }
+
+    // Copies the previous row's values into the row on screen line `linea`.
+    void num_Click(int linea) override;
+
+protected:
+    // A column of fields: name (with the line number appended), caption,
+    // unit and tooltip, left edge in twips.
+    struct Colonna {
+        QString nome;
+        QString didascalia;
+        QString unita;
+        QString suggerimento;
+        int x = 0;
+    };
+    // Geometry of the grid in twips: top of the captions, of the units and
+    // of the first line; cell size; line step.
+    struct Griglia {
+        int yDidascalia = 0;
+        int altezzaDidascalia = 0;
+        int yUnita = 0;
+        int altezzaUnita = 0;
+        int yCampi = 0;
+        int larghezza = 0;
+        int altezza = 0;
+        int passo = 240;
+    };
+    void costruisciCampi(const std::vector<Colonna>& colonne, const Griglia& g, const QFont& didascalia,
+                         const QFont& valori);
+    // The row-number labels, one per line, at `x` with the grid's lines.
+    void costruisciNumeri(int x, int larghezza, int yCampi, int altezza, const QFont& f, const QString& suggerimento);
+    // Another area over which the mouse turns the numbers off.
+    void aggiungiSfondo(QWidget* w) { sfondi_.push_back(w); }
+
+    // The values of column `c`, rows 0..righe.
+    virtual ColonnaRighe& valori(int c) = 0;
+    virtual void campo_Change(int c, int linea) = 0;
+    // Rows in use; 0 means no data.
+    virtual int righeUsate() const = 0;
+    // Whether the previous row `p` may be copied (by default always).
+    virtual bool copiabile(int p) const { (void)p; return true; }
+    // The refresh of the visible lines after a copy.
+    virtual void aggiornaRighe() = 0;
+
+    // The first required field that is empty, and the window's texts.
+    struct Mancante {
+        int riga = 0;
+        int campo = 0;
+    };
+    virtual std::optional<Mancante> primoMancante() const = 0;
+    virtual QString testoNessunDato() const = 0;
+    virtual QString testoMancante(const Mancante& m) const = 0;
+    EsitoControllo verificaDati() override;
+
+    // Puts the values of the visible rows into the fields (their change
+    // handling runs once at the end); empties the fields.
+    void mostraCampi();
+    void svuotaCampi();
+
+    bool eventFilter(QObject* o, QEvent* e) override;
+    // A click on a number that is not a row copy (e.g. a table entry).
+    virtual bool clicAltro(QObject* o) { (void)o; return false; }
+
+private:
+    void evidenziaNumeri(int linea);
+
+    int righe_;
+    int colonne_ = 0;
+    std::vector<std::array<QLineEdit*, kLinee + 1>> campi_;
+    std::array<QLabel*, kLinee + 1> num_{};
+    std::vector<QWidget*> sfondi_;
+};
