@@ -11,8 +11,6 @@
 #include "shell/stampa.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QMouseEvent>
 
 namespace T = testi_cercol;
 using namespace modcercol;
@@ -56,11 +54,9 @@ int xCampo(int c) { return c == Rag ? 1800 : c == Elic ? 2400 : 3360 + 600 * (c 
 } // namespace
 
 cercol::cercol(QWidget* parent)
-    : FinestraCalcolo(configurazione(), parent)
+    : FinestraRighe(configurazione(), kRighe, parent)
 {
     QWidget* s = superficie();
-    s->setMouseTracking(true);
-    s->installEventFilter(this);
 
     QFont didascalia = font();
     didascalia.setPointSizeF(6.5);
@@ -99,31 +95,17 @@ cercol::cercol(QWidget* parent)
     // Data area.
     auto* label65 = etichetta(s, T::kNum, twips(1200, 1680, 495, 255), didascalia, centro, T::kNumTooltip);
     label65->setObjectName(QStringLiteral("Label65"));
+    std::vector<Colonna> colonne;
     for (int c = 0; c < kCampi; ++c) {
-        const int x = xCampo(c);
-        const int largo = c == Elic ? 975 : 615;
-        didascalie_[std::size_t(c)] = etichetta(s, T::kDidascalie[std::size_t(c)], twips(x, 1200, largo, 495),
-                                                didascalia, centro, T::kSuggerimenti[std::size_t(c)]);
-        didascalie_[std::size_t(c)]->setObjectName(QStringLiteral("lab%1").arg(c + 1));
-        unita_[std::size_t(c)] = etichetta(s, T::kUnita[std::size_t(c)], twips(x, 1680, largo, 255), didascalia,
-                                           centro, T::kSuggerimenti[std::size_t(c)]);
-        unita_[std::size_t(c)]->setObjectName(QStringLiteral("lb%1").arg(c + 1));
-        for (int k = 1; k <= 5; ++k) {
-            auto* f = new QLineEdit(s);
-            f->setGeometry(twips(x, 2040 + 240 * (k - 1), 615, 285));
-            f->setFont(valori);
-            f->setAlignment(Qt::AlignRight);
-            f->setTextMargins(0, 0, 0, 0);
-            f->setToolTip(T::kSuggerimenti[std::size_t(c)]);
-            f->setObjectName(T::kNomiCampi[std::size_t(c)] + QString::number(k));
-            connect(f, &QLineEdit::textChanged, this, [this, c, k] { campo_Change(c, k); });
-            campi_[std::size_t(c)][std::size_t(k)] = f;
-        }
+        const auto i = std::size_t(c);
+        colonne.push_back({T::kNomiCampi[i], T::kDidascalie[i], T::kUnita[i], T::kSuggerimenti[i], xCampo(c),
+                           c == Elic ? 975 : 0, QStringLiteral("lab%1"), QStringLiteral("lb%1")});
     }
+    costruisciCampi(colonne, {1200, 495, 1680, 255, 2040, 615, 285, 240}, didascalia, valori);
+    costruisciNumeri(1200, 495, 2040, 255, valori, T::kNumCopiaTooltip);
     for (int k = 1; k <= 5; ++k) {
-        const int y = 2040 + 240 * (k - 1);
         auto* b = new QScrollBar(Qt::Vertical, s);
-        b->setGeometry(twips(3000, y, 375, 255));
+        b->setGeometry(twips(3000, 2040 + 240 * (k - 1), 375, 255));
         b->setRange(6, 20);
         b->setSingleStep(1);
         b->setPageStep(1);
@@ -131,25 +113,8 @@ cercol::cercol(QWidget* parent)
         b->setObjectName(QStringLiteral("VScroll3_%1").arg(k));
         connect(b, &QScrollBar::valueChanged, this, [this, k] { VScroll3_Change(k); });
         vscroll3_[std::size_t(k)] = b;
-
-        auto* n = etichetta(s, QString::number(k), twips(1200, y, 495, 255), valori, centro, T::kNumCopiaTooltip);
-        n->setAutoFillBackground(true);
-        n->setFrameShape(QFrame::Box);
-        colora(n, kCiano);
-        n->setMouseTracking(true);
-        n->setCursor(Qt::PointingHandCursor);
-        n->installEventFilter(this);
-        n->setObjectName(QStringLiteral("num%1").arg(k));
-        num_[std::size_t(k)] = n;
     }
-    vscroll1_ = new QScrollBar(Qt::Vertical, s);
-    vscroll1_->setObjectName(QStringLiteral("VScroll1"));
-    vscroll1_->setGeometry(twips(720, 2040, 375, 1215));
-    vscroll1_->setRange(1, 96);
-    vscroll1_->setSingleStep(1);
-    vscroll1_->setPageStep(5);
-    vscroll1_->setValue(1);
-    connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    costruisciBarraRighe(720, 2040, 375, 1215);
 
     // Hot results table.
     auto* label36 = etichetta(s, T::kCerchiaturaNum, twips(600, 3480, 615, 495), didascalia, centro,
@@ -233,8 +198,8 @@ void cercol::Option1_Click(int k)
 void cercol::abilita(int daCampo, int aCampo, bool si)
 {
     for (int c = daCampo; c <= aCampo; ++c) {
-        didascalie_[std::size_t(c)]->setEnabled(si);
-        unita_[std::size_t(c)]->setEnabled(si);
+        didascaliaColonna(c)->setEnabled(si);
+        unitaColonna(c)->setEnabled(si);
         for (int k = 1; k <= 5; ++k) {
             campo(c, k)->setEnabled(si);
         }
@@ -322,19 +287,6 @@ void cercol::GuidaCerchiature()
     passo()->setText(testoGuida(dati_, TipoCerchiatura, NumeroCerchiature, RigaInizio + LineaCorrente - 1));
 }
 
-void cercol::num_Click(int linea)
-{
-    const int r = RigaInizio + linea - 1;
-    const int p = r - 1;
-    if (NumeroCerchiature == 0 || r < 1 || r > kRighe || dati_.valore(Rag, p).isEmpty()) {
-        return;
-    }
-    for (int c = 0; c < kCampi; ++c) {
-        dati_.colonna(c)[std::size_t(r)] = dati_.valore(c, p);
-    }
-    VScroll1_Change();
-}
-
 // ---- calculation and refresh -------------------------------------------------------
 
 void cercol::CalcolaCerchiature()
@@ -358,21 +310,12 @@ void cercol::CalcolaCerchiature()
 void cercol::VScroll1_Change()
 {
     Occupato occupato;
-    RigaInizio = vscroll1_->value();
+    RigaInizio = VScroll1()->value();
     numcon_->setText(QString::number(RigaInizio));
-    {
-        // Raises the field's change handling when the text differs; the pass
-        // it owes runs once, before the results are shown.
-        const RinvioCalcolo rinvio(this);
-        for (int k = 1; k <= 5; ++k) {
-            for (int c = 0; c < kCampi; ++c) {
-                campo(c, k)->setText(dati_.valore(c, RigaInizio + k - 1));
-            }
-        }
-    }
+    mostraCampi();
     for (int k = 1; k <= 5; ++k) {
         const int r = RigaInizio + k - 1;
-        num_[std::size_t(k)]->setText(QString::number(r));
+        num(k)->setText(QString::number(r));
         rum_[std::size_t(k)]->setText(QString::number(r));
         for (int c = 0; c < 5; ++c) {
             freddo(c, k)->setText(mostra(ris_.valoreFreddo(c, r)));
@@ -411,17 +354,20 @@ void cercol::mostraTabella()
 
 // ---- data check and clearing ---------------------------------------------------------
 
-EsitoControllo cercol::verificaDati()
+std::optional<FinestraRighe::Mancante> cercol::primoMancante() const
 {
-    if (NumeroCerchiature == 0) {
-        return {EsitoControllo::Tipo::NessunDato, T::kNessunDato};
+    if (const auto m = modcercol::primoMancante(dati_, TipoCerchiatura, NumeroCerchiature)) {
+        return Mancante{m->riga, int(m->campo)};
     }
-    if (const auto m = primoMancante(dati_, TipoCerchiatura, NumeroCerchiature)) {
-        return {EsitoControllo::Tipo::Incompleto,
-                T::kGuidaCerchiatura + numeri::stampa(m->riga) + QStringLiteral(": ") + QLatin1Char('\r') +
-                    T::kControlloDigitare + T::kControlloCampi[std::size_t(m->campo)]};
-    }
-    return {EsitoControllo::Tipo::Completo, QString()};
+    return std::nullopt;
+}
+
+QString cercol::testoNessunDato() const { return T::kNessunDato; }
+
+QString cercol::testoMancante(const Mancante& m) const
+{
+    return T::kGuidaCerchiatura + numeri::stampa(m.riga) + QStringLiteral(": ") + QLatin1Char('\r') +
+           T::kControlloDigitare + T::kControlloCampi[std::size_t(m.campo)];
 }
 
 void cercol::cancella_click()
@@ -435,11 +381,7 @@ void cercol::cancella_click()
     NumeroCerchiature = 0;
     // Fields first: their handlers recount and refresh the tables, which are
     // emptied after.
-    for (int k = 1; k <= 5; ++k) {
-        for (int c = 0; c < kCampi; ++c) {
-            campo(c, k)->clear();
-        }
-    }
+    svuotaCampi();
     label1_->clear();
     for (int k = 1; k <= 5; ++k) {
         for (int c = 0; c < 13; ++c) {
@@ -501,7 +443,7 @@ void cercol::stampa_click()
 {
     // The rows are scrolled through first, as the user would see them.
     for (int v = 6; v <= NumeroCerchiature && NumeroCerchiature > 5; v += 5) {
-        vscroll1_->setValue(std::min(v, vscroll1_->maximum()));
+        VScroll1()->setValue(std::min(v, VScroll1()->maximum()));
     }
     auto p = stampa::apriLavoro();
     if (!p) {
@@ -510,39 +452,6 @@ void cercol::stampa_click()
     const QString progetto = progettoFrontespizio();
     const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
     stampaDatiRisultati(*p, dati_, ris_, TipoCerchiatura, NumeroCerchiature, progetto, relazione);
-}
-
-// ---- mouse ---------------------------------------------------------------------------
-
-void cercol::evidenziaNumeri(int linea)
-{
-    for (int k = 1; k <= 5; ++k) {
-        colora(num_[std::size_t(k)], k == linea ? kGiallo : kCiano);
-    }
-}
-
-bool cercol::eventFilter(QObject* o, QEvent* e)
-{
-    if (e->type() == QEvent::MouseMove) {
-        if (o == superficie()) {
-            evidenziaNumeri(0);
-        }
-        for (int k = 1; k <= 5; ++k) {
-            if (o == num_[std::size_t(k)]) {
-                evidenziaNumeri(k);
-                return true;   // not the background as well
-            }
-        }
-    } else if (e->type() == QEvent::MouseButtonRelease &&
-               static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-        for (int k = 1; k <= 5; ++k) {
-            if (o == num_[std::size_t(k)]) {
-                num_Click(k);
-                return true;
-            }
-        }
-    }
-    return FinestraCalcolo::eventFilter(o, e);
 }
 
 std::optional<ChiusuraRelazione> cercol::chiusuraRelazione() const

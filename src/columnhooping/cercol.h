@@ -5,7 +5,7 @@
 
 #include "columnhooping/calcolo.h"
 #include "platform/piattaforma.h"
-#include "shell/finestracalcolo.h"
+#include "shell/finestrarighe.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -13,7 +13,7 @@
 #include <QScrollBar>
 #include <array>
 
-class cercol : public FinestraCalcolo {
+class cercol : public FinestraRighe {
     Q_OBJECT
 public:
     explicit cercol(QWidget* parent = nullptr);
@@ -22,7 +22,6 @@ public:
     void rag_Change(int linea) { campo_Change(modcercol::Rag, linea); }
     void elic_Change(int linea) { campo_Change(modcercol::Elic, linea); }
     void VScroll3_Change(int linea);
-    void num_Click(int linea) override;
     void ContaCerchiature();
     void GuidaCerchiature();
     void CalcolaCerchiature();
@@ -36,58 +35,53 @@ public:
 
     int TipoCerchiatura = 0;   // 0 until a type is chosen
     int NumeroCerchiature = 0;
-    int RigaInizio = 1;
-    int LineaCorrente = 1;
-    int RigaCorrente = 1;
 
     const modcercol::DatiCerchiature& dati() const { return dati_; }
     const modcercol::RisultatiCerchiature& risultati() const { return ris_; }
 
     // Controls, for tests and the batch printer.
-    QLineEdit* campo(int c, int linea) const { return campi_[std::size_t(c)][std::size_t(linea)]; }
     QRadioButton* Option1(int k) const { return opzioni_[std::size_t(k)]; }
-    QLabel* num(int linea) const { return num_[std::size_t(linea)]; }
     QLabel* rum(int linea) const { return rum_[std::size_t(linea)]; }
     // Cold results, columns pasel..tenat.
     QLabel* freddo(int c, int linea) const { return freddo_[std::size_t(c)][std::size_t(linea)]; }
     // Hot table column 0 = teser, 1..12 = raor..spa.
     QLabel* caldo(int c, int linea) const { return caldo_[std::size_t(c)][std::size_t(linea)]; }
-    QLabel* etichettaCampo(int c) const { return didascalie_[std::size_t(c)]; }
-    QLabel* unitaCampo(int c) const { return unita_[std::size_t(c)]; }
+    QLabel* etichettaCampo(int c) const { return didascaliaColonna(c); }
+    QLabel* unitaCampo(int c) const { return unitaColonna(c); }
     QLabel* numcon() const { return numcon_; }
     QLabel* note() const { return note_; }
     QLabel* Label1() const { return label1_; }
     QGroupBox* affreddo() const { return affreddo_; }
-    QScrollBar* VScroll1() const { return vscroll1_; }
     QScrollBar* VScroll2() const { return vscroll2_; }
     QScrollBar* VScroll3(int linea) const { return vscroll3_[std::size_t(linea)]; }
 
 protected:
     void calcoloRinviato() override;
-    EsitoControllo verificaDati() override;
+    ColonnaRighe& valori(int c) override { return dati_.colonna(c); }
+    void campo_Change(int c, int linea) override;
+    int righeUsate() const override { return NumeroCerchiature; }
+    // A row is copied only from a row with a radius.
+    bool copiabile(int p) const override { return !dati_.valore(modcercol::Rag, p).isEmpty(); }
+    void aggiornaRighe() override { VScroll1_Change(); }
+    std::optional<Mancante> primoMancante() const override;
+    QString testoNessunDato() const override;
+    QString testoMancante(const Mancante& m) const override;
     void scriviDati(archivio::ScrittoreRecord& w) override;
     void leggiDati(archivio::LettoreRecord& r) override;
     void dopoApertura() override;
-    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    void campo_Change(int c, int linea);
     void BloccaCampi();
     void AbilitaCaldo();
     void AbilitaFreddo();
     void abilita(int daCampo, int aCampo, bool si);
     void mostraTabella();
-    void evidenziaNumeri(int linea);
 
     modcercol::DatiCerchiature dati_;
     modcercol::RisultatiCerchiature ris_;
     int tipoLetto_ = 0;
 
-    std::array<std::array<QLineEdit*, 6>, modcercol::kCampi> campi_{};
-    std::array<QLabel*, modcercol::kCampi> didascalie_{};
-    std::array<QLabel*, modcercol::kCampi> unita_{};
     std::array<QRadioButton*, 3> opzioni_{};
-    std::array<QLabel*, 6> num_{};
     std::array<QLabel*, 6> rum_{};
     std::array<std::array<QLabel*, 6>, 5> freddo_{};
     std::array<std::array<QLabel*, 6>, 13> caldo_{};
@@ -96,6 +90,5 @@ private:
     QLabel* note_ = nullptr;
     QLabel* label1_ = nullptr;
     QGroupBox* affreddo_ = nullptr;
-    QScrollBar* vscroll1_ = nullptr;
     QScrollBar* vscroll2_ = nullptr;
 };

@@ -26,12 +26,23 @@ void FinestraRighe::costruisciCampi(const std::vector<Colonna>& colonne, const G
     const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
     colonne_ = int(colonne.size());
     campi_.assign(colonne.size(), {});
+    didascalie_.assign(colonne.size(), nullptr);
+    unita_.assign(colonne.size(), nullptr);
     for (int c = 0; c < colonne_; ++c) {
         const Colonna& col = colonne[std::size_t(c)];
-        etichetta(s, col.didascalia, twips(col.x, g.yDidascalia, g.larghezza, g.altezzaDidascalia), didascalia,
-                  centro, col.suggerimento);
-        etichetta(s, col.unita, twips(col.x, g.yUnita, g.larghezza, g.altezzaUnita), didascalia, centro,
-                  col.suggerimento);
+        const int largo = col.larghezzaDidascalia ? col.larghezzaDidascalia : g.larghezza;
+        QLabel* d = etichetta(s, col.didascalia, twips(col.x, g.yDidascalia, largo, g.altezzaDidascalia),
+                              didascalia, centro, col.suggerimento);
+        if (!col.nomeDidascalia.isEmpty()) {
+            d->setObjectName(col.nomeDidascalia.arg(c + 1));
+        }
+        QLabel* u = etichetta(s, col.unita, twips(col.x, g.yUnita, largo, g.altezzaUnita), didascalia, centro,
+                              col.suggerimento);
+        if (!col.nomeUnita.isEmpty()) {
+            u->setObjectName(col.nomeUnita.arg(c + 1));
+        }
+        didascalie_[std::size_t(c)] = d;
+        unita_[std::size_t(c)] = u;
         for (int k = 1; k <= kLinee; ++k) {
             auto* f = new QLineEdit(s);
             f->setGeometry(twips(col.x, g.yCampi + g.passo * (k - 1), g.larghezza, g.altezza));
@@ -61,6 +72,18 @@ void FinestraRighe::costruisciNumeri(int x, int larghezza, int yCampi, int altez
         n->setObjectName(QStringLiteral("num%1").arg(k));
         num_[std::size_t(k)] = n;
     }
+}
+
+void FinestraRighe::costruisciBarraRighe(int x, int y, int larghezza, int altezza)
+{
+    vscroll1_ = new QScrollBar(Qt::Vertical, superficie());
+    vscroll1_->setObjectName(QStringLiteral("VScroll1"));
+    vscroll1_->setGeometry(twips(x, y, larghezza, altezza));
+    vscroll1_->setRange(1, righe_ - kLinee + 1);
+    vscroll1_->setSingleStep(1);
+    vscroll1_->setPageStep(kLinee);
+    vscroll1_->setValue(1);
+    connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { aggiornaRighe(); });
 }
 
 void FinestraRighe::num_Click(int linea)

@@ -13,6 +13,7 @@
 
 #include <QFont>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <array>
 #include <optional>
 #include <vector>
@@ -30,6 +31,7 @@ public:
 
     QLineEdit* campo(int c, int linea) const { return campi_[std::size_t(c)][std::size_t(linea)]; }
     QLabel* num(int linea) const { return num_[std::size_t(linea)]; }
+    QScrollBar* VScroll1() const { return vscroll1_; }
 
     // Copies the previous row's values into the row on screen line `linea`.
     void num_Click(int linea) override;
@@ -43,6 +45,9 @@ protected:
         QString unita;
         QString suggerimento;
         int x = 0;
+        int larghezzaDidascalia = 0;   // 0: as wide as the field
+        QString nomeDidascalia;        // object names of caption and unit, %1 the column from 1
+        QString nomeUnita;
     };
     // Geometry of the grid in twips: top of the captions, of the units and
     // of the first line; cell size; line step.
@@ -60,6 +65,10 @@ protected:
                          const QFont& valori);
     // The row-number labels, one per line, at `x` with the grid's lines.
     void costruisciNumeri(int x, int larghezza, int yCampi, int altezza, const QFont& f, const QString& suggerimento);
+    // The row bar: the first row shown, 1..righe-4.
+    void costruisciBarraRighe(int x, int y, int larghezza, int altezza);
+    QLabel* didascaliaColonna(int c) const { return didascalie_[std::size_t(c)]; }
+    QLabel* unitaColonna(int c) const { return unita_[std::size_t(c)]; }
     // Another area over which the mouse turns the numbers off.
     void aggiungiSfondo(QWidget* w) { sfondi_.push_back(w); }
 
@@ -70,7 +79,7 @@ protected:
     virtual int righeUsate() const = 0;
     // Whether the previous row `p` may be copied (by default always).
     virtual bool copiabile(int p) const { (void)p; return true; }
-    // The refresh of the visible lines after a copy.
+    // The refresh of the visible lines, after a scroll or a copy.
     virtual void aggiornaRighe() = 0;
 
     // The first required field that is empty, and the window's texts.
@@ -98,6 +107,9 @@ private:
     int righe_;
     int colonne_ = 0;
     std::vector<std::array<QLineEdit*, kLinee + 1>> campi_;
+    std::vector<QLabel*> didascalie_;
+    std::vector<QLabel*> unita_;
+    QScrollBar* vscroll1_ = nullptr;
     std::array<QLabel*, kLinee + 1> num_{};
     std::vector<QWidget*> sfondi_;
 };

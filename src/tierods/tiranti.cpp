@@ -80,18 +80,12 @@ tiranti::tiranti(QWidget* parent)
     std::vector<Colonna> colonne;
     for (int c = 0; c < kCampi; ++c) {
         const auto i = std::size_t(c);
-        colonne.push_back({T::kNomiCampi[i], T::kDidascalie[i], T::kUnita[i], T::kSuggerimenti[i], 960 + 600 * c});
+        colonne.push_back(
+            {T::kNomiCampi[i], T::kDidascalie[i], T::kUnita[i], T::kSuggerimenti[i], 960 + 600 * c, 0, {}, {}});
     }
     costruisciCampi(colonne, {1080, 495, 1560, 255, 1920, 615, 285, 240}, didascalia, valori);
     costruisciNumeri(480, 375, 1920, 255, valori, T::kNumCopiaTooltip);
-    vscroll1_ = new QScrollBar(Qt::Vertical, s);
-    vscroll1_->setObjectName(QStringLiteral("VScroll1"));
-    vscroll1_->setGeometry(twips(120, 1920, 255, 3495));
-    vscroll1_->setRange(1, 96);
-    vscroll1_->setSingleStep(1);
-    vscroll1_->setPageStep(5);
-    vscroll1_->setValue(1);
-    connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    costruisciBarraRighe(120, 1920, 255, 3495);
 
     // Table of admissible tensions.
     auto* tabella = etichetta(s, T::kTabellaTrazioni, twips(6480, 1080, 2895, 735), didascalia,
@@ -241,7 +235,7 @@ void tiranti::CalcolaTiranti()
 void tiranti::VScroll1_Change()
 {
     Occupato occupato;
-    RigaInizio = vscroll1_->value();
+    RigaInizio = VScroll1()->value();
     tirtem_->setText(QString::number(RigaInizio));
     mostraCampi();
     for (int k = 1; k <= 5; ++k) {

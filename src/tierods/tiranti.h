@@ -55,7 +55,6 @@ public:
     QLabel* Label1() const { return label1_; }
     QPushButton* malt(int k) const { return malt_[std::size_t(k)]; }
     QLabel* etichettaMalta(int k) const { return etichetteMalta_[std::size_t(k)]; }
-    QScrollBar* VScroll1() const { return vscroll1_; }
     QScrollBar* VScroll2() const { return vscroll2_; }
 
 protected:
@@ -88,6 +87,5 @@ private:
     std::array<QLabel*, 6> etichetteMalta_{};
     QLabel* tirtem_ = nullptr;
     QLabel* label1_ = nullptr;
-    QScrollBar* vscroll1_ = nullptr;
     QScrollBar* vscroll2_ = nullptr;
 };
