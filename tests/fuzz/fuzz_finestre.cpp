@@ -76,6 +76,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     if (!gCartella->isValid()) {
         std::abort();
     }
+    // libFuzzer ends through exit(): the folder goes with the process.
+    std::atexit([] { delete gCartella; });
     return 0;
 }
 
