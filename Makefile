@@ -6,8 +6,6 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_OPTS  = -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_SLOPPINESS = pch_defines,time_macros
-# Relative paths in the cache key, so that other checkouts of the tree share hits
-export CCACHE_BASEDIR = $(CURDIR)
 
 .PHONY: deps build run test test-asan fuzz bench package install clean
 
