@@ -214,18 +214,23 @@ Esito calcolaConsolidamento(Consolidamento& C, bool mostrato, const Schermo& sch
 
 } // namespace
 
+bool calcolabile(const Lavoro& l, const Schermo& schermo)
+{
+    const int tipo0 = l.at(schermo.consolidamento).tipo;
+    if (((schermo.ang.isEmpty() || schermo.carpu.isEmpty()) && tipo0 != 3) || schermo.sigm.isEmpty()) {
+        return false;
+    }
+    if ((tipo0 == 1 || tipo0 == 2) && schermo.altpu.isEmpty()) {
+        return false;
+    }
+    return !(tipo0 == 3 && schermo.altar.isEmpty());
+}
+
 EsitoCalcolo CalcolaPuntelli(Lavoro& l, const Schermo& schermo)
 {
     const int c0 = schermo.consolidamento;
-    const int tipo0 = l.at(c0).tipo;
     // The consolidation shown must have its key fields filled in.
-    if (((schermo.ang.isEmpty() || schermo.carpu.isEmpty()) && tipo0 != 3) || schermo.sigm.isEmpty()) {
-        return {Esito::Precondizione, 0};
-    }
-    if ((tipo0 == 1 || tipo0 == 2) && schermo.altpu.isEmpty()) {
-        return {Esito::Precondizione, 0};
-    }
-    if (tipo0 == 3 && schermo.altar.isEmpty()) {
+    if (!calcolabile(l, schermo)) {
         return {Esito::Precondizione, 0};
     }
 

@@ -42,6 +42,8 @@ constexpr double kLatoMassimo = 10000;
 // arithmetic is impossible or absurd has its results emptied (coefficients
 // kept) and ends the pass, so no stale value stays shown beside its data.
 EsitoCalcolo CalcolaPuntelli(Lavoro& l, const Schermo& schermo);
+// Whether a pass would start: the consolidation shown has its key fields.
+bool calcolabile(const Lavoro& l, const Schermo& schermo);
 
 // The calculation type a stored value is computed as: 2 and 3 as themselves,
 // anything else as 1.

@@ -284,16 +284,36 @@ modpuntelli::EsitoCalcolo puntelli::CalcolaPuntelli()
     s.altpu = campi_[altpu]->text();
     s.altar = campi_[altar]->text();
     s.sigm = campi_[sigm]->text();
-    s.angoloDalCampo = !caricamento_;
+    // While a consolidation is being shown its options are selected before
+    // its fields are loaded: the angle field still holds the previous
+    // consolidation's angle and must not be stored as this one's.
+    s.angoloDalCampo = !caricamento_ && mostraConsolidamento_ == 0;
+    if (mostraConsolidamento_ > 0) {
+        // Every pass of the showing reads the same stored data: one is enough.
+        if (!calcoloRinviato_ && modpuntelli::calcolabile(lavoro(), s)) {
+            calcoloRinviato_ = s;
+        }
+        return {Esito::Precondizione, 0};
+    }
     const EsitoCalcolo e = modpuntelli::CalcolaPuntelli(lavoro(), s);
-    if (e.datiAssurdi() && mostraConsolidamento_ > 0) {
-        // Loading a consolidation recalculates at every field: say it once, at the end.
-        assurdoRinviato_ = true;
-    } else if (e.datiAssurdi()) {
+    if (e.datiAssurdi()) {
         platform::messaggi().mostra(T::kDatiAssurdi, ModRinsal::TitoloControllo, Icona::Critica, Pulsanti::Ok,
                                     Risposta::Ok);
     }
     return e;
+}
+
+void puntelli::calcolaRinviato()
+{
+    if (!calcoloRinviato_) {
+        return;
+    }
+    const Schermo s = *calcoloRinviato_;
+    calcoloRinviato_.reset();
+    if (modpuntelli::CalcolaPuntelli(lavoro(), s).datiAssurdi()) {
+        // Said once, after the consolidation is shown.
+        assurdoRinviato_ = true;
+    }
 }
 
 void puntelli::GuidaPuntelli()
@@ -450,7 +470,10 @@ void puntelli::HScroll1_Change()
 {
     ++mostraConsolidamento_;
     mostraConsolidamento(hscroll_->value());
-    if (--mostraConsolidamento_ == 0 && assurdoRinviato_) {
+    if (--mostraConsolidamento_ == 0) {
+        calcolaRinviato();
+    }
+    if (mostraConsolidamento_ == 0 && assurdoRinviato_) {
         assurdoRinviato_ = false;
         platform::messaggi().mostra(T::kDatiAssurdi, ModRinsal::TitoloControllo, Icona::Critica, Pulsanti::Ok,
                                     Risposta::Ok);

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <array>
+#include <optional>
 #include <vector>
 
 class puntelli : public FinestraCalcolo, public CalcoloPuntelli {
@@ -95,4 +96,8 @@ private:
     bool caricamento_ = false;
     int mostraConsolidamento_ = 0;
     bool assurdoRinviato_ = false;
+    // While a consolidation is shown, the pass its fields and options would
+    // each start runs once, at the end (the stored data do not change).
+    std::optional<modpuntelli::Schermo> calcoloRinviato_;
+    void calcolaRinviato();
 };

@@ -301,6 +301,28 @@ private slots:
         QVERIFY(f.readAll().startsWith("2\r\n1,1,1,1,1\r\n3,2,2,1,1\r\n"));
     }
 
+    // Moving to a consolidation selects its options before its fields are
+    // loaded: the calculation they start must not store the angle still
+    // shown, the previous consolidation's, as the angle of the new one.
+    void angoloNonPassaTraConsolidamenti()
+    {
+        const QString p = scriviFile("Puntelli-dati-angoli",
+                                     "2\r\n1,1,1,1,1\r\n3,2,2,1,1\r\n1,1,1,1,1\r\n3,2,2,1,1\r\n1\r\n"
+                                     "\"10000\",\"60\",\"400\",\"30\",\"20\",\"60\",1\r\n1\r\n"
+                                     "\"8000\",\"45\",\"300\",\"30\",\"20\",\"60\",2\r\n"
+                                     "\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+        scena_.file->risposte.push_back(p);
+        w_->apri_click();
+        QVERIFY(scena_.messaggi->visti.empty());
+        w_->HScroll1()->setValue(2);
+        QCOMPARE(w_->campo(puntelli::ang)->text(), QStringLiteral("45"));
+        QCOMPARE(lavoro().cons[2].ang, QStringLiteral("45"));
+        w_->HScroll1()->setValue(1);
+        QCOMPARE(w_->campo(puntelli::ang)->text(), QStringLiteral("60"));
+        QCOMPARE(lavoro().cons[1].ang, QStringLiteral("60"));
+        QCOMPARE(lavoro().cons[2].ang, QStringLiteral("45"));
+    }
+
     void testoNonNumericoDaFile()
     {
         const QString p = scriviFile("Puntelli-dati-punto",
