@@ -8,16 +8,31 @@
 # Seeds: the sample files and the damaged ones in tests/fuzz/corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Environment: FUZZ_TARGETS (names, default all), FUZZ_ARGS (more libFuzzer
+# options, e.g. "-fork=2 -max_len=2048"), FUZZ_LEGGERO=1 (the leak checker
+# and trapping UBSan instead of AddressSanitizer: several times faster, for
+# long runs; memory errors other than leaks then show only as crashes).
 SECONDS_EACH="${1:-60}"
-OUT=build-fuzz
+if [ "${FUZZ_LEGGERO:-0}" = 1 ]; then
+  OUT=build-fuzz-lsan
+  SANITIZERS=leak,undefined
+  FLAGS="-O1 -g -fno-omit-frame-pointer -fsanitize-trap=undefined"
+else
+  OUT=build-fuzz
+  SANITIZERS=address,undefined
+  FLAGS="-O1 -g -fno-omit-frame-pointer"
+fi
 export CCACHE_SLOPPINESS=pch_defines,time_macros
-export CCACHE_BASEDIR="$PWD"
-cmake -S . -B "$OUT" -DRINSAL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None \
-  -DCMAKE_CXX_FLAGS="-O1 -g -fno-omit-frame-pointer" -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+cmake -S . -B "$OUT" -DRINSAL_FUZZ=ON -DRINSAL_FUZZ_SANITIZERS="$SANITIZERS" -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="$FLAGS" -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 targets=()
-for src in tests/fuzz/fuzz_*.cpp; do
-  targets+=("$(basename "$src" .cpp)")
-done
+if [ -n "${FUZZ_TARGETS:-}" ]; then
+  read -r -a targets <<<"$FUZZ_TARGETS"
+else
+  for src in tests/fuzz/fuzz_*.cpp; do
+    targets+=("$(basename "$src" .cpp)")
+  done
+fi
 cmake --build "$OUT" -j"${JOBS:-$(nproc)}" --target "${targets[@]}"
 
 export QT_QPA_PLATFORM=offscreen
@@ -49,6 +64,6 @@ for name in "${targets[@]}"; do
     fi
   done
   "$OUT/$name" -artifact_prefix="$OUT/" -max_total_time="$SECONDS_EACH" -timeout=60 -rss_limit_mb=2048 \
-    -max_len=65536 -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+    -max_len=65536 -print_final_stats=1 ${FUZZ_ARGS:-} "$corpus" 2>&1 | tee "$OUT/$name.log" | tail -n 12
   # A crash, leak or hang stops the script with libFuzzer's status (set -e, pipefail).
 done

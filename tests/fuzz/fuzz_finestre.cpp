@@ -97,8 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     platform::Scena scena = platform::installaScena();
     ModRinsal::Azzera();
-    finestre::registraTutte();
+    // The windows live from one input to the next, as in a session where
+    // the user opens file after file; each starts from its own clearing.
+    static const bool registrate = (finestre::registraTutte(), true);
+    (void)registrate;
     FinestraCalcolo* w = finestraDelCalcolo(tipo);
+    w->cancella_click();
+    finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->cancella_click();
     scena.file->risposte = {file};
     w->apri_click();
     stampe(tipo, w);
@@ -118,9 +123,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (t.contains(kNonNumero)) {
             std::abort();
         }
-    }
-    for (int i = 0; i < int(IdFinestra::Conteggio); ++i) {
-        finestre::chiudi(IdFinestra(i));
     }
     return 0;
 }
