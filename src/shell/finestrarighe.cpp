@@ -20,9 +20,9 @@ FinestraRighe::FinestraRighe(ConfigFinestra config, int righe, QWidget* parent)
 }
 
 void FinestraRighe::costruisciCampi(const std::vector<Colonna>& colonne, const Griglia& g, const QFont& didascalia,
-                                    const QFont& valori)
+                                    const QFont& valori, QWidget* genitore)
 {
-    QWidget* s = superficie();
+    QWidget* s = genitore ? genitore : superficie();
     const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
     colonne_ = int(colonne.size());
     campi_.assign(colonne.size(), {});
@@ -58,11 +58,12 @@ void FinestraRighe::costruisciCampi(const std::vector<Colonna>& colonne, const G
 }
 
 void FinestraRighe::costruisciNumeri(int x, int larghezza, int yCampi, int altezza, const QFont& f,
-                                     const QString& suggerimento)
+                                     const QString& suggerimento, QWidget* genitore)
 {
     for (int k = 1; k <= kLinee; ++k) {
-        auto* n = etichetta(superficie(), QString::number(k), twips(x, yCampi + 240 * (k - 1), larghezza, altezza),
-                            f, Qt::AlignHCenter | Qt::AlignVCenter, suggerimento);
+        auto* n = etichetta(genitore ? genitore : superficie(), QString::number(k),
+                            twips(x, yCampi + 240 * (k - 1), larghezza, altezza), f, Qt::AlignHCenter | Qt::AlignVCenter,
+                            suggerimento);
         n->setAutoFillBackground(true);
         n->setFrameShape(QFrame::Box);
         colora(n, kCiano);
@@ -74,9 +75,9 @@ void FinestraRighe::costruisciNumeri(int x, int larghezza, int yCampi, int altez
     }
 }
 
-void FinestraRighe::costruisciBarraRighe(int x, int y, int larghezza, int altezza)
+void FinestraRighe::costruisciBarraRighe(int x, int y, int larghezza, int altezza, QWidget* genitore)
 {
-    vscroll1_ = new QScrollBar(Qt::Vertical, superficie());
+    vscroll1_ = new QScrollBar(Qt::Vertical, genitore ? genitore : superficie());
     vscroll1_->setObjectName(QStringLiteral("VScroll1"));
     vscroll1_->setGeometry(twips(x, y, larghezza, altezza));
     vscroll1_->setRange(1, righe_ - kLinee + 1);
@@ -117,7 +118,12 @@ void FinestraRighe::mostraCampi()
     const RinvioCalcolo rinvio(this);
     for (int k = 1; k <= kLinee; ++k) {
         for (int c = 0; c < colonne_; ++c) {
-            campo(c, k)->setText(valori(c)[std::size_t(RigaInizio + k - 1)]);
+            QString& v = valori(c)[std::size_t(RigaInizio + k - 1)];
+            const QString prima = v;
+            campo(c, k)->setText(prima);
+            if (prima.isNull() && conservaNulli() && v.isEmpty()) {
+                v = QString();
+            }
         }
     }
 }

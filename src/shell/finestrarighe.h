@@ -61,12 +61,15 @@ protected:
         int altezza = 0;
         int passo = 240;
     };
+    // The grid, numbers and bar go on the window's surface unless
+    // `genitore` (e.g. a frame of the data) is given.
     void costruisciCampi(const std::vector<Colonna>& colonne, const Griglia& g, const QFont& didascalia,
-                         const QFont& valori);
+                         const QFont& valori, QWidget* genitore = nullptr);
     // The row-number labels, one per line, at `x` with the grid's lines.
-    void costruisciNumeri(int x, int larghezza, int yCampi, int altezza, const QFont& f, const QString& suggerimento);
+    void costruisciNumeri(int x, int larghezza, int yCampi, int altezza, const QFont& f, const QString& suggerimento,
+                          QWidget* genitore = nullptr);
     // The row bar: the first row shown, 1..righe-4.
-    void costruisciBarraRighe(int x, int y, int larghezza, int altezza);
+    void costruisciBarraRighe(int x, int y, int larghezza, int altezza, QWidget* genitore = nullptr);
     QLabel* didascaliaColonna(int c) const { return didascalie_[std::size_t(c)]; }
     QLabel* unitaColonna(int c) const { return unita_[std::size_t(c)]; }
     // Another area over which the mouse turns the numbers off.
@@ -95,6 +98,9 @@ protected:
     // Puts the values of the visible rows into the fields (their change
     // handling runs once at the end); empties the fields.
     void mostraCampi();
+    // Whether a value never set stays so when its field is refreshed (the
+    // file of some windows writes it as nothing), instead of becoming empty.
+    virtual bool conservaNulli() const { return false; }
     void svuotaCampi();
 
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -5,7 +5,7 @@
 // five rows at a time for cold stitches).
 
 #include "platform/piattaforma.h"
-#include "shell/finestracalcolo.h"
+#include "shell/finestrarighe.h"
 #include "stitching/calcolo.h"
 
 #include <QGroupBox>
@@ -14,7 +14,7 @@
 #include <QScrollBar>
 #include <array>
 
-class cuciture : public FinestraCalcolo {
+class cuciture : public FinestraRighe {
     Q_OBJECT
 public:
     explicit cuciture(QWidget* parent = nullptr);
@@ -39,7 +39,6 @@ public:
     void VScroll7_Change(int linea) { barraRiga_Change(modcuciture::Pas, linea); }
     void VScroll8_Change(int linea) { barraRiga_Change(modcuciture::Diam, linea); }
 
-    void num_Click(int linea) override;
     void Option1_Click(int k);
     void ContaCuciture();
     void GuidaCuciture();
@@ -63,25 +62,20 @@ public:
 
     int TipoCucitura = 0;   // 0 until a type is chosen
     int NumeroCuciture = 0;
-    int RigaInizio = 1;
     int RigaRisultati = 1;
     int IndiceTemperatura = 0;   // 0: not yet set
-    int LineaCorrente = 1;
-    int RigaCorrente = 1;
 
     const modcuciture::DatiCuciture& dati() const { return dati_; }
     const modcuciture::RisultatiCuciture& risultati() const { return ris_; }
 
     // Controls, for tests and the batch printer.
-    QLineEdit* campo(int c, int linea) const { return campi_[std::size_t(c)][std::size_t(linea)]; }
-    QLabel* num(int linea) const { return num_[std::size_t(linea)]; }
     QLabel* etichettaN() const { return conteggio_; }
     QRadioButton* Option1(int k) const { return opzioni_[std::size_t(k)]; }
     QGroupBox* frameDati() const { return frameDati_; }
     QGroupBox* frameCaldo() const { return frameCaldo_; }
     QGroupBox* frameFreddo() const { return frameFreddo_; }
     // Caption (0) and unit (1) labels of field c.
-    QLabel* didascalia(int c, int riga) const { return didascalie_[std::size_t(c)][std::size_t(riga)]; }
+    QLabel* didascalia(int c, int riga) const { return riga == 0 ? didascaliaColonna(c) : unitaColonna(c); }
     QScrollBar* barraRiga(int c, int linea) const;
     // Hot result c (CampoCaldo order, then 8 ntir, 9 tottir) of side s.
     QLabel* caldo(int c, int lato) const { return caldo_[std::size_t(c)][std::size_t(lato)]; }
@@ -89,7 +83,6 @@ public:
     QLabel* freddo(int c, int linea) const { return freddo_[std::size_t(c)][std::size_t(linea)]; }
     QLabel* numcons() const { return numcons_; }
     QLabel* eserc() const { return eserc_; }
-    QScrollBar* VScroll1() const { return vscroll1_; }
     QScrollBar* VScroll2() const { return vscroll2_; }
     QScrollBar* HScroll1() const { return hscroll1_; }
     QScrollBar* VScroll3() const { return vscroll3_; }
@@ -98,16 +91,23 @@ public:
 
 protected:
     void calcoloRinviato() override;
-    EsitoControllo verificaDati() override;
+    ColonnaRighe& valori(int c) override { return dati_.colonna(c); }
+    void campo_Change(int c, int linea) override;
+    int righeUsate() const override { return NumeroCuciture; }
+    void aggiornaRighe() override { VScroll1_Change(); }
+    bool conservaNulli() const override { return true; }
+    std::optional<Mancante> primoMancante() const override;
+    QString testoNessunDato() const override;
+    QString testoMancante(const Mancante& m) const override;
     void scriviDati(archivio::ScrittoreRecord& w) override;
     void leggiDati(archivio::LettoreRecord& r) override;
     void dopoApertura() override;
-    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    void campo_Change(int c, int linea);
     void barraRiga_Change(int c, int linea);
-    void evidenziaNumeri(int linea);
+    // Greys the fields and bars that type `tipo` does not use (all for 0).
+    void abilitaCampi(int tipo);
+    void costruisciTipo();
     void costruisciDati();
     void costruisciCaldo();
     void costruisciFreddo();
@@ -116,10 +116,7 @@ private:
     modcuciture::RisultatiCuciture ris_;
     int tipoLetto_ = 0;   // type of the file just read, 0 after a failed read
 
-    std::array<std::array<QLineEdit*, 6>, modcuciture::kCampi> campi_{};
-    std::array<std::array<QLabel*, 2>, modcuciture::kCampi> didascalie_{};
     std::array<std::array<QScrollBar*, 6>, 4> barreRiga_{};   // diam, pas, temp, rond
-    std::array<QLabel*, 6> num_{};
     std::array<QRadioButton*, 3> opzioni_{};
     std::array<std::array<QLabel*, 3>, 10> caldo_{};
     std::array<std::array<QLabel*, 6>, 6> freddo_{};
@@ -131,7 +128,6 @@ private:
     QLabel* conteggio_ = nullptr;
     QLabel* numcons_ = nullptr;
     QLabel* eserc_ = nullptr;
-    QScrollBar* vscroll1_ = nullptr;
     QScrollBar* vscroll2_ = nullptr;
     QScrollBar* hscroll1_ = nullptr;
     QScrollBar* vscroll3_ = nullptr;

@@ -1,0 +1,204 @@
+// The areas of the stitching window: the data frame with the row bars beside
+// some fields, the hot results per pier and side, the cold results five rows
+// at a time.
+
+#include "shell/controlli.h"
+#include "stitching/cuciture.h"
+#include "stitching/testi.h"
+
+namespace T = testi_cuciture;
+using namespace modcuciture;
+using namespace controlli;
+
+namespace {
+
+QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
+
+// Fields with a row scroll bar beside them, in the order of barreRiga_.
+constexpr Campo kConBarra[] = {Diam, Pas, Temp, Rond};
+
+} // namespace
+
+void cuciture::costruisciTipo()
+{
+    QWidget* s = superficie();
+    QFont nota = font();
+    nota.setPointSizeF(7);
+    QFont grassetto = nota;
+    grassetto.setBold(true);
+
+    etichetta(s, T::kNConsolidamenti, twips(120, 600, 1500, 285), nota, Qt::AlignRight | Qt::AlignVCenter,
+              T::kNConsolidamentiTooltip);
+    conteggio_ = etichetta(s, QString(), twips(1680, 600, 600, 285), grassetto, Qt::AlignCenter,
+                           T::kNConsolidamentiTooltip);
+    conteggio_->setObjectName(QStringLiteral("Label1"));
+
+    for (int k = 1; k <= 2; ++k) {
+        auto* o = new QRadioButton(k == 1 ? T::kOpzioneCaldo : T::kOpzioneFreddo, s);
+        o->setGeometry(twips(k == 1 ? 3000 : 6000, 600, 2900, 285));
+        o->setFont(nota);
+        o->setObjectName(QStringLiteral("Option1_%1").arg(k));
+        if (k == 2) {
+            o->setToolTip(T::kOpzioneFreddoTooltip);
+        }
+        connect(o, &QRadioButton::clicked, this, [this, k] { Option1_Click(k); });
+        opzioni_[std::size_t(k)] = o;
+    }
+}
+
+void cuciture::costruisciDati()
+{
+    QFont didascalia = font();
+    didascalia.setPointSizeF(6.5);
+    QFont valori = font();
+    valori.setPointSizeF(7.5);
+
+    frameDati_ = new QGroupBox(T::kFrameDati, superficie());
+    frameDati_->setObjectName(QStringLiteral("FrameDati"));
+    frameDati_->setGeometry(twips(60, 930, 9480, 2160));
+    // Its empty area is the window's too: moving over it clears the highlight.
+    frameDati_->setMouseTracking(true);
+    frameDati_->installEventFilter(this);
+    aggiungiSfondo(frameDati_);
+    QWidget* f = frameDati_;
+
+    etichetta(f, T::kNum, twips(300, 660, 300, 210), didascalia, Qt::AlignCenter, T::kNumTooltip);
+    // A field with a row bar beside it has a wider caption, and the bar.
+    std::vector<Colonna> colonne;
+    int x = 640;
+    for (int c = 0; c < kCampi; ++c) {
+        const auto i = std::size_t(c);
+        const bool conBarra = std::find(std::begin(kConBarra), std::end(kConBarra), c) != std::end(kConBarra);
+        const int larghezza = conBarra ? 800 : 640;
+        colonne.push_back({T::kNomiCampi[i], T::kDidascalie[i], T::kUnita[i], T::kSuggerimenti[i], x, larghezza, {}, {}});
+        x += larghezza;
+    }
+    costruisciCampi(colonne, {220, 420, 660, 210, 900, 630, 270, 240}, didascalia, valori, f);
+    static const int kMinimo[4] = {10, 10, -40, 5};
+    static const int kMassimo[4] = {50, 100, 60, 30};
+    static const int kIniziale[4] = {10, 10, 4, 5};
+    static const char* const kNomi[4] = {"VScroll8", "VScroll7", "VScroll6", "VScroll5"};
+    for (std::size_t b = 0; b < 4; ++b) {
+        const int c = kConBarra[b];
+        for (int k = 1; k <= 5; ++k) {
+            auto* v = barra(f, Qt::Vertical, twips(colonne[std::size_t(c)].x + 635, 900 + 240 * (k - 1), 160, 270),
+                            kMinimo[b], kMassimo[b], 1, 1, kIniziale[b],
+                            QStringLiteral("%1_%2").arg(QLatin1String(kNomi[b])).arg(k));
+            connect(v, &QScrollBar::valueChanged, this, [this, c, k] { barraRiga_Change(c, k); });
+            barreRiga_[b][std::size_t(k)] = v;
+        }
+    }
+    costruisciNumeri(300, 300, 900, 255, valori, T::kNumCopiaTooltip, f);
+    costruisciBarraRighe(60, 900, 210, 1230, f);
+}
+
+QScrollBar* cuciture::barraRiga(int c, int linea) const
+{
+    for (std::size_t b = 0; b < 4; ++b) {
+        if (kConBarra[b] == c) {
+            return barreRiga_[b][std::size_t(linea)];
+        }
+    }
+    return nullptr;
+}
+
+void cuciture::costruisciCaldo()
+{
+    QFont didascalia = font();
+    didascalia.setPointSizeF(6.5);
+    QFont cifre = font();
+    cifre.setPointSizeF(7);
+    const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
+
+    frameCaldo_ = new QGroupBox(T::kFrameCaldo, superficie());
+    frameCaldo_->setObjectName(QStringLiteral("FrameCaldo"));
+    frameCaldo_->setGeometry(twips(60, 3150, 9480, 2280));
+    QWidget* f = frameCaldo_;
+
+    etichetta(f, T::kNumCons, twips(120, 260, 800, 270), didascalia, Qt::AlignRight | Qt::AlignVCenter,
+              T::kNumConsTooltip);
+    numcons_ = cella(f, twips(960, 260, 480, 270), cifre, T::kNumConsTooltip);
+    numcons_->setObjectName(QStringLiteral("numcons"));
+    vscroll2_ = barra(f, Qt::Vertical, twips(1450, 245, 200, 300), 1, 100, 1, 2, 1, QStringLiteral("VScroll2"));
+    connect(vscroll2_, &QScrollBar::valueChanged, this, [this] { VScroll2_Change(); });
+    etichetta(f, T::kEserc, twips(1700, 260, 1200, 270), didascalia, Qt::AlignRight | Qt::AlignVCenter);
+    eserc_ = cella(f, twips(2940, 260, 480, 270), cifre, QString());
+    eserc_->setObjectName(QStringLiteral("eserc"));
+    hscroll1_ = barra(f, Qt::Horizontal, twips(3480, 285, 2600, 220), 1, 101, 1, 10, 1, QStringLiteral("HScroll1"));
+    connect(hscroll1_, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+
+    // Long side above the short side.
+    const int yLato[3] = {0, 1620, 1290};
+    etichetta(f, T::kLatoLungo, twips(120, yLato[2], 900, 270), didascalia, Qt::AlignLeft | Qt::AlignVCenter,
+              T::kLatoLungoTooltip);
+    etichetta(f, T::kLatoCorto, twips(120, yLato[1], 900, 270), didascalia, Qt::AlignLeft | Qt::AlignVCenter,
+              T::kLatoCortoTooltip);
+    int x = 1020;
+    for (int c = 0; c < 10; ++c) {
+        const int larghezza = c == 8 ? 960 : 820;
+        etichetta(f, T::kDidascalieCaldo[std::size_t(c)], twips(x, 620, larghezza, 420), didascalia, centro,
+                  T::kSuggerimentiCaldo[std::size_t(c)]);
+        etichetta(f, T::kUnitaCaldo[std::size_t(c)], twips(x, 1040, larghezza, 210), didascalia, centro,
+                  T::kSuggerimentiCaldo[std::size_t(c)]);
+        for (int s = 1; s <= 2; ++s) {
+            // The cell beside its bar leaves a gap that no rounding of the
+            // scaling closes, so the bar never covers the cell's border.
+            auto* l = cella(f, twips(x, yLato[s], c == 8 ? 770 : 790, 270), cifre, T::kSuggerimentiCaldo[std::size_t(c)]);
+            l->setObjectName(QStringLiteral("caldo%1_%2").arg(c).arg(s));
+            caldo_[std::size_t(c)][std::size_t(s)] = l;
+            if (c == 8) {
+                auto* v = barra(f, Qt::Vertical, twips(x + 795, yLato[s], 160, 270), 1, 1000, 1, 1, 1,
+                                QStringLiteral("VScroll9_%1").arg(s));
+                connect(v, &QScrollBar::valueChanged, this, [this, s] { VScroll9_Change(s); });
+                vscroll9_[std::size_t(s)] = v;
+            }
+        }
+        x += larghezza;
+    }
+    // The counts start at 1.
+    caldo(8, 1)->setText(QStringLiteral("1"));
+    caldo(8, 2)->setText(QStringLiteral("1"));
+}
+
+void cuciture::costruisciFreddo()
+{
+    QFont didascalia = font();
+    didascalia.setPointSizeF(6.5);
+    QFont cifre = font();
+    cifre.setPointSizeF(7.5);
+    const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
+
+    frameFreddo_ = new QGroupBox(T::kFrameFreddo, superficie());
+    frameFreddo_->setObjectName(QStringLiteral("FrameFreddo"));
+    frameFreddo_->setGeometry(twips(60, 3150, 9480, 2280));
+    QWidget* f = frameFreddo_;
+
+    vscroll3_ = barra(f, Qt::Vertical, twips(600, 900, 210, 1230), 1, 96, 1, 5, 1, QStringLiteral("VScroll3"));
+    connect(vscroll3_, &QScrollBar::valueChanged, this, [this] { VScroll3_Change(); });
+    int x = 900;
+    for (int c = 0; c < 6; ++c) {
+        const int larghezza = c == 0 ? 900 : (c == 1 ? 1400 : 1200);
+        etichetta(f, T::kDidascalieFreddo[std::size_t(c)], twips(x, 220, larghezza, 420), didascalia, centro,
+                  T::kSuggerimentiFreddo[std::size_t(c)]);
+        etichetta(f, T::kUnitaFreddo[std::size_t(c)], twips(x, 660, larghezza, 210), didascalia, centro,
+                  T::kSuggerimentiFreddo[std::size_t(c)]);
+        for (int k = 1; k <= 5; ++k) {
+            const QRect geo = twips(x + 100, 900 + 240 * (k - 1), c == 1 ? 1000 : larghezza - 200, 255);
+            QLabel* l = nullptr;
+            if (c == 0) {
+                l = etichetta(f, QString::number(k), geo, cifre, centro, T::kSuggerimentiFreddo[0]);
+                l->setObjectName(QStringLiteral("rum%1").arg(k));
+            } else {
+                l = cella(f, geo, cifre, T::kSuggerimentiFreddo[std::size_t(c)]);
+            }
+            freddo_[std::size_t(c)][std::size_t(k)] = l;
+            if (c == 1) {
+                auto* v = barra(f, Qt::Vertical, twips(x + 1125, 900 + 240 * (k - 1), 160, 255), 1000, 2600, 5, 5,
+                                1000, QStringLiteral("VScroll4_%1").arg(k));
+                connect(v, &QScrollBar::valueChanged, this, [this, k] { VScroll4_Change(k); });
+                vscroll4_[std::size_t(k)] = v;
+            }
+        }
+        x += larghezza;
+    }
+}
