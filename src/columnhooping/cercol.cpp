@@ -99,7 +99,8 @@ cercol::cercol(QWidget* parent)
     for (int c = 0; c < kCampi; ++c) {
         const auto i = std::size_t(c);
         colonne.push_back({T::kNomiCampi[i], T::kDidascalie[i], T::kUnita[i], T::kSuggerimenti[i], xCampo(c),
-                           c == Elic ? 975 : 0, QStringLiteral("lab%1"), QStringLiteral("lb%1")});
+                           c == Elic ? 975 : 0, QStringLiteral("lab%1").arg(c + 1),
+                           QStringLiteral("lb%1").arg(c + 1)});
     }
     costruisciCampi(colonne, {1200, 495, 1680, 255, 2040, 615, 285, 240}, didascalia, valori);
     costruisciNumeri(1200, 495, 2040, 255, valori, T::kNumCopiaTooltip);
@@ -198,11 +199,7 @@ void cercol::Option1_Click(int k)
 void cercol::abilita(int daCampo, int aCampo, bool si)
 {
     for (int c = daCampo; c <= aCampo; ++c) {
-        didascaliaColonna(c)->setEnabled(si);
-        unitaColonna(c)->setEnabled(si);
-        for (int k = 1; k <= 5; ++k) {
-            campo(c, k)->setEnabled(si);
-        }
+        abilitaColonna(c, si);
     }
 }
 

@@ -8,8 +8,6 @@
 #include "stitching/testi.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QMouseEvent>
 
 namespace T = testi_cerpil;
 namespace TC = testi_cuciture;
@@ -47,11 +45,9 @@ bool diametroDifficile(const QString& t) { return numeri::numeroIniziale(t) > 10
 } // namespace
 
 cerpil::cerpil(QWidget* parent)
-    : FinestraCalcolo(configurazione(), parent)
+    : FinestraRighe(configurazione(), kRighe, parent)
 {
     QWidget* s = superficie();
-    s->setMouseTracking(true);
-    s->installEventFilter(this);
 
     QFont nota = font();
     nota.setPointSizeF(7);
@@ -96,7 +92,6 @@ void cerpil::costruisciDati()
     didascalia.setPointSizeF(6.5);
     QFont valori = font();
     valori.setPointSizeF(7.5);
-    const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
 
     frameDati_ = new QGroupBox(T::kFrameDati, superficie());
     frameDati_->setObjectName(QStringLiteral("FrameDati"));
@@ -104,55 +99,35 @@ void cerpil::costruisciDati()
     // Its empty area is the window's too: moving over it clears the highlight.
     frameDati_->setMouseTracking(true);
     frameDati_->installEventFilter(this);
+    aggiungiSfondo(frameDati_);
     QWidget* f = frameDati_;
 
-    etichetta(f, T::kNum, twips(300, 660, 300, 210), didascalia, centro, T::kNumTooltip);
+    etichetta(f, T::kNum, twips(300, 660, 300, 210), didascalia, Qt::AlignHCenter | Qt::AlignVCenter, T::kNumTooltip);
+    // The diameter and the temperature have a bar beside their fields.
+    std::vector<Colonna> colonne;
     int x = 640;
     for (int c = 0; c < kCampi; ++c) {
-        const bool conBarra = c == Diam || c == Temp;
-        const int larghezza = conBarra ? 1000 : 840;
-        didascalie_[std::size_t(c)] = etichetta(f, T::kDidascalie[std::size_t(c)], twips(x, 220, larghezza, 420),
-                                                didascalia, centro, T::kSuggerimenti[std::size_t(c)]);
-        didascalie_[std::size_t(c)]->setObjectName(QStringLiteral("lab_") + T::kNomiCampi[std::size_t(c)]);
-        unita_[std::size_t(c)] = etichetta(f, T::kUnita[std::size_t(c)], twips(x, 660, larghezza, 210), didascalia,
-                                           centro, T::kSuggerimenti[std::size_t(c)]);
-        for (int k = 1; k <= 5; ++k) {
-            auto* e = new QLineEdit(f);
-            e->setGeometry(twips(x, 900 + 240 * (k - 1), 800, 270));
-            e->setFont(valori);
-            e->setAlignment(Qt::AlignRight);
-            e->setTextMargins(0, 0, 0, 0);
-            e->setToolTip(T::kSuggerimenti[std::size_t(c)]);
-            e->setObjectName(T::kNomiCampi[std::size_t(c)] + QString::number(k));
-            connect(e, &QLineEdit::textChanged, this, [this, c, k] { campo_Change(c, k); });
-            campi_[std::size_t(c)][std::size_t(k)] = e;
-            if (c == Diam) {
-                auto* v = barra(f, Qt::Vertical, twips(x + 805, 900 + 240 * (k - 1), 160, 270), 6, 20, 1, 1, 6,
-                                QStringLiteral("VScroll8_%1").arg(k));
-                connect(v, &QScrollBar::valueChanged, this, [this, k] { VScroll8_Change(k); });
-                vscroll8_[std::size_t(k)] = v;
-            } else if (c == Temp) {
-                // Temperature bars have no action.
-                vscroll6_[std::size_t(k)] = barra(f, Qt::Vertical, twips(x + 805, 900 + 240 * (k - 1), 160, 270),
-                                                  -40, 60, 1, 1, -40, QStringLiteral("VScroll6_%1").arg(k));
-            }
-        }
+        const auto i = std::size_t(c);
+        const int larghezza = c == Diam || c == Temp ? 1000 : 840;
+        colonne.push_back({T::kNomiCampi[i], T::kDidascalie[i], T::kUnita[i], T::kSuggerimenti[i], x, larghezza,
+                           QStringLiteral("lab_") + T::kNomiCampi[i], {}});
         x += larghezza;
     }
+    costruisciCampi(colonne, {220, 420, 660, 210, 900, 800, 270, 240}, didascalia, valori, f);
+    const int xDiam = colonne[std::size_t(Diam)].x + 805;
+    const int xTemp = colonne[std::size_t(Temp)].x + 805;
     for (int k = 1; k <= 5; ++k) {
-        auto* n = etichetta(f, QString::number(k), twips(300, 900 + 240 * (k - 1), 300, 255), valori, centro,
-                            T::kNumCopiaTooltip);
-        n->setAutoFillBackground(true);
-        n->setFrameShape(QFrame::Box);
-        colora(n, kCiano);
-        n->setMouseTracking(true);
-        n->setCursor(Qt::PointingHandCursor);
-        n->installEventFilter(this);
-        n->setObjectName(QStringLiteral("num%1").arg(k));
-        num_[std::size_t(k)] = n;
+        const int y = 900 + 240 * (k - 1);
+        auto* v =
+            barra(f, Qt::Vertical, twips(xDiam, y, 160, 270), 6, 20, 1, 1, 6, QStringLiteral("VScroll8_%1").arg(k));
+        connect(v, &QScrollBar::valueChanged, this, [this, k] { VScroll8_Change(k); });
+        vscroll8_[std::size_t(k)] = v;
+        // Temperature bars have no action.
+        vscroll6_[std::size_t(k)] =
+            barra(f, Qt::Vertical, twips(xTemp, y, 160, 270), -40, 60, 1, 1, -40, QStringLiteral("VScroll6_%1").arg(k));
     }
-    vscroll1_ = barra(f, Qt::Vertical, twips(60, 900, 210, 1230), 1, 96, 1, 5, 1, QStringLiteral("VScroll1"));
-    connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    costruisciNumeri(300, 300, 900, 255, valori, T::kNumCopiaTooltip, f);
+    costruisciBarraRighe(60, 900, 210, 1230, f);
 }
 
 void cerpil::costruisciCaldo()
@@ -260,15 +235,8 @@ void cerpil::Option1_Click(int k)
     TipoPilastri = k;
     opzioni_[std::size_t(k)]->setChecked(true);
     frameDati_->setEnabled(true);
-    const auto abilita = [this](Campo c, bool si) {
-        didascalie_[std::size_t(c)]->setEnabled(si);
-        unita_[std::size_t(c)]->setEnabled(si);
-        for (int i = 1; i <= 5; ++i) {
-            campo(c, i)->setEnabled(si);
-        }
-    };
     for (Campo c : kSpecifici) {
-        abilita(c, false);
+        abilitaColonna(c, false);
     }
     for (int i = 1; i <= 5; ++i) {
         vscroll8_[std::size_t(i)]->setEnabled(true);
@@ -281,10 +249,10 @@ void cerpil::Option1_Click(int k)
     frameCaldo_->setVisible(k == kCaldo);
     if (k == kCaldo) {
         for (Campo c : {Fesc, Fesl, Tens, Temp}) {
-            abilita(c, true);
+            abilitaColonna(c, true);
         }
     } else {
-        abilita(Car, true);
+        abilitaColonna(Car, true);
     }
     GuidaPilastri();
 }
@@ -304,6 +272,14 @@ void cerpil::campo_Change(int c, int linea)
     } else if (c == Diam && diametroDifficile(dati_.valore(Diam, RigaCorrente))) {
         note_->setText(T::kNotaDiametro);
     }
+    if (rinviaCalcolo()) {
+        return;
+    }
+    calcoloRinviato();
+}
+
+void cerpil::calcoloRinviato()
+{
     GuidaPilastri();
     CalcolaPilastri();
 }
@@ -329,18 +305,6 @@ void cerpil::ContaPilastri()
 
 void cerpil::GuidaPilastri() { passo()->setText(testoGuida(dati_, TipoPilastri, NumeroPilastri)); }
 
-void cerpil::num_Click(int linea)
-{
-    const int r = RigaInizio + linea - 1;
-    if (NumeroPilastri == 0 || r < 1 || r > kRighe) {
-        return;
-    }
-    for (int c = 0; c < kCampi; ++c) {
-        dati_.colonna(c)[std::size_t(r)] = dati_.valore(c, r - 1);
-    }
-    VScroll1_Change();
-}
-
 // ---- calculation and refresh -------------------------------------------------------
 
 void cerpil::CalcolaPilastri()
@@ -353,14 +317,11 @@ void cerpil::CalcolaPilastri()
 void cerpil::VScroll1_Change()
 {
     Occupato occupato;
-    RigaInizio = vscroll1_->value();
+    RigaInizio = VScroll1()->value();
+    mostraCampi();
     for (int k = 1; k <= 5; ++k) {
         const int r = RigaInizio + k - 1;
-        num_[std::size_t(k)]->setText(QString::number(r));
-        for (int c = 0; c < kCampi; ++c) {
-            // Raises the field's change handling when the text differs.
-            campo(c, k)->setText(dati_.valore(c, r));
-        }
+        num(k)->setText(QString::number(r));
         rum_[std::size_t(k)]->setText(QString::number(r));
         for (int c = 0; c < 5; ++c) {
             freddo(c, k)->setText(mostra(ris_.valore(c, r)));
@@ -376,17 +337,20 @@ void cerpil::HScroll1_Change()
 
 // ---- data check ----------------------------------------------------------------------
 
-EsitoControllo cerpil::verificaDati()
+std::optional<FinestraRighe::Mancante> cerpil::primoMancante() const
 {
-    if (NumeroPilastri == 0) {
-        return {EsitoControllo::Tipo::NessunDato, T::kNessunDato};
+    if (const auto m = modcerpil::primoMancante(dati_, TipoPilastri, NumeroPilastri)) {
+        return Mancante{m->riga, int(m->campo)};
     }
-    if (const auto m = primoMancante(dati_, TipoPilastri, NumeroPilastri)) {
-        return {EsitoControllo::Tipo::Incompleto, T::kControlloCerchiatura + QString::number(m->riga) +
-                                                      QStringLiteral(":\r") + T::kControlloDigitare +
-                                                      T::kControlloCampi[std::size_t(m->campo)]};
-    }
-    return {EsitoControllo::Tipo::Completo, QString()};
+    return std::nullopt;
+}
+
+QString cerpil::testoNessunDato() const { return T::kNessunDato; }
+
+QString cerpil::testoMancante(const Mancante& m) const
+{
+    return T::kControlloCerchiatura + QString::number(m.riga) + QStringLiteral(":\r") + T::kControlloDigitare +
+           T::kControlloCampi[std::size_t(m.campo)];
 }
 
 // ---- archive -------------------------------------------------------------------------
@@ -414,8 +378,8 @@ void cerpil::dopoApertura()
     tipoLetto_.reset();
     RigaInizio = 1;
     // The rows from the first one, whatever the bar showed before.
-    if (vscroll1_->value() != 1) {
-        vscroll1_->setValue(1);
+    if (VScroll1()->value() != 1) {
+        VScroll1()->setValue(1);
     } else {
         VScroll1_Change();
     }
@@ -423,37 +387,4 @@ void cerpil::dopoApertura()
     ContaPilastri();
     GuidaPilastri();
     CalcolaPilastri();
-}
-
-// ---- mouse ---------------------------------------------------------------------------
-
-void cerpil::SbiancaNumeri(int linea)
-{
-    for (int k = 1; k <= 5; ++k) {
-        colora(num_[std::size_t(k)], k == linea ? kGiallo : kCiano);
-    }
-}
-
-bool cerpil::eventFilter(QObject* o, QEvent* e)
-{
-    if (e->type() == QEvent::MouseMove) {
-        for (int k = 1; k <= 5; ++k) {
-            if (o == num_[std::size_t(k)]) {
-                SbiancaNumeri(k);
-                return true;   // not the background as well
-            }
-        }
-        if (o == superficie() || o == frameDati_) {
-            SbiancaNumeri(0);
-        }
-    } else if (e->type() == QEvent::MouseButtonRelease &&
-               static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-        for (int k = 1; k <= 5; ++k) {
-            if (o == num_[std::size_t(k)]) {
-                num_Click(k);
-                return true;
-            }
-        }
-    }
-    return FinestraCalcolo::eventFilter(o, e);
 }

@@ -4,7 +4,7 @@
 // frame in the same place, which nothing fills.
 
 #include "pillarhooping/calcolo.h"
-#include "shell/finestracalcolo.h"
+#include "shell/finestrarighe.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -13,14 +13,13 @@
 #include <array>
 #include <optional>
 
-class cerpil : public FinestraCalcolo {
+class cerpil : public FinestraRighe {
     Q_OBJECT
 public:
     explicit cerpil(QWidget* parent = nullptr);
 
     void Option1_Click(int k);
     void VScroll8_Change(int linea);
-    void num_Click(int linea) override;
     void ContaPilastri();
     void GuidaPilastri();
     void CalcolaPilastri();
@@ -29,19 +28,14 @@ public:
 
     int TipoPilastri = 0;   // 0 until a type is chosen
     int NumeroPilastri = 0;
-    int RigaInizio = 1;
-    int LineaCorrente = 1;
-    int RigaCorrente = 1;
     int IndiceTemperatura = 1;
 
     const modcerpil::DatiPilastri& dati() const { return dati_; }
     const modcerpil::RisultatiPilastri& risultati() const { return ris_; }
 
     // Controls, for tests.
-    QLineEdit* campo(int c, int linea) const { return campi_[std::size_t(c)][std::size_t(linea)]; }
-    QLabel* didascalia(int c) const { return didascalie_[std::size_t(c)]; }
+    QLabel* didascalia(int c) const { return didascaliaColonna(c); }
     QRadioButton* Option1(int k) const { return opzioni_[std::size_t(k)]; }
-    QLabel* num(int linea) const { return num_[std::size_t(linea)]; }
     QLabel* rum(int linea) const { return rum_[std::size_t(linea)]; }
     QLabel* freddo(int c, int linea) const { return freddo_[std::size_t(c)][std::size_t(linea)]; }
     // Hot result c (orig .. tottir) of side s (1 short, 2 long).
@@ -53,7 +47,6 @@ public:
     QGroupBox* frameDati() const { return frameDati_; }
     QGroupBox* frameFreddo() const { return frameFreddo_; }
     QGroupBox* frameCaldo() const { return frameCaldo_; }
-    QScrollBar* VScroll1() const { return vscroll1_; }
     QScrollBar* VScroll2() const { return vscroll2_; }
     QScrollBar* HScroll1() const { return hscroll1_; }
     QScrollBar* VScroll8(int linea) const { return vscroll8_[std::size_t(linea)]; }
@@ -61,28 +54,28 @@ public:
     QScrollBar* VScroll9(int lato) const { return vscroll9_[std::size_t(lato)]; }
 
 protected:
-    EsitoControllo verificaDati() override;
+    void calcoloRinviato() override;
+    ColonnaRighe& valori(int c) override { return dati_.colonna(c); }
+    void campo_Change(int c, int linea) override;
+    int righeUsate() const override { return NumeroPilastri; }
+    void aggiornaRighe() override { VScroll1_Change(); }
+    std::optional<Mancante> primoMancante() const override;
+    QString testoNessunDato() const override;
+    QString testoMancante(const Mancante& m) const override;
     void scriviDati(archivio::ScrittoreRecord& w) override;
     void leggiDati(archivio::LettoreRecord& r) override;
     void dopoApertura() override;
-    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    void campo_Change(int c, int linea);
     void costruisciDati();
     void costruisciFreddo();
     void costruisciCaldo();
-    void SbiancaNumeri(int linea);
 
     modcerpil::DatiPilastri dati_;
     modcerpil::RisultatiPilastri ris_;
     std::optional<int> tipoLetto_;
 
-    std::array<std::array<QLineEdit*, 6>, modcerpil::kCampi> campi_{};
-    std::array<QLabel*, modcerpil::kCampi> didascalie_{};
-    std::array<QLabel*, modcerpil::kCampi> unita_{};
     std::array<QRadioButton*, 3> opzioni_{};
-    std::array<QLabel*, 6> num_{};
     std::array<QLabel*, 6> rum_{};
     std::array<std::array<QLabel*, 6>, 5> freddo_{};
     std::array<std::array<QLabel*, 3>, 10> caldo_{};
@@ -96,7 +89,6 @@ private:
     QGroupBox* frameDati_ = nullptr;
     QGroupBox* frameFreddo_ = nullptr;
     QGroupBox* frameCaldo_ = nullptr;
-    QScrollBar* vscroll1_ = nullptr;
     QScrollBar* vscroll2_ = nullptr;
     QScrollBar* hscroll1_ = nullptr;
 };

@@ -34,12 +34,12 @@ void FinestraRighe::costruisciCampi(const std::vector<Colonna>& colonne, const G
         QLabel* d = etichetta(s, col.didascalia, twips(col.x, g.yDidascalia, largo, g.altezzaDidascalia),
                               didascalia, centro, col.suggerimento);
         if (!col.nomeDidascalia.isEmpty()) {
-            d->setObjectName(col.nomeDidascalia.arg(c + 1));
+            d->setObjectName(col.nomeDidascalia);
         }
         QLabel* u = etichetta(s, col.unita, twips(col.x, g.yUnita, largo, g.altezzaUnita), didascalia, centro,
                               col.suggerimento);
         if (!col.nomeUnita.isEmpty()) {
-            u->setObjectName(col.nomeUnita.arg(c + 1));
+            u->setObjectName(col.nomeUnita);
         }
         didascalie_[std::size_t(c)] = d;
         unita_[std::size_t(c)] = u;
@@ -77,14 +77,18 @@ void FinestraRighe::costruisciNumeri(int x, int larghezza, int yCampi, int altez
 
 void FinestraRighe::costruisciBarraRighe(int x, int y, int larghezza, int altezza, QWidget* genitore)
 {
-    vscroll1_ = new QScrollBar(Qt::Vertical, genitore ? genitore : superficie());
-    vscroll1_->setObjectName(QStringLiteral("VScroll1"));
-    vscroll1_->setGeometry(twips(x, y, larghezza, altezza));
-    vscroll1_->setRange(1, righe_ - kLinee + 1);
-    vscroll1_->setSingleStep(1);
-    vscroll1_->setPageStep(kLinee);
-    vscroll1_->setValue(1);
+    vscroll1_ = barra(genitore ? genitore : superficie(), Qt::Vertical, twips(x, y, larghezza, altezza), 1,
+                      righe_ - kLinee + 1, 1, kLinee, 1, QStringLiteral("VScroll1"));
     connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { aggiornaRighe(); });
+}
+
+void FinestraRighe::abilitaColonna(int c, bool si)
+{
+    didascaliaColonna(c)->setEnabled(si);
+    unitaColonna(c)->setEnabled(si);
+    for (int k = 1; k <= kLinee; ++k) {
+        campo(c, k)->setEnabled(si);
+    }
 }
 
 void FinestraRighe::num_Click(int linea)

@@ -46,7 +46,7 @@ protected:
         QString suggerimento;
         int x = 0;
         int larghezzaDidascalia = 0;   // 0: as wide as the field
-        QString nomeDidascalia;        // object names of caption and unit, %1 the column from 1
+        QString nomeDidascalia;        // object names of caption and unit; empty: none
         QString nomeUnita;
     };
     // Geometry of the grid in twips: top of the captions, of the units and
@@ -72,6 +72,8 @@ protected:
     void costruisciBarraRighe(int x, int y, int larghezza, int altezza, QWidget* genitore = nullptr);
     QLabel* didascaliaColonna(int c) const { return didascalie_[std::size_t(c)]; }
     QLabel* unitaColonna(int c) const { return unita_[std::size_t(c)]; }
+    // Enables or disables the fields of a column with their caption and unit.
+    void abilitaColonna(int c, bool si);
     // Another area over which the mouse turns the numbers off.
     void aggiungiSfondo(QWidget* w) { sfondi_.push_back(w); }
 
