@@ -4,6 +4,7 @@
 #include "help/testi.h"
 #include "shell/finestracalcolo.h"
 #include "shell/modrinsal.h"
+#include "shell/splash.h"
 #include "shell/stampa.h"
 
 #include <QEvent>

@@ -5,6 +5,7 @@
 #include "shell/datifrontespizio.h"
 #include "shell/icone.h"
 #include "shell/modrinsal.h"
+#include "shell/splash.h"
 #include "shell/testi.h"
 #include "shell/testi_frame.h"
 

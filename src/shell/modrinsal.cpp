@@ -1,9 +1,7 @@
 #include "shell/modrinsal.h"
 
 #include "platform/piattaforma.h"
-#include "shell/finestre.h"
 #include "shell/numeri.h"
-#include "shell/splash.h"
 #include "shell/testi.h"
 
 #include <cmath>
@@ -108,28 +106,6 @@ QString RigaEdizione()
     const QString anno = QString::number(aa < 50 ? 2000 + aa : 1900 + aa);
     return testi::kInformaEdizione + Versione + QStringLiteral("  ") + QLatin1Char(' ') + anno +
            QStringLiteral("- 20") + CodiceRilascio.right(2);
-}
-
-void MostraMenu()
-{
-    finestre::mostra(IdFinestra::Scelta);
-}
-
-void UscitaProgramma()
-{
-    const auto r = platform::messaggi().mostra(testi::kUscitaDomanda + NomeProgramma + QStringLiteral("?"),
-                                               testi::kUscitaTitolo, platform::Icona::Domanda,
-                                               platform::Pulsanti::SiNo, platform::Risposta::No);
-    if (r != platform::Risposta::Si) {
-        return;
-    }
-    for (int i = int(IdFinestra::Scelta); i < int(IdFinestra::Conteggio); ++i) {
-        finestre::chiudi(IdFinestra(i));
-    }
-    platform::midi().comando(QStringLiteral("play"));
-    if (auto* s = finestre::ottieni<frmSplash>(IdFinestra::Splash)) {
-        s->mostraCongedo();
-    }
 }
 
 } // namespace ModRinsal

@@ -27,8 +27,6 @@ extern int NumeroCifre;
 void ImpostaCostanti();
 void ControllaDato();
 void ContaCifre();
-void MostraMenu();
-void UscitaProgramma();
 
 // "edizione professionale - versione 3.04.05   2000- 2011"
 QString RigaEdizione();

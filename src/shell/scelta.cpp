@@ -3,6 +3,7 @@
 #include "platform/piattaforma.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
+#include "shell/splash.h"
 #include "shell/testi.h"
 
 #include <QEvent>

@@ -3,6 +3,7 @@
 #include "platform/piattaforma.h"
 #include "scaling/clsresize.h"
 #include "shell/datiprogramma.h"
+#include "shell/finestre.h"
 #include "shell/modrinsal.h"
 #include "shell/testi.h"
 
@@ -164,3 +165,29 @@ void frmSplash::keyPressEvent(QKeyEvent* e)
         Form_KeyPress();
     }
 }
+
+namespace ModRinsal {
+
+void MostraMenu()
+{
+    finestre::mostra(IdFinestra::Scelta);
+}
+
+void UscitaProgramma()
+{
+    const auto r = platform::messaggi().mostra(testi::kUscitaDomanda + NomeProgramma + QStringLiteral("?"),
+                                               testi::kUscitaTitolo, platform::Icona::Domanda,
+                                               platform::Pulsanti::SiNo, platform::Risposta::No);
+    if (r != platform::Risposta::Si) {
+        return;
+    }
+    for (int i = int(IdFinestra::Scelta); i < int(IdFinestra::Conteggio); ++i) {
+        finestre::chiudi(IdFinestra(i));
+    }
+    platform::midi().comando(QStringLiteral("play"));
+    if (auto* s = finestre::ottieni<frmSplash>(IdFinestra::Splash)) {
+        s->mostraCongedo();
+    }
+}
+
+} // namespace ModRinsal

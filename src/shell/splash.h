@@ -38,3 +38,8 @@ private:
     QLabel* lblIstruzione_;
 };
 
+namespace ModRinsal {
+// The main menu; the exit sequence, which ends on this window.
+void MostraMenu();
+void UscitaProgramma();
+} // namespace ModRinsal
