@@ -71,6 +71,7 @@ protected:
     void dopoApertura() override;
 
 private:
+    void costruisciAree();
     void BloccaCampi();
     void AbilitaCaldo();
     void AbilitaFreddo();

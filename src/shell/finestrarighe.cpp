@@ -91,6 +91,48 @@ void FinestraRighe::abilitaColonna(int c, bool si)
     }
 }
 
+void FinestraRighe::costruisciTabella(QWidget* genitore, const Tabella& t, const TestiTabella& testi,
+                                      const QFont& testa, const QFont& cifre, std::span<ColonnaCelle> celle,
+                                      const QString& nome)
+{
+    const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
+    for (std::size_t c = 0; c < celle.size(); ++c) {
+        const int x = t.x + t.passo * int(c);
+        const QString& suggerimento = testi.suggerimenti[c];
+        etichetta(genitore, testi.didascalie[c], twips(x, t.yDidascalia, t.larghezzaTesta, t.altezzaDidascalia), testa,
+                  centro, suggerimento);
+        etichetta(genitore, testi.unita[c], twips(x, t.yUnita, t.larghezzaTesta, t.altezzaUnita), testa, centro,
+                  suggerimento);
+        for (int k = 1; k <= kLinee; ++k) {
+            QLabel* l = cella(genitore, twips(x, t.yCelle + 240 * (k - 1), t.larghezza, t.altezza), cifre, suggerimento);
+            if (!nome.isEmpty()) {
+                l->setObjectName(nome.arg(c).arg(k));
+            }
+            celle[c][std::size_t(k)] = l;
+        }
+    }
+}
+
+void FinestraRighe::svuotaTabella(std::span<ColonnaCelle> celle)
+{
+    for (int k = 1; k <= kLinee; ++k) {
+        for (ColonnaCelle& colonna : celle) {
+            colonna[std::size_t(k)]->clear();
+        }
+    }
+}
+
+void FinestraRighe::costruisciNumeriRighe(QWidget* genitore, int x, int larghezza, int yCelle, const QFont& f,
+                                          const QString& suggerimento, const QString& nome, ColonnaCelle& numeri)
+{
+    for (int k = 1; k <= kLinee; ++k) {
+        QLabel* r = etichetta(genitore, QString::number(k), twips(x, yCelle + 240 * (k - 1), larghezza, 255), f,
+                              Qt::AlignHCenter | Qt::AlignVCenter, suggerimento);
+        r->setObjectName(nome + QString::number(k));
+        numeri[std::size_t(k)] = r;
+    }
+}
+
 void FinestraRighe::num_Click(int linea)
 {
     const int r = RigaInizio + linea - 1;

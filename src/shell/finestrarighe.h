@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 class FinestraRighe : public FinestraCalcolo {
@@ -74,6 +75,34 @@ protected:
     QLabel* unitaColonna(int c) const { return unita_[std::size_t(c)]; }
     // Enables or disables the fields of a column with their caption and unit.
     void abilitaColonna(int c, bool si);
+
+    // A table of result cells, a caption and a unit over each column, the
+    // columns at x, x + passo, ..., the cells on the grid's five lines.
+    struct Tabella {
+        int x = 0;
+        int passo = 600;
+        int larghezzaTesta = 615;   // captions and units
+        int yDidascalia = 0;
+        int altezzaDidascalia = 495;
+        int yUnita = 0;
+        int altezzaUnita = 255;
+        int yCelle = 0;
+        int larghezza = 615;
+        int altezza = 255;
+    };
+    using ColonnaCelle = std::array<QLabel*, kLinee + 1>;
+    struct TestiTabella {
+        std::span<const QString> didascalie;
+        std::span<const QString> unita;
+        std::span<const QString> suggerimenti;
+    };
+    // `nome` names the cells: %1 the column from 0, %2 the line.
+    static void costruisciTabella(QWidget* genitore, const Tabella& t, const TestiTabella& testi, const QFont& testa,
+                                  const QFont& cifre, std::span<ColonnaCelle> celle, const QString& nome = {});
+    static void svuotaTabella(std::span<ColonnaCelle> celle);
+    // A column of row numbers beside a results table, named `nome` + line.
+    static void costruisciNumeriRighe(QWidget* genitore, int x, int larghezza, int yCelle, const QFont& f,
+                                      const QString& suggerimento, const QString& nome, ColonnaCelle& numeri);
     // Another area over which the mouse turns the numbers off.
     void aggiungiSfondo(QWidget* w) { sfondi_.push_back(w); }
 
@@ -96,6 +125,15 @@ protected:
     virtual QString testoNessunDato() const = 0;
     virtual QString testoMancante(const Mancante& m) const = 0;
     EsitoControllo verificaDati() override;
+
+    // After a field's value is stored: the recalculation now, or owed to the
+    // end of the refresh under way.
+    void ricalcola()
+    {
+        if (!rinviaCalcolo()) {
+            calcoloRinviato();
+        }
+    }
 
     // Puts the values of the visible rows into the fields (their change
     // handling runs once at the end); empties the fields.

@@ -22,9 +22,6 @@ using namespace controlli;
 
 namespace {
 
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-
-
 ConfigFinestra configurazione()
 {
     ConfigFinestra c;
@@ -48,110 +45,7 @@ ConfigFinestra configurazione()
 tiranti::tiranti(QWidget* parent)
     : FinestraRighe(configurazione(), kRighe, parent)
 {
-    QWidget* s = superficie();
-
-    QFont didascalia = font();
-    didascalia.setPointSizeF(6.5);
-    QFont valori = font();
-    valori.setPointSizeF(7.5);
-    // Result cells are as narrow as the fields but carry no scrolling: a
-    // size smaller still keeps "-0,0342" whole.
-    QFont cifre = font();
-    cifre.setPointSizeF(6.8);
-    QFont nota = font();
-    nota.setPointSizeF(7);
-    const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
-    const auto sinistra = Qt::AlignLeft | Qt::AlignVCenter;
-
-    // Row count and advice.
-    etichetta(s, T::kNTiranti, twips(120, 600, 1935, 375), nota, Qt::AlignRight | Qt::AlignVCenter,
-              T::kNTirantiTooltip);
-    label1_ = etichetta(s, QString(), twips(2040, 600, 735, 375), nota, centro, T::kNTirantiTooltip);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    QFont grassetto = nota;
-    grassetto.setBold(true);
-    label1_->setFont(grassetto);
-    auto* consigli = etichetta(s, T::kConsigli, twips(3360, 600, 6015, 450), didascalia, sinistra,
-                               T::kConsigliTooltip);
-    consigli->setObjectName(QStringLiteral("Label53"));
-
-    // Data area: captions, units, five lines of nine fields.
-    etichetta(s, T::kNum, twips(480, 1560, 375, 255), didascalia, centro, T::kNumTooltip);
-    std::vector<Colonna> colonne;
-    for (int c = 0; c < kCampi; ++c) {
-        const auto i = std::size_t(c);
-        colonne.push_back(
-            {T::kNomiCampi[i], T::kDidascalie[i], T::kUnita[i], T::kSuggerimenti[i], 960 + 600 * c, 0, {}, {}});
-    }
-    costruisciCampi(colonne, {1080, 495, 1560, 255, 1920, 615, 285, 240}, didascalia, valori);
-    costruisciNumeri(480, 375, 1920, 255, valori, T::kNumCopiaTooltip);
-    costruisciBarraRighe(120, 1920, 255, 3495);
-
-    // Table of admissible tensions.
-    auto* tabella = etichetta(s, T::kTabellaTrazioni, twips(6480, 1080, 2895, 735), didascalia,
-                              Qt::AlignLeft | Qt::AlignBottom, T::kTabellaTrazioniTooltip);
-    tabella->setObjectName(QStringLiteral("Label15"));
-    static const char* const kNomiMalte[5] = {"Label17", "Label29", "Label33", "Label52", "Label54"};
-    for (int k = 1; k <= 5; ++k) {
-        const int y = 1920 + 240 * (k - 1);
-        auto* b = new QPushButton(s);
-        b->setGeometry(twips(6480, y, 255, 255));
-        b->setToolTip(T::kMaltTooltip);
-        b->setObjectName(QStringLiteral("malt%1").arg(k));
-        connect(b, &QPushButton::clicked, this, [this, k] { malt_Click(k); });
-        malt_[std::size_t(k)] = b;
-        auto* l = etichetta(s, T::kMalte[std::size_t(k - 1)], twips(6720, y, 2655, 255), nota, sinistra,
-                            T::kMalteTooltip[std::size_t(k - 1)]);
-        l->setObjectName(QLatin1String(kNomiMalte[k - 1]));
-        l->setIndent(4);
-        l->setCursor(Qt::PointingHandCursor);
-        l->installEventFilter(this);
-        etichetteMalta_[std::size_t(k)] = l;
-    }
-
-    // Results.
-    for (int c = 0; c < 7; ++c) {
-        const int x = 960 + 600 * c;
-        etichetta(s, T::kDidascalieRisultati[std::size_t(c)], twips(x, 3360, 615, 495), didascalia, centro,
-                  T::kSuggerimentiRisultati[std::size_t(c)]);
-        etichetta(s, T::kUnitaRisultati[std::size_t(c)], twips(x, 3840, 615, 255), didascalia, centro,
-                  T::kSuggerimentiRisultati[std::size_t(c)]);
-        for (int k = 1; k <= 5; ++k) {
-            risultati_[std::size_t(c)][std::size_t(k)] =
-                cella(s, twips(x, 4200 + 240 * (k - 1), 615, 255), cifre, T::kSuggerimentiRisultati[std::size_t(c)]);
-        }
-    }
-    for (int k = 1; k <= 5; ++k) {
-        auto* r = etichetta(s, QString::number(k), twips(480, 4200 + 240 * (k - 1), 375, 255), valori, centro,
-                            T::kNumTooltip);
-        r->setObjectName(QStringLiteral("ris%1").arg(k));
-        ris_lab_[std::size_t(k)] = r;
-    }
-
-    // Temperature table.
-    etichetta(s, T::kTiranteNum, twips(5280, 3360, 495, 495), didascalia, centro, T::kTiranteNumTooltip);
-    tirtem_ = cella(s, twips(5280, 3840, 495, 255), valori, T::kNumTooltip);
-    tirtem_->setAlignment(centro);
-    tirtem_->setObjectName(QStringLiteral("tirtem"));
-    for (int c = 0; c < 6; ++c) {
-        const int x = 5760 + 600 * c;
-        etichetta(s, T::kDidascalieTemperature[std::size_t(c)], twips(x, 3360, 615, 495), didascalia, centro,
-                  T::kSuggerimentiTemperature[std::size_t(c)]);
-        etichetta(s, T::kUnitaTemperature[std::size_t(c)], twips(x, 3840, 615, 255), didascalia, centro,
-                  T::kSuggerimentiTemperature[std::size_t(c)]);
-        for (int k = 1; k <= 5; ++k) {
-            temperature_[std::size_t(c)][std::size_t(k)] =
-                cella(s, twips(x, 4200 + 240 * (k - 1), 615, 255), cifre, T::kSuggerimentiTemperature[std::size_t(c)]);
-        }
-    }
-    vscroll2_ = new QScrollBar(Qt::Vertical, s);
-    vscroll2_->setObjectName(QStringLiteral("VScroll2"));
-    vscroll2_->setGeometry(twips(5400, 4200, 255, 1215));
-    vscroll2_->setRange(1, 97);
-    vscroll2_->setSingleStep(1);
-    vscroll2_->setPageStep(5);
-    vscroll2_->setValue(1);
-    connect(vscroll2_, &QScrollBar::valueChanged, this, [this] { VScroll2_Change(); });
+    costruisciAree();
 
     // Load.
     completaCaricamento();
@@ -179,10 +73,7 @@ void tiranti::campo_Change(int c, int linea)
             campo(Coeff, linea)->setText(T::kCoeffPredefinito);
         }
     }
-    if (rinviaCalcolo()) {
-        return;
-    }
-    calcoloRinviato();
+    ricalcola();
 }
 
 void tiranti::calcoloRinviato()
@@ -247,11 +138,7 @@ void tiranti::VScroll1_Change()
         }
     }
     if (RigaInizio > NumeroTiranti) {
-        for (int c = 0; c < 6; ++c) {
-            for (int k = 1; k <= 5; ++k) {
-                temperatura(c, k)->clear();
-            }
-        }
+        svuotaTabella(temperature_);
     } else {
         mostraTabella();
     }
@@ -310,14 +197,8 @@ void tiranti::cancella_click()
     // Fields first: their handlers refresh the table, which is emptied after.
     svuotaCampi();
     label1_->clear();
-    for (int k = 1; k <= 5; ++k) {
-        for (int c = 0; c < 7; ++c) {
-            risultato(c, k)->clear();
-        }
-        for (int c = 0; c < 6; ++c) {
-            temperatura(c, k)->clear();
-        }
-    }
+    svuotaTabella(risultati_);
+    svuotaTabella(temperature_);
     tirtem_->clear();
     GuidaTiranti();
 }

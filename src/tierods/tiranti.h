@@ -75,6 +75,7 @@ protected:
     bool clicAltro(QObject* o) override;
 
 private:
+    void costruisciAree();
     void mostraTabella();
 
     modtiranti::DatiTiranti dati_;

@@ -1,0 +1,95 @@
+// The tie-rod window's areas: the row count and advice, the data grid, the
+// table of admissible tensions, the results and the temperature table.
+
+#include "tierods/testi.h"
+#include "tierods/tiranti.h"
+#include "shell/controlli.h"
+
+namespace T = testi_tiranti;
+using namespace modtiranti;
+using namespace controlli;
+
+namespace {
+QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
+} // namespace
+
+void tiranti::costruisciAree()
+{
+    QWidget* s = superficie();
+
+    QFont didascalia = font();
+    didascalia.setPointSizeF(6.5);
+    QFont valori = font();
+    valori.setPointSizeF(7.5);
+    // Result cells are as narrow as the fields but carry no scrolling: a
+    // size smaller still keeps "-0,0342" whole.
+    QFont cifre = font();
+    cifre.setPointSizeF(6.8);
+    QFont nota = font();
+    nota.setPointSizeF(7);
+    const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
+    const auto sinistra = Qt::AlignLeft | Qt::AlignVCenter;
+
+    // Row count and advice.
+    etichetta(s, T::kNTiranti, twips(120, 600, 1935, 375), nota, Qt::AlignRight | Qt::AlignVCenter,
+              T::kNTirantiTooltip);
+    label1_ = etichetta(s, QString(), twips(2040, 600, 735, 375), nota, centro, T::kNTirantiTooltip);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    QFont grassetto = nota;
+    grassetto.setBold(true);
+    label1_->setFont(grassetto);
+    auto* consigli = etichetta(s, T::kConsigli, twips(3360, 600, 6015, 450), didascalia, sinistra,
+                               T::kConsigliTooltip);
+    consigli->setObjectName(QStringLiteral("Label53"));
+
+    // Data area: captions, units, five lines of nine fields.
+    etichetta(s, T::kNum, twips(480, 1560, 375, 255), didascalia, centro, T::kNumTooltip);
+    std::vector<Colonna> colonne;
+    for (int c = 0; c < kCampi; ++c) {
+        const auto i = std::size_t(c);
+        colonne.push_back(
+            {T::kNomiCampi[i], T::kDidascalie[i], T::kUnita[i], T::kSuggerimenti[i], 960 + 600 * c, 0, {}, {}});
+    }
+    costruisciCampi(colonne, {1080, 495, 1560, 255, 1920, 615, 285, 240}, didascalia, valori);
+    costruisciNumeri(480, 375, 1920, 255, valori, T::kNumCopiaTooltip);
+    costruisciBarraRighe(120, 1920, 255, 3495);
+
+    // Table of admissible tensions.
+    auto* tabella = etichetta(s, T::kTabellaTrazioni, twips(6480, 1080, 2895, 735), didascalia,
+                              Qt::AlignLeft | Qt::AlignBottom, T::kTabellaTrazioniTooltip);
+    tabella->setObjectName(QStringLiteral("Label15"));
+    static const char* const kNomiMalte[5] = {"Label17", "Label29", "Label33", "Label52", "Label54"};
+    for (int k = 1; k <= 5; ++k) {
+        const int y = 1920 + 240 * (k - 1);
+        auto* b = new QPushButton(s);
+        b->setGeometry(twips(6480, y, 255, 255));
+        b->setToolTip(T::kMaltTooltip);
+        b->setObjectName(QStringLiteral("malt%1").arg(k));
+        connect(b, &QPushButton::clicked, this, [this, k] { malt_Click(k); });
+        malt_[std::size_t(k)] = b;
+        auto* l = etichetta(s, T::kMalte[std::size_t(k - 1)], twips(6720, y, 2655, 255), nota, sinistra,
+                            T::kMalteTooltip[std::size_t(k - 1)]);
+        l->setObjectName(QLatin1String(kNomiMalte[k - 1]));
+        l->setIndent(4);
+        l->setCursor(Qt::PointingHandCursor);
+        l->installEventFilter(this);
+        etichetteMalta_[std::size_t(k)] = l;
+    }
+
+    // Results.
+    costruisciTabella(s, {960, 600, 615, 3360, 495, 3840, 255, 4200, 615, 255},
+                      {T::kDidascalieRisultati, T::kUnitaRisultati, T::kSuggerimentiRisultati}, didascalia, cifre,
+                      risultati_);
+    costruisciNumeriRighe(s, 480, 375, 4200, valori, T::kNumTooltip, QStringLiteral("ris"), ris_lab_);
+
+    // Temperature table.
+    etichetta(s, T::kTiranteNum, twips(5280, 3360, 495, 495), didascalia, centro, T::kTiranteNumTooltip);
+    tirtem_ = cella(s, twips(5280, 3840, 495, 255), valori, T::kNumTooltip);
+    tirtem_->setAlignment(centro);
+    tirtem_->setObjectName(QStringLiteral("tirtem"));
+    costruisciTabella(s, {5760, 600, 615, 3360, 495, 3840, 255, 4200, 615, 255},
+                      {T::kDidascalieTemperature, T::kUnitaTemperature, T::kSuggerimentiTemperature}, didascalia,
+                      cifre, temperature_);
+    vscroll2_ = barra(s, Qt::Vertical, twips(5400, 4200, 255, 1215), 1, 97, 1, 5, 1, QStringLiteral("VScroll2"));
+    connect(vscroll2_, &QScrollBar::valueChanged, this, [this] { VScroll2_Change(); });
+}
