@@ -291,13 +291,83 @@ void RisultatiCuciture::svuotaRiga(int riga)
               caldo_.begin() + std::ptrdiff_t(indice(riga + 1, 0, 0, 0)), Valore{});
 }
 
-EsitoCalcolo CalcolaCuciture(const DatiCuciture& dati, int numeroCuciture, int tipo, RisultatiCuciture& ris,
-                             ConteggiMostrati& mostrati)
+void MemoriaCaldo::dimentica()
 {
+    for (Riga& r : righe) {
+        r.valida = false;
+    }
+}
+
+namespace {
+
+// Whether the remembered row was computed from the inputs the pass has now.
+bool stessiIngressi(const MemoriaCaldo::Riga& m, const DatiCuciture& d, int r, const ConteggiMostrati& mostrati,
+                    const RisultatiCuciture& ris)
+{
+    if (!m.valida || m.mostrata != mostrati.rigaMostrata || m.ntirPrima != mostrati.ntir) {
+        return false;
+    }
+    if (mostrati.rigaMostrata >= 1 && mostrati.rigaMostrata <= kRighe) {
+        const auto& v = ris.ntir[std::size_t(mostrati.rigaMostrata)];
+        if (!stessoValore(v[1], m.ntirMostrata[1]) || !stessoValore(v[2], m.ntirMostrata[2])) {
+            return false;
+        }
+    }
+    for (int c = 0; c < kCampi; ++c) {
+        if (m.dati[std::size_t(c)] != d.valore(c, r)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool calcolaCaldoMemoria(const DatiCuciture& d, int r, RisultatiCuciture& ris, ConteggiMostrati& mostrati,
+                         EsitoCalcolo& esito, MemoriaCaldo::Riga& m)
+{
+    if (!stessiIngressi(m, d, r, mostrati, ris)) {
+        m.valida = false;
+        m.ntirPrima = mostrati.ntir;
+        m.mostrata = mostrati.rigaMostrata;
+        if (m.mostrata >= 1 && m.mostrata <= kRighe) {
+            m.ntirMostrata = ris.ntir[std::size_t(m.mostrata)];
+        }
+        for (int c = 0; c < kCampi; ++c) {
+            m.dati[std::size_t(c)] = d.valore(c, r);
+        }
+        EsitoCalcolo riga;
+        m.ok = calcolaCaldo(d, r, ris, mostrati, riga);
+        m.rottura = riga.rottura;
+        m.aggiornato = riga.aggiornato;
+        m.ntirDopo = mostrati.ntir;
+        m.valida = true;
+    } else {
+        mostrati.ntir = m.ntirDopo;
+    }
+    esito.rottura = esito.rottura || m.rottura;
+    esito.aggiornato = esito.aggiornato || m.aggiornato;
+    return m.ok;
+}
+
+} // namespace
+
+EsitoCalcolo CalcolaCuciture(const DatiCuciture& dati, int numeroCuciture, int tipo, RisultatiCuciture& ris,
+                             ConteggiMostrati& mostrati, MemoriaCaldo* memoria)
+{
+    if (memoria && tipo != kCaldo) {
+        memoria->dimentica();
+        memoria = nullptr;
+    }
     EsitoCalcolo esito;
     const int ultima = std::clamp(numeroCuciture, 0, kRighe);
     for (int r = 1; r <= ultima; ++r) {
-        const bool ok = tipo == kCaldo ? calcolaCaldo(dati, r, ris, mostrati, esito) : calcolaFreddo(dati, r, ris);
+        bool ok = false;
+        if (tipo != kCaldo) {
+            ok = calcolaFreddo(dati, r, ris);
+        } else if (memoria) {
+            ok = calcolaCaldoMemoria(dati, r, ris, mostrati, esito, memoria->righe[std::size_t(r)]);
+        } else {
+            ok = calcolaCaldo(dati, r, ris, mostrati, esito);
+        }
         if (!ok) {
             esito.riga = r;
             return esito;

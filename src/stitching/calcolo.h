@@ -71,11 +71,34 @@ struct ConteggiMostrati {
     int rigaMostrata = 1;
 };
 
+// What the hot pass last did for each row: a row whose inputs (its data, the
+// counts shown when it began, the shown pier's stored counts) are those of
+// its last computation would write the very same results, so it is passed
+// over and only its effect on the shown counts and the outcome is replayed.
+// Valid while nothing but the pass writes the results: whoever else writes
+// them calls dimentica().
+struct MemoriaCaldo {
+    struct Riga {
+        bool valida = false;
+        std::array<QString, kCampi> dati;
+        std::array<QString, 3> ntirPrima, ntirDopo;
+        int mostrata = 0;
+        std::array<Valore, 3> ntirMostrata{};
+        bool ok = false;
+        bool rottura = false;
+        bool aggiornato = false;
+    };
+    std::array<Riga, kRighe + 1> righe;
+
+    void dimentica();
+};
+
 // Recomputes rows 1..numeroCuciture by the variant of `tipo` and stops at the
 // first row that is incomplete or whose values defeat the arithmetic; that
-// row and the rows after it keep their earlier results.
+// row and the rows after it keep their earlier results. With `memoria`, hot
+// rows whose inputs did not change since the last pass are not recomputed.
 EsitoCalcolo CalcolaCuciture(const DatiCuciture& dati, int numeroCuciture, int tipo, RisultatiCuciture& ris,
-                             ConteggiMostrati& mostrati);
+                             ConteggiMostrati& mostrati, MemoriaCaldo* memoria = nullptr);
 
 // Rows among 1..100 whose short side reads (period as separator) above 0.
 int ContaCuciture(const DatiCuciture& dati);

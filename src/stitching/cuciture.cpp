@@ -17,9 +17,6 @@ using namespace controlli;
 
 namespace {
 
-// Fields that only one type uses, and whose captions go grey with them.
-constexpr Campo kSpecifici[] = {Car, Fesc, Fesl, Tens, Temp, Rott, Rond};
-
 ConfigFinestra configurazione()
 {
     ConfigFinestra c;
@@ -110,29 +107,6 @@ void cuciture::Option1_Click(int k)
     GuidaCuciture();
 }
 
-void cuciture::abilitaCampi(int tipo)
-{
-    auto abilita = [this](Campo c, bool si) {
-        didascalia(c, 0)->setEnabled(si);
-        didascalia(c, 1)->setEnabled(si);
-        for (int i = 1; i <= 5; ++i) {
-            campo(c, i)->setEnabled(si);
-        }
-    };
-    for (Campo c : kSpecifici) {
-        abilita(c, false);
-    }
-    for (int i = 1; i <= 5; ++i) {
-        barraRiga(Temp, i)->setEnabled(tipo == kCaldo);
-        barraRiga(Rond, i)->setEnabled(tipo == kCaldo);
-    }
-    for (Campo c : kSpecifici) {
-        if (tipo == kCaldo ? c != Car : tipo == kFreddo && c == Car) {
-            abilita(c, true);
-        }
-    }
-}
-
 void cuciture::ContaCuciture()
 {
     NumeroCuciture = modcuciture::ContaCuciture(dati_);
@@ -148,7 +122,7 @@ void cuciture::CalcolaCuciture()
     ConteggiMostrati m;
     m.ntir = {QString(), caldo(8, 1)->text(), caldo(8, 2)->text()};
     m.rigaMostrata = RigaRisultati;
-    const EsitoCalcolo esito = modcuciture::CalcolaCuciture(dati_, NumeroCuciture, TipoCucitura, ris_, m);
+    const EsitoCalcolo esito = modcuciture::CalcolaCuciture(dati_, NumeroCuciture, TipoCucitura, ris_, m, &memoria_);
     if (TipoCucitura == kCaldo) {
         caldo(8, 1)->setText(m.ntir[1]);
         caldo(8, 2)->setText(m.ntir[2]);
@@ -171,6 +145,14 @@ void cuciture::VScroll1_Change()
     }
     mostraCampi();
     CalcolaCuciture();
+}
+
+void cuciture::svuotaRisultati()
+{
+    for (int r = 1; r <= kRighe; ++r) {
+        ris_.svuotaRiga(r);
+    }
+    memoria_.dimentica();
 }
 
 void cuciture::VScroll2_Change()
@@ -213,6 +195,7 @@ void cuciture::VScroll4_Change(int linea)
 {
     const int r = std::clamp(RigaRisultati + linea - 1, 1, kRighe);
     ris_.sigmf[std::size_t(r)] = vscroll4_[std::size_t(linea)]->value();
+    memoria_.dimentica();
     CalcolaCuciture();
 }
 
@@ -220,6 +203,7 @@ void cuciture::VScroll9_Change(int lato)
 {
     const int r = std::clamp(RigaRisultati, 1, kRighe);
     ris_.ntir[std::size_t(r)][std::size_t(lato)] = vscroll9_[std::size_t(lato)]->value();
+    memoria_.dimentica();
     VScroll2_Change();
     CalcolaCuciture();
 }
@@ -251,8 +235,8 @@ void cuciture::cancella_click()
                 dati_.colonna(c)[std::size_t(r)] = QLatin1String("");
             }
         }
-        ris_.svuotaRiga(r);
     }
+    svuotaRisultati();
     NumeroCuciture = 0;
     svuotaCampi();
     // After the fields, whose handlers recount into it.
@@ -288,9 +272,7 @@ void cuciture::leggiDati(archivio::LettoreRecord& r)
     const Intestazione t = leggiCuciture(r, letti);
     leggiFrontespizio(r);
     dati_ = letti;
-    for (int riga = 1; riga <= kRighe; ++riga) {
-        ris_.svuotaRiga(riga);
-    }
+    svuotaRisultati();
     NumeroCuciture = t.numero;
     conteggio_->setText(QString::number(NumeroCuciture));
     tipoLetto_ = t.tipo;
@@ -303,7 +285,6 @@ void cuciture::dopoApertura()
     }
     Option1_Click(tipoLetto_);
     tipoLetto_ = 0;
-    RigaInizio = 1;
     VScroll1_Change();
     GuidaCuciture();
     CalcolaCuciture();

@@ -107,6 +107,8 @@ private:
     void barraRiga_Change(int c, int linea);
     // Greys the fields and bars that type `tipo` does not use (all for 0).
     void abilitaCampi(int tipo);
+    // Empties every row's results, which the pass then recomputes in full.
+    void svuotaRisultati();
     void costruisciTipo();
     void costruisciDati();
     void costruisciCaldo();
@@ -114,6 +116,7 @@ private:
 
     modcuciture::DatiCuciture dati_;
     modcuciture::RisultatiCuciture ris_;
+    modcuciture::MemoriaCaldo memoria_;   // written results are the pass's alone, or it is forgotten
     int tipoLetto_ = 0;   // type of the file just read, 0 after a failed read
 
     std::array<std::array<QScrollBar*, 6>, 4> barreRiga_{};   // diam, pas, temp, rond

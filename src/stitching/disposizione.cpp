@@ -1,6 +1,6 @@
 // The areas of the stitching window: the data frame with the row bars beside
 // some fields, the hot results per pier and side, the cold results five rows
-// at a time.
+// at a time; which fields each type uses.
 
 #include "shell/controlli.h"
 #include "stitching/cuciture.h"
@@ -16,6 +16,8 @@ QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h
 
 // Fields with a row scroll bar beside them, in the order of barreRiga_.
 constexpr Campo kConBarra[] = {Diam, Pas, Temp, Rond};
+// Fields that only one type uses, and whose captions go grey with them.
+constexpr Campo kSpecifici[] = {Car, Fesc, Fesl, Tens, Temp, Rott, Rond};
 
 } // namespace
 
@@ -200,5 +202,28 @@ void cuciture::costruisciFreddo()
             }
         }
         x += larghezza;
+    }
+}
+
+void cuciture::abilitaCampi(int tipo)
+{
+    auto abilita = [this](Campo c, bool si) {
+        didascalia(c, 0)->setEnabled(si);
+        didascalia(c, 1)->setEnabled(si);
+        for (int i = 1; i <= 5; ++i) {
+            campo(c, i)->setEnabled(si);
+        }
+    };
+    for (Campo c : kSpecifici) {
+        abilita(c, false);
+    }
+    for (int i = 1; i <= 5; ++i) {
+        barraRiga(Temp, i)->setEnabled(tipo == kCaldo);
+        barraRiga(Rond, i)->setEnabled(tipo == kCaldo);
+    }
+    for (Campo c : kSpecifici) {
+        if (tipo == kCaldo ? c != Car : tipo == kFreddo && c == Car) {
+            abilita(c, true);
+        }
     }
 }

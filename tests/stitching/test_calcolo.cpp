@@ -3,6 +3,7 @@
 #include "stitching/calcolo.h"
 #include "stitching/testi.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace modcuciture;
@@ -182,6 +183,89 @@ private slots:
         QCOMPARE(e.riga, 1);
         QVERIFY(!e.aggiornato);
         QVERIFY(!r2.caldo(2, 1, 1, Orig));
+    }
+
+    void caldoMemoriaComeRicalcoloIntero()
+    {
+        // Passes that skip unchanged rows must leave exactly what full passes
+        // leave, through edits, breaks, shown counts and pier moves.
+        DatiCuciture d;
+        for (int r = 1; r <= 12; ++r) {
+            caldo(d, r);
+        }
+        const std::array<std::vector<const char*>, kCampi> valori = {{{"30", "45", "", "0"},
+                                                                     {"40", "25"},
+                                                                     {"300", "120", ""},
+                                                                     {"10", "24"},
+                                                                     {"50", "0", "35"},
+                                                                     {"18000", ""},
+                                                                     {"0,5", "3"},
+                                                                     {"0,6", "x"},
+                                                                     {"5", "900"},
+                                                                     {"20", "-40", "60"},
+                                                                     {"50", "1"},
+                                                                     {"5", "1"}}};
+        const char* const mostrati[] = {"", "1", "2", "3,5", "0"};
+        RisultatiCuciture a;
+        RisultatiCuciture b;
+        ConteggiMostrati ma;
+        MemoriaCaldo memoria;
+        int numero = 12;
+        QRandomGenerator g(11);
+        int completi = 0;
+        for (int passo = 0; passo < 400; ++passo) {
+            const int r = int(g.bounded(1, 13));
+            switch (g.bounded(6)) {
+            case 0:
+                numero = int(g.bounded(1, 13));
+                break;
+            case 1:
+                ma.rigaMostrata = int(g.bounded(0, 14));
+                break;
+            case 2:
+                ma.ntir[std::size_t(g.bounded(1, 3))] = QString::fromLatin1(mostrati[g.bounded(5)]);
+                break;
+            case 3: {
+                const auto s = std::size_t(g.bounded(1, 3));
+                a.ntir[std::size_t(r)][s] = b.ntir[std::size_t(r)][s] = double(g.bounded(1, 6));
+                memoria.dimentica();
+                break;
+            }
+            default: {
+                const int c = int(g.bounded(kCampi));
+                const auto& scelte = valori[std::size_t(c)];
+                d.colonna(c)[std::size_t(r)] = QString::fromUtf8(scelte[g.bounded(int(scelte.size()))]);
+            }
+            }
+            const int tipo = g.bounded(10) == 0 ? kFreddo : kCaldo;
+            ConteggiMostrati mb = ma;
+            const auto ea = CalcolaCuciture(d, numero, tipo, a, ma, &memoria);
+            const auto eb = CalcolaCuciture(d, numero, tipo, b, mb);
+            QCOMPARE(ea.completo, eb.completo);
+            QCOMPARE(ea.riga, eb.riga);
+            QCOMPARE(ea.rottura, eb.rottura);
+            QCOMPARE(ea.aggiornato, eb.aggiornato);
+            QCOMPARE(ma.ntir, mb.ntir);
+            for (int riga = 1; riga <= 12; ++riga) {
+                const auto x = std::size_t(riga);
+                QCOMPARE(a.ntir[x], b.ntir[x]);
+                QCOMPARE(a.tottir[x], b.tottir[x]);
+                QCOMPARE(a.sigmf[x], b.sigmf[x]);
+                QCOMPARE(a.bar[x], b.bar[x]);
+                for (int k = 1; k <= kTemperature; ++k) {
+                    for (int s = 1; s <= 2; ++s) {
+                        for (int c = 0; c < kCampiCaldo; ++c) {
+                            if (a.caldo(riga, k, s, c) != b.caldo(riga, k, s, c)) {
+                                QFAIL(qPrintable(QStringLiteral("passo %1 riga %2 t %3 lato %4 campo %5")
+                                                     .arg(passo).arg(riga).arg(k).arg(s).arg(c)));
+                            }
+                        }
+                    }
+                }
+            }
+            completi += tipo == kCaldo && ea.completo ? 1 : 0;
+        }
+        QVERIFY(completi > 50);   // the walk also reached whole passes
     }
 
     void caldoValoriOstili()
