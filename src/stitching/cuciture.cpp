@@ -66,10 +66,7 @@ void cuciture::campo_Change(int c, int linea)
         LineaCorrente = linea;
         ContaCuciture();
     }
-    if (rinviaCalcolo()) {
-        return;
-    }
-    calcoloRinviato();
+    ricalcola();
 }
 
 void cuciture::calcoloRinviato()
@@ -241,11 +238,7 @@ void cuciture::cancella_click()
     svuotaCampi();
     // After the fields, whose handlers recount into it.
     conteggio_->clear();
-    for (std::size_t c = 1; c < freddo_.size(); ++c) {   // not the row numbers
-        for (int k = 1; k <= 5; ++k) {
-            freddo_[c][std::size_t(k)]->clear();
-        }
-    }
+    svuotaTabella(std::span(freddo_).subspan(1));   // not the row numbers
     for (const auto& colonna : caldo_) {
         colonna[1]->clear();
         colonna[2]->clear();
