@@ -207,15 +207,8 @@ void cuciture::costruisciFreddo()
 
 void cuciture::abilitaCampi(int tipo)
 {
-    auto abilita = [this](Campo c, bool si) {
-        didascalia(c, 0)->setEnabled(si);
-        didascalia(c, 1)->setEnabled(si);
-        for (int i = 1; i <= 5; ++i) {
-            campo(c, i)->setEnabled(si);
-        }
-    };
     for (Campo c : kSpecifici) {
-        abilita(c, false);
+        abilitaColonna(c, false);
     }
     for (int i = 1; i <= 5; ++i) {
         barraRiga(Temp, i)->setEnabled(tipo == kCaldo);
@@ -223,7 +216,7 @@ void cuciture::abilitaCampi(int tipo)
     }
     for (Campo c : kSpecifici) {
         if (tipo == kCaldo ? c != Car : tipo == kFreddo && c == Car) {
-            abilita(c, true);
+            abilitaColonna(c, true);
         }
     }
 }
