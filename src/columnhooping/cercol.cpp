@@ -224,10 +224,7 @@ void cercol::mostraTabella()
 
 std::optional<FinestraRighe::Mancante> cercol::primoMancante() const
 {
-    if (const auto m = modcercol::primoMancante(dati_, TipoCerchiatura, NumeroCerchiature)) {
-        return Mancante{m->riga, int(m->campo)};
-    }
-    return std::nullopt;
+    return mancante(modcercol::primoMancante(dati_, TipoCerchiatura, NumeroCerchiature));
 }
 
 QString cercol::testoNessunDato() const { return T::kNessunDato; }

@@ -23,14 +23,10 @@ void cercol::costruisciAree()
 {
     QWidget* s = superficie();
 
-    QFont didascalia = font();
-    didascalia.setPointSizeF(6.5);
-    QFont valori = font();
-    valori.setPointSizeF(7.5);
-    QFont cifre = font();
-    cifre.setPointSizeF(6.8);
-    QFont nota = font();
-    nota.setPointSizeF(7);
+    const QFont didascalia = carattere(6.5);
+    const QFont valori = carattere(7.5);
+    const QFont cifre = carattere(6.8);
+    const QFont nota = carattere(7);
     const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
 
     // Row count and type.

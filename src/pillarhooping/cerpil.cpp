@@ -47,8 +47,7 @@ cerpil::cerpil(QWidget* parent)
 {
     QWidget* s = superficie();
 
-    QFont nota = font();
-    nota.setPointSizeF(7);
+    const QFont nota = carattere(7);
     QFont grassetto = nota;
     grassetto.setBold(true);
 
@@ -195,10 +194,7 @@ void cerpil::HScroll1_Change()
 
 std::optional<FinestraRighe::Mancante> cerpil::primoMancante() const
 {
-    if (const auto m = modcerpil::primoMancante(dati_, TipoPilastri, NumeroPilastri)) {
-        return Mancante{m->riga, int(m->campo)};
-    }
-    return std::nullopt;
+    return mancante(modcerpil::primoMancante(dati_, TipoPilastri, NumeroPilastri));
 }
 
 QString cerpil::testoNessunDato() const { return T::kNessunDato; }

@@ -18,10 +18,8 @@ QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h
 
 void cerpil::costruisciDati()
 {
-    QFont didascalia = font();
-    didascalia.setPointSizeF(6.5);
-    QFont valori = font();
-    valori.setPointSizeF(7.5);
+    const QFont didascalia = carattere(6.5);
+    const QFont valori = carattere(7.5);
 
     frameDati_ = new QGroupBox(T::kFrameDati, superficie());
     frameDati_->setObjectName(QStringLiteral("FrameDati"));
@@ -62,10 +60,8 @@ void cerpil::costruisciDati()
 
 void cerpil::costruisciCaldo()
 {
-    QFont didascalia = font();
-    didascalia.setPointSizeF(6.5);
-    QFont cifre = font();
-    cifre.setPointSizeF(7);
+    const QFont didascalia = carattere(6.5);
+    const QFont cifre = carattere(7);
     const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
 
     frameCaldo_ = new QGroupBox(T::kFrameCaldo, superficie());
@@ -116,12 +112,9 @@ void cerpil::costruisciCaldo()
 
 void cerpil::costruisciFreddo()
 {
-    QFont didascalia = font();
-    didascalia.setPointSizeF(6.5);
-    QFont cifre = font();
-    cifre.setPointSizeF(7.5);
-    QFont nota = font();
-    nota.setPointSizeF(7);
+    const QFont didascalia = carattere(6.5);
+    const QFont cifre = carattere(7.5);
+    const QFont nota = carattere(7);
     const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
 
     frameFreddo_ = new QGroupBox(T::kFrameFreddo, superficie());

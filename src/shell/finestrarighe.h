@@ -73,6 +73,13 @@ protected:
     void costruisciBarraRighe(int x, int y, int larghezza, int altezza, QWidget* genitore = nullptr);
     QLabel* didascaliaColonna(int c) const { return didascalie_[std::size_t(c)]; }
     QLabel* unitaColonna(int c) const { return unita_[std::size_t(c)]; }
+    // The window's font at another size.
+    QFont carattere(double punti) const
+    {
+        QFont f = font();
+        f.setPointSizeF(punti);
+        return f;
+    }
     // Enables or disables the fields of a column with their caption and unit.
     void abilitaColonna(int c, bool si);
 
@@ -121,6 +128,12 @@ protected:
         int riga = 0;
         int campo = 0;
     };
+    // The same from a calculation's own kind of answer.
+    template <typename M>
+    static std::optional<Mancante> mancante(const std::optional<M>& m)
+    {
+        return m ? std::optional<Mancante>(Mancante{m->riga, int(m->campo)}) : std::nullopt;
+    }
     virtual std::optional<Mancante> primoMancante() const = 0;
     virtual QString testoNessunDato() const = 0;
     virtual QString testoMancante(const Mancante& m) const = 0;

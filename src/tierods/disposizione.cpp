@@ -17,16 +17,12 @@ void tiranti::costruisciAree()
 {
     QWidget* s = superficie();
 
-    QFont didascalia = font();
-    didascalia.setPointSizeF(6.5);
-    QFont valori = font();
-    valori.setPointSizeF(7.5);
+    const QFont didascalia = carattere(6.5);
+    const QFont valori = carattere(7.5);
     // Result cells are as narrow as the fields but carry no scrolling: a
     // size smaller still keeps "-0,0342" whole.
-    QFont cifre = font();
-    cifre.setPointSizeF(6.8);
-    QFont nota = font();
-    nota.setPointSizeF(7);
+    const QFont cifre = carattere(6.8);
+    const QFont nota = carattere(7);
     const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
     const auto sinistra = Qt::AlignLeft | Qt::AlignVCenter;
 

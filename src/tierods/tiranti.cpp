@@ -171,10 +171,7 @@ void tiranti::mostraTabella()
 
 std::optional<FinestraRighe::Mancante> tiranti::primoMancante() const
 {
-    if (const auto m = modtiranti::primoMancante(dati_, NumeroTiranti)) {
-        return Mancante{m->riga, int(m->campo)};
-    }
-    return std::nullopt;
+    return mancante(modtiranti::primoMancante(dati_, NumeroTiranti));
 }
 
 QString tiranti::testoNessunDato() const { return T::kNessunDato; }
