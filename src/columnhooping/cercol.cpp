@@ -167,16 +167,7 @@ void cercol::CalcolaCerchiature()
     if (esito.nota) {
         note_->setText(*esito.nota);
     }
-    switch (esito.fine) {
-    case FineCalcolo::Completo:
-        VScroll1_Change();
-        break;
-    case FineCalcolo::Incompleto:
-        break;
-    case FineCalcolo::Impossibile:
-        passo()->setText(esito.guida);
-        break;
-    }
+    dopoCalcolo(esito.fine, esito.guida);
 }
 
 void cercol::VScroll1_Change()
@@ -184,11 +175,9 @@ void cercol::VScroll1_Change()
     Occupato occupato;
     RigaInizio = VScroll1()->value();
     numcon_->setText(QString::number(RigaInizio));
-    mostraCampi();
+    mostraRighe(rum_);
     for (int k = 1; k <= 5; ++k) {
         const int r = RigaInizio + k - 1;
-        num(k)->setText(QString::number(r));
-        rum_[std::size_t(k)]->setText(QString::number(r));
         for (int c = 0; c < 5; ++c) {
             freddo(c, k)->setText(mostra(ris_.valoreFreddo(c, r)));
         }

@@ -173,11 +173,9 @@ void cerpil::VScroll1_Change()
 {
     Occupato occupato;
     RigaInizio = VScroll1()->value();
-    mostraCampi();
+    mostraRighe(rum_);
     for (int k = 1; k <= 5; ++k) {
         const int r = RigaInizio + k - 1;
-        num(k)->setText(QString::number(r));
-        rum_[std::size_t(k)]->setText(QString::number(r));
         for (int c = 0; c < 5; ++c) {
             freddo(c, k)->setText(mostra(ris_.valore(c, r)));
         }

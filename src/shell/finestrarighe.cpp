@@ -174,6 +174,16 @@ void FinestraRighe::mostraCampi()
     }
 }
 
+void FinestraRighe::mostraRighe(ColonnaCelle& numeri)
+{
+    mostraCampi();
+    for (int k = 1; k <= kLinee; ++k) {
+        const QString r = QString::number(RigaInizio + k - 1);
+        num(k)->setText(r);
+        numeri[std::size_t(k)]->setText(r);
+    }
+}
+
 void FinestraRighe::svuotaCampi()
 {
     for (int k = 1; k <= kLinee; ++k) {

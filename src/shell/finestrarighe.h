@@ -151,6 +151,21 @@ protected:
     // Puts the values of the visible rows into the fields (their change
     // handling runs once at the end); empties the fields.
     void mostraCampi();
+    // The fields as above, then the rows' numbers on the grid and in
+    // `numeri` (those of a results table).
+    void mostraRighe(ColonnaCelle& numeri);
+    // The end of a calculation pass, of the calculation's own kind: the
+    // lines refreshed when every row was computed, `guida` in the guidance
+    // box when the values defeat the arithmetic, nothing on a silent stop.
+    template <typename Fine>
+    void dopoCalcolo(Fine fine, const QString& guida)
+    {
+        if (fine == Fine::Completo) {
+            aggiornaRighe();
+        } else if (fine == Fine::Impossibile) {
+            passo()->setText(guida);
+        }
+    }
     // Whether a value never set stays so when its field is refreshed (the
     // file of some windows writes it as nothing), instead of becoming empty.
     virtual bool conservaNulli() const { return false; }

@@ -111,16 +111,7 @@ void tiranti::CalcolaTiranti()
 {
     GuidaTiranti();
     const EsitoCalcolo esito = modtiranti::CalcolaTiranti(dati_, NumeroTiranti, ris_);
-    switch (esito.fine) {
-    case FineCalcolo::Completo:
-        VScroll1_Change();
-        break;
-    case FineCalcolo::Incompleto:
-        break;
-    case FineCalcolo::Impossibile:
-        passo()->setText(esito.nota);
-        break;
-    }
+    dopoCalcolo(esito.fine, esito.nota);
 }
 
 void tiranti::VScroll1_Change()
@@ -128,11 +119,9 @@ void tiranti::VScroll1_Change()
     Occupato occupato;
     RigaInizio = VScroll1()->value();
     tirtem_->setText(QString::number(RigaInizio));
-    mostraCampi();
+    mostraRighe(ris_lab_);
     for (int k = 1; k <= 5; ++k) {
         const int r = RigaInizio + k - 1;
-        num(k)->setText(QString::number(r));
-        ris_lab_[std::size_t(k)]->setText(QString::number(r));
         for (int c = 0; c < 7; ++c) {
             risultato(c, k)->setText(mostra(ris_.colonna(c)[r]));
         }
