@@ -151,6 +151,7 @@ protected:
     // Puts the values of the visible rows into the fields (their change
     // handling runs once at the end); empties the fields.
     void mostraCampi();
+    void svuotaCampi();
     // The fields as above, then the rows' numbers on the grid and in
     // `numeri` (those of a results table).
     void mostraRighe(ColonnaCelle& numeri);
@@ -169,7 +170,6 @@ protected:
     // Whether a value never set stays so when its field is refreshed (the
     // file of some windows writes it as nothing), instead of becoming empty.
     virtual bool conservaNulli() const { return false; }
-    void svuotaCampi();
 
     bool eventFilter(QObject* o, QEvent* e) override;
     // A click on a number that is not a row copy (e.g. a table entry).
