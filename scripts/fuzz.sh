@@ -5,6 +5,8 @@
 #   fuzz_archivio  the record reader and the number conversions
 #   fuzz_moduli    every file layout, then every calculation
 #   fuzz_finestre  a window's real Open, then all its printouts as text
+# Coverage of a corpus: FUZZ_ARGS="-runs=0 -print_coverage=1", then
+# scripts/copertura-fuzz.py on the target's log.
 # Seeds: the sample files and the damaged ones in tests/fuzz/corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -73,9 +73,7 @@ void paginaCalda(platform::Stampante& p, const DatiCerchiature& d, const Risulta
     p.stampaRiga({{10, T::kLegenda}});
     // Legend and tables at the table size, so that a row fits one page.
     p.impostaDimensione(stampa::kTabella);
-    for (const QString& v : T::kLegendaCaldo) {
-        p.stampaRiga({{6, v}});
-    }
+    stampa::elenco(p, 6, T::kLegendaCaldo);
     p.rigaVuota();
 
     p.stampaRiga({{9, T::kDatiCaldoIntestazione}});
@@ -111,9 +109,7 @@ void paginaFredda(platform::Stampante& p, const DatiCerchiature& d, const Risult
     p.impostaDimensione(stampa::kIntestazione);
     p.stampaRiga({{10, T::kLegenda}});
     p.impostaDimensione(stampa::kTabella);
-    for (const QString& v : T::kLegendaFreddo) {
-        p.stampaRiga({{6, v}});
-    }
+    stampa::elenco(p, 6, T::kLegendaFreddo);
     p.rigaVuota();
     p.stampaRiga({{9, T::kFreddoIntestazione}});
     p.stampaRiga({{9, T::kFreddoUnita}});
@@ -152,17 +148,9 @@ void stampaModulo(platform::Stampante& p)
     p.impostaDimensione(stampa::kTabella);
     p.stampaRiga({{6, T::kModuloLegenda}});
     p.rigaVuota();
-    for (const QString& v : T::kModuloVoci) {
-        p.stampaRiga({{6, v}});
-    }
+    stampa::elenco(p, 6, T::kModuloVoci);
     p.rigaVuota();
-    p.stampaRiga({{9, T::kModuloIntestazione}});
-    p.stampaRiga({{9, T::kModuloUnita}});
-    p.rigaVuota();
-    for (int k = 0; k < 25; ++k) {
-        p.stampaRiga({{9, T::kModuloRiga}});
-        p.rigaVuota();
-    }
+    stampa::tabellaModulo(p, 9, T::kModuloIntestazione, T::kModuloUnita, T::kModuloRiga, 25);
     stampa::chiudiLavoro(p);
 }
 

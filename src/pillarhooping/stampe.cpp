@@ -26,9 +26,7 @@ void stampaDatiRisultati(platform::Stampante& p, const DatiPilastri& d, const Ri
     p.stampaRiga({{10, T::kRisultatiFreddo}});
     p.stampaRiga({{10, T::kLegenda}});
     p.impostaDimensione(stampa::kTabella);
-    for (const QString& v : T::kLegendaFreddo) {
-        p.stampaRiga({{6, v}});
-    }
+    stampa::elenco(p, 6, T::kLegendaFreddo);
     p.rigaVuota();
     p.stampaRiga({{9, T::kFreddoIntestazione}});
     p.stampaRiga({{9, T::kFreddoUnita}});

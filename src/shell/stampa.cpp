@@ -51,6 +51,18 @@ void chiudiLavoro(platform::Stampante& p)
     p.fineDocumento();
 }
 
+void tabellaModulo(platform::Stampante& p, int tab, const QString& intestazione, const QString& unita,
+                   const QString& riga, int righe)
+{
+    p.stampaRiga({{tab, intestazione}});
+    p.stampaRiga({{tab, unita}});
+    p.rigaVuota();
+    for (int k = 0; k < righe; ++k) {
+        p.stampaRiga({{tab, riga}});
+        p.rigaVuota();
+    }
+}
+
 namespace {
 int gInterruzioni = 0;
 } // namespace

@@ -50,6 +50,20 @@ platform::Voce dato(const QString& testo, int c);
 // A plain item at a column.
 inline platform::Voce a(int colonna, const QString& testo) { return {colonna, testo}; }
 
+// Texts one under the other at column `tab` (a legend, a list of entries).
+template <typename Testi>
+void elenco(platform::Stampante& p, int tab, const Testi& testi)
+{
+    for (const QString& t : testi) {
+        p.stampaRiga({{tab, t}});
+    }
+}
+
+// The table of a blank data form: its caption and unit lines at `tab`, a
+// blank line, then `righe` ruled rows, each followed by a blank line.
+void tabellaModulo(platform::Stampante& p, int tab, const QString& intestazione, const QString& unita,
+                   const QString& riga, int righe);
+
 // A value that may be missing: its number at column c, or a blank item there.
 platform::Voce numero(const std::optional<double>& valore, int c);
 

@@ -45,9 +45,7 @@ void legenda(platform::Stampante& p, const auto& voci)
     p.stampaRiga({{10, T::kLegenda}});
     p.rigaVuota();
     p.impostaDimensione(stampa::kTabella);
-    for (const QString& v : voci) {
-        p.stampaRiga({{6, v}});
-    }
+    stampa::elenco(p, 6, voci);
     p.rigaVuota();
 }
 
@@ -174,17 +172,9 @@ void stampaModulo(platform::Stampante& p)
     p.stampaRiga({{6, T::kModuloLegenda}});
     p.rigaVuota();
     p.impostaDimensione(stampa::kTabella);
-    for (const QString& v : T::kModuloVoci) {
-        p.stampaRiga({{6, v}});
-    }
+    stampa::elenco(p, 6, T::kModuloVoci);
     p.rigaVuota();
-    p.stampaRiga({{9, T::kModuloIntestazione}});
-    p.stampaRiga({{9, T::kModuloUnita}});
-    p.rigaVuota();
-    for (int k = 0; k < 25; ++k) {
-        p.stampaRiga({{9, T::kModuloRiga}});
-        p.rigaVuota();
-    }
+    stampa::tabellaModulo(p, 9, T::kModuloIntestazione, T::kModuloUnita, T::kModuloRiga, 25);
     stampa::chiudiLavoro(p);
 }
 

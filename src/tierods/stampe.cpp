@@ -163,9 +163,7 @@ void paginaTirante(platform::Stampante& p, const DatiTiranti& d, const Risultati
     p.rigaVuota();
     // Legend and tables at the table size, so that a tie rod fits one page.
     p.impostaDimensione(stampa::kTabella);
-    for (const QString& v : T::kLegendaVoci) {
-        p.stampaRiga({{14, v}});
-    }
+    stampa::elenco(p, 14, T::kLegendaVoci);
     p.rigaVuota();
 
     p.stampaRiga({{10, T::kDatiIntestazione}});
@@ -228,14 +226,10 @@ void stampaModulo(platform::Stampante& p)
     p.rigaVuota();
     p.impostaDimensione(stampa::kTabella);
     p.stampaRiga({{10, T::kModuloLegenda}});
-    for (const QString& v : T::kModuloVoci) {
-        p.stampaRiga({{14, v}});
-    }
+    stampa::elenco(p, 14, T::kModuloVoci);
     p.rigaVuota();
     p.stampaRiga({{10, T::kModuloValori}});
-    for (const QString& v : T::kModuloMalte) {
-        p.stampaRiga({{14, v}});
-    }
+    stampa::elenco(p, 14, T::kModuloMalte);
     p.rigaVuota();
     p.stampaRiga({{10, T::kModuloIntestazione}});
     p.stampaRiga({{10, T::kModuloUnita}});
