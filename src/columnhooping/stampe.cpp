@@ -17,9 +17,7 @@ namespace {
 // that follows keeps the title size.
 void testata(platform::Stampante& p, const QString& progetto, bool relazione)
 {
-    p.impostaY(stampa::kYInizio);
-    p.impostaFont(testi::kFontStampa);
-    p.impostaDimensione(stampa::kTitolo);
+    stampa::inizioPagina(p);
     if (relazione) {
         return;
     }
@@ -133,10 +131,7 @@ void paginaFredda(platform::Stampante& p, const DatiCerchiature& d, const Risult
 
 void stampaModulo(platform::Stampante& p)
 {
-    p.impostaY(stampa::kYInizio);
-    p.impostaFont(testi::kFontStampa);
-    p.impostaDimensione(stampa::kTitolo);
-    p.stampaRiga({{7, T::kTitoloStampa}});
+    stampa::titolo(p, T::kTitoloStampa);
     p.rigaVuota();
     p.impostaDimensione(stampa::kIntestazione);
     p.stampaRiga({{10, T::kModuloTitolo}});

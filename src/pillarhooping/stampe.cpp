@@ -15,10 +15,7 @@ using platform::Voce;
 void stampaDatiRisultati(platform::Stampante& p, const DatiPilastri& d, const RisultatiPilastri& ris, int numero,
                          const QString& progetto)
 {
-    p.impostaY(stampa::kYInizio);
-    p.impostaFont(testi::kFontStampa);
-    p.impostaDimensione(stampa::kTitolo);
-    p.stampaRiga({{7, T::kTitoloStampa}});
+    stampa::titolo(p, T::kTitoloStampa);
     p.rigaVuota();
     p.impostaDimensione(stampa::kIntestazione);
     p.stampaRiga({{10, T::kProgetto + progetto}});

@@ -32,12 +32,22 @@ std::unique_ptr<platform::Stampante> apriLavoro()
     return platform::dialogoStampa().scegli();
 }
 
-void intestazione(platform::Stampante& p, const QString& calcolo)
+void inizioPagina(platform::Stampante& p)
 {
     p.impostaY(kYInizio);
     p.impostaFont(testi::kFontStampa);
     p.impostaDimensione(kTitolo);
-    p.stampaRiga({{7, ModRinsal::NomeProgramma.toUpper() + testi::kCalcoloDi + calcolo}});
+}
+
+void titolo(platform::Stampante& p, const QString& testo)
+{
+    inizioPagina(p);
+    p.stampaRiga({{7, testo}});
+}
+
+void intestazione(platform::Stampante& p, const QString& calcolo)
+{
+    titolo(p, ModRinsal::NomeProgramma.toUpper() + testi::kCalcoloDi + calcolo);
 }
 
 void nuovaPagina(platform::Stampante& p)

@@ -27,8 +27,11 @@ std::unique_ptr<platform::Stampante> apriLavoro();
 void impostaLavoroRelazione(platform::Stampante* lavoro);
 platform::Stampante* lavoroRelazione();
 
-// Starts a page: Y at 800 twips, "Courier", 18 points, and the title line
-// "RINSAL - calcolo di <calcolo>" at column 7.
+// Starts a page: Y at 800 twips, "Courier", 18 points.
+void inizioPagina(platform::Stampante& p);
+// The page start and a title line at column 7.
+void titolo(platform::Stampante& p, const QString& testo);
+// The page start and the title line "RINSAL - calcolo di <calcolo>".
 void intestazione(platform::Stampante& p, const QString& calcolo);
 
 // Page break of a listing: new page and Y back at 800 twips.

@@ -24,9 +24,7 @@ Voce numeroRiga(int r)
 
 void testata(platform::Stampante& p, const QString& progetto, bool relazione)
 {
-    p.impostaY(stampa::kYInizio);
-    p.impostaFont(testi::kFontStampa);
-    p.impostaDimensione(stampa::kTitolo);
+    stampa::inizioPagina(p);
     if (!relazione) {
         p.stampaRiga({{7, T::kTitoloDati}});
     }
@@ -159,10 +157,7 @@ void tabellaFredda(platform::Stampante& p, const DatiCuciture& d, const Risultat
 
 void stampaModulo(platform::Stampante& p)
 {
-    p.impostaY(stampa::kYInizio);
-    p.impostaFont(testi::kFontStampa);
-    p.impostaDimensione(stampa::kTitolo);
-    p.stampaRiga({{7, T::kTitoloModulo}});
+    stampa::titolo(p, T::kTitoloModulo);
     p.impostaDimensione(stampa::kIntestazione);
     p.rigaVuota();
     for (const QString& t : {T::kModuloTitolo, T::kModuloProgetto, T::kModuloTipi}) {
