@@ -220,25 +220,12 @@ QString cercol::testoNessunDato() const { return T::kNessunDato; }
 
 QString cercol::testoMancante(const Mancante& m) const
 {
-    return T::kGuidaCerchiatura + numeri::stampa(m.riga) + QStringLiteral(": ") + QLatin1Char('\r') +
-           T::kControlloDigitare + T::kControlloCampi[std::size_t(m.campo)];
+    return testoRigaMancante(T::kGuidaCerchiatura, m, T::kControlloDigitare, T::kControlloCampi);
 }
 
 void cercol::cancella_click()
 {
-    // Every row, not only the counted ones: a row typed beyond a gap must not
-    // survive a clearing or an Open.
-    dati_.svuota();
-    for (int r = 0; r <= kRighe; ++r) {
-        ris_.svuotaRiga(r);
-    }
-    NumeroCerchiature = 0;
-    // Fields first: their handlers recount and refresh the tables, which are
-    // emptied after.
-    svuotaCampi();
-    label1_->clear();
-    svuotaTabella(caldo_);
-    svuotaTabella(freddo_);
+    svuotaLavoro(dati_, ris_, NumeroCerchiature, label1_, {caldo_, freddo_});
     numcon_->clear();
     note_->clear();
     GuidaCerchiature();
@@ -278,14 +265,7 @@ void cercol::dopoApertura()
 
 // ---- printouts -----------------------------------------------------------------------
 
-void cercol::acquisizionedati_Click()
-{
-    auto p = stampa::apriLavoro();
-    if (!p) {
-        return;
-    }
-    stampaModulo(*p);
-}
+void cercol::acquisizionedati_Click() { suLavoro(stampaModulo); }
 
 void cercol::stampa_click()
 {
@@ -293,13 +273,11 @@ void cercol::stampa_click()
     for (int v = 6; v <= NumeroCerchiature && NumeroCerchiature > 5; v += 5) {
         VScroll1()->setValue(std::min(v, VScroll1()->maximum()));
     }
-    auto p = stampa::apriLavoro();
-    if (!p) {
-        return;
-    }
-    const QString progetto = progettoFrontespizio();
-    const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
-    stampaDatiRisultati(*p, dati_, ris_, TipoCerchiatura, NumeroCerchiature, progetto, relazione);
+    suLavoro([this](platform::Stampante& p) {
+        const QString progetto = progettoFrontespizio();
+        const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
+        stampaDatiRisultati(p, dati_, ris_, TipoCerchiatura, NumeroCerchiature, progetto, relazione);
+    });
 }
 
 std::optional<ChiusuraRelazione> cercol::chiusuraRelazione() const

@@ -15,8 +15,6 @@ using namespace controlli;
 
 namespace {
 
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-
 // Fields that belong to one type only, with their caption and unit labels.
 constexpr Campo kSpecifici[5] = {Car, Fesc, Fesl, Tens, Temp};
 
@@ -45,28 +43,9 @@ bool diametroDifficile(const QString& t) { return numeri::numeroIniziale(t) > 10
 cerpil::cerpil(QWidget* parent)
     : FinestraRighe(configurazione(), kRighe, parent)
 {
-    QWidget* s = superficie();
-
-    const QFont nota = carattere(7);
-    QFont grassetto = nota;
-    grassetto.setBold(true);
-
-    etichetta(s, T::kNConsolidamenti, twips(120, 600, 1500, 285), nota, Qt::AlignRight | Qt::AlignVCenter,
-              T::kNConsolidamentiTooltip);
-    conteggio_ = etichetta(s, QString(), twips(1680, 600, 600, 285), grassetto, Qt::AlignCenter,
-                           T::kNConsolidamentiTooltip);
-    conteggio_->setObjectName(QStringLiteral("Label1"));
-    for (int k = 1; k <= 2; ++k) {
-        auto* o = new QRadioButton(T::kOpzioni[std::size_t(k - 1)], s);
-        o->setGeometry(twips(k == 1 ? 3000 : 6000, 600, 2900, 285));
-        o->setFont(nota);
-        o->setObjectName(QStringLiteral("Option1_%1").arg(k));
-        if (k == 2) {
-            o->setToolTip(T::kOpzioneFreddoTooltip);
-        }
-        connect(o, &QRadioButton::clicked, this, [this, k] { Option1_Click(k); });
-        opzioni_[std::size_t(k)] = o;
-    }
+    conteggio_ = costruisciConteggioTipo(
+        {T::kNConsolidamenti, T::kNConsolidamentiTooltip, T::kOpzioni[0], T::kOpzioni[1], T::kOpzioneFreddoTooltip},
+        opzioni_, [this](int k) { Option1_Click(k); });
 
     costruisciDati();
     costruisciCaldo();
@@ -101,10 +80,10 @@ void cerpil::Option1_Click(int k)
         vscroll6_[std::size_t(i)]->setEnabled(k == kCaldo);
     }
     for (int s = 1; s <= 2; ++s) {
-        vscroll9_[std::size_t(s)]->setVisible(k == kCaldo);
+        lati_.barre[std::size_t(s)]->setVisible(k == kCaldo);
     }
     frameFreddo_->setVisible(k == kFreddo);
-    frameCaldo_->setVisible(k == kCaldo);
+    lati_.frame->setVisible(k == kCaldo);
     if (k == kCaldo) {
         for (Campo c : {Fesc, Fesl, Tens, Temp}) {
             abilitaColonna(c, true);
@@ -184,8 +163,8 @@ void cerpil::VScroll1_Change()
 
 void cerpil::HScroll1_Change()
 {
-    eserc_->setText(QString::number(hscroll1_->value() - 41));
-    IndiceTemperatura = hscroll1_->value();
+    lati_.eserc->setText(QString::number(lati_.hscroll1->value() - 41));
+    IndiceTemperatura = lati_.hscroll1->value();
 }
 
 // ---- data check ----------------------------------------------------------------------

@@ -39,19 +39,19 @@ public:
     QLabel* rum(int linea) const { return rum_[std::size_t(linea)]; }
     QLabel* freddo(int c, int linea) const { return freddo_[std::size_t(c)][std::size_t(linea)]; }
     // Hot result c (orig .. tottir) of side s (1 short, 2 long).
-    QLabel* caldo(int c, int lato) const { return caldo_[std::size_t(c)][std::size_t(lato)]; }
+    QLabel* caldo(int c, int lato) const { return lati_.celle[std::size_t(c)][std::size_t(lato)]; }
     QLabel* conteggio() const { return conteggio_; }
     QLabel* note() const { return note_; }
-    QLabel* numcons() const { return numcons_; }
-    QLabel* eserc() const { return eserc_; }
+    QLabel* numcons() const { return lati_.numcons; }
+    QLabel* eserc() const { return lati_.eserc; }
     QGroupBox* frameDati() const { return frameDati_; }
     QGroupBox* frameFreddo() const { return frameFreddo_; }
-    QGroupBox* frameCaldo() const { return frameCaldo_; }
-    QScrollBar* VScroll2() const { return vscroll2_; }
-    QScrollBar* HScroll1() const { return hscroll1_; }
+    QGroupBox* frameCaldo() const { return lati_.frame; }
+    QScrollBar* VScroll2() const { return lati_.vscroll2; }
+    QScrollBar* HScroll1() const { return lati_.hscroll1; }
     QScrollBar* VScroll8(int linea) const { return vscroll8_[std::size_t(linea)]; }
     QScrollBar* VScroll6(int linea) const { return vscroll6_[std::size_t(linea)]; }
-    QScrollBar* VScroll9(int lato) const { return vscroll9_[std::size_t(lato)]; }
+    QScrollBar* VScroll9(int lato) const { return lati_.barre[std::size_t(lato)]; }
 
 protected:
     void calcoloRinviato() override;
@@ -76,19 +76,13 @@ private:
     std::optional<int> tipoLetto_;
 
     std::array<QRadioButton*, 3> opzioni_{};
+    CaldoLati lati_;
     std::array<QLabel*, 6> rum_{};
     std::array<std::array<QLabel*, 6>, 5> freddo_{};
-    std::array<std::array<QLabel*, 3>, 10> caldo_{};
     std::array<QScrollBar*, 6> vscroll8_{};
     std::array<QScrollBar*, 6> vscroll6_{};
-    std::array<QScrollBar*, 3> vscroll9_{};
     QLabel* conteggio_ = nullptr;
     QLabel* note_ = nullptr;
-    QLabel* numcons_ = nullptr;
-    QLabel* eserc_ = nullptr;
     QGroupBox* frameDati_ = nullptr;
     QGroupBox* frameFreddo_ = nullptr;
-    QGroupBox* frameCaldo_ = nullptr;
-    QScrollBar* vscroll2_ = nullptr;
-    QScrollBar* hscroll1_ = nullptr;
 };

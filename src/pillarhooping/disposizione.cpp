@@ -60,54 +60,15 @@ void cerpil::costruisciDati()
 
 void cerpil::costruisciCaldo()
 {
-    const QFont didascalia = carattere(6.5);
-    const QFont cifre = carattere(7);
-    const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
-
-    frameCaldo_ = new QGroupBox(T::kFrameCaldo, superficie());
-    frameCaldo_->setObjectName(QStringLiteral("FrameCaldo"));
-    frameCaldo_->setGeometry(twips(60, 3150, 9480, 2280));
+    // No action on the count's bars: nothing fills the hot results.
+    lati_ = costruisciCaldoLati(T::kFrameCaldo,
+                                {TC::kNumCons, TC::kNumConsTooltip, TC::kEserc, T::kEsercTooltip, TC::kLatoLungo,
+                                 TC::kLatoLungoTooltip, TC::kLatoCorto, TC::kLatoCortoTooltip, TC::kDidascalieCaldo,
+                                 TC::kUnitaCaldo, TC::kSuggerimentiCaldo},
+                                790, 790);
     // Opaque: the two results frames share one place and the upper one covers.
-    frameCaldo_->setAutoFillBackground(true);
-    QWidget* f = frameCaldo_;
-
-    etichetta(f, TC::kNumCons, twips(120, 260, 800, 270), didascalia, Qt::AlignRight | Qt::AlignVCenter,
-              TC::kNumConsTooltip);
-    numcons_ = cella(f, twips(960, 260, 480, 270), cifre, TC::kNumConsTooltip);
-    numcons_->setObjectName(QStringLiteral("numcons"));
-    // No action: nothing fills the hot results.
-    vscroll2_ = barra(f, Qt::Vertical, twips(1450, 245, 200, 300), 1, 100, 1, 2, 1, QStringLiteral("VScroll2"));
-    etichetta(f, TC::kEserc, twips(1700, 260, 1200, 270), didascalia, Qt::AlignRight | Qt::AlignVCenter,
-              T::kEsercTooltip);
-    eserc_ = cella(f, twips(2940, 260, 480, 270), cifre, T::kEsercTooltip);
-    eserc_->setObjectName(QStringLiteral("eserc"));
-    hscroll1_ = barra(f, Qt::Horizontal, twips(3480, 285, 2600, 220), 1, 101, 1, 10, 1, QStringLiteral("HScroll1"));
-    connect(hscroll1_, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-
-    // Long side above the short side.
-    const int yLato[3] = {0, 1620, 1290};
-    etichetta(f, TC::kLatoLungo, twips(120, yLato[2], 900, 270), didascalia, Qt::AlignLeft | Qt::AlignVCenter,
-              TC::kLatoLungoTooltip);
-    etichetta(f, TC::kLatoCorto, twips(120, yLato[1], 900, 270), didascalia, Qt::AlignLeft | Qt::AlignVCenter,
-              TC::kLatoCortoTooltip);
-    int x = 1020;
-    for (int c = 0; c < 10; ++c) {
-        const int larghezza = c == 8 ? 960 : 820;
-        etichetta(f, TC::kDidascalieCaldo[std::size_t(c)], twips(x, 620, larghezza, 420), didascalia, centro,
-                  TC::kSuggerimentiCaldo[std::size_t(c)]);
-        etichetta(f, TC::kUnitaCaldo[std::size_t(c)], twips(x, 1040, larghezza, 210), didascalia, centro,
-                  TC::kSuggerimentiCaldo[std::size_t(c)]);
-        for (int s = 1; s <= 2; ++s) {
-            auto* l = cella(f, twips(x, yLato[s], 790, 270), cifre, TC::kSuggerimentiCaldo[std::size_t(c)]);
-            l->setObjectName(QStringLiteral("caldo%1_%2").arg(c).arg(s));
-            caldo_[std::size_t(c)][std::size_t(s)] = l;
-            if (c == 8) {
-                vscroll9_[std::size_t(s)] = barra(f, Qt::Vertical, twips(x + 790, yLato[s], 160, 270), 1, 1000, 1, 1, 1,
-                                                  QStringLiteral("VScroll9_%1").arg(s));
-            }
-        }
-        x += larghezza;
-    }
+    lati_.frame->setAutoFillBackground(true);
+    connect(lati_.hscroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
 }
 
 void cerpil::costruisciFreddo()

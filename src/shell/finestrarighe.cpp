@@ -1,9 +1,13 @@
 #include "shell/finestrarighe.h"
 
 #include "shell/controlli.h"
+#include "shell/numeri.h"
+#include "shell/stampa.h"
 
 #include <QEvent>
+#include <QGroupBox>
 #include <QMouseEvent>
+#include <QRadioButton>
 
 using namespace controlli;
 
@@ -225,4 +229,101 @@ bool FinestraRighe::eventFilter(QObject* o, QEvent* e)
         }
     }
     return FinestraCalcolo::eventFilter(o, e);
+}
+
+QLabel* FinestraRighe::costruisciConteggioTipo(const TestiTipo& t, std::array<QRadioButton*, 3>& opzioni,
+                                               const std::function<void(int)>& clic)
+{
+    QWidget* s = superficie();
+    const QFont nota = carattere(7);
+    QFont grassetto = nota;
+    grassetto.setBold(true);
+
+    etichetta(s, t.conteggio, twips(120, 600, 1500, 285), nota, Qt::AlignRight | Qt::AlignVCenter,
+              t.conteggioSuggerimento);
+    QLabel* conteggio =
+        etichetta(s, QString(), twips(1680, 600, 600, 285), grassetto, Qt::AlignCenter, t.conteggioSuggerimento);
+    conteggio->setObjectName(QStringLiteral("Label1"));
+    for (int k = 1; k <= 2; ++k) {
+        auto* o = new QRadioButton(k == 1 ? t.caldo : t.freddo, s);
+        o->setGeometry(twips(k == 1 ? 3000 : 6000, 600, 2900, 285));
+        o->setFont(nota);
+        o->setObjectName(QStringLiteral("Option1_%1").arg(k));
+        if (k == 2) {
+            o->setToolTip(t.freddoSuggerimento);
+        }
+        connect(o, &QRadioButton::clicked, this, [clic, k] { clic(k); });
+        opzioni[std::size_t(k)] = o;
+    }
+    return conteggio;
+}
+
+FinestraRighe::CaldoLati FinestraRighe::costruisciCaldoLati(const QString& titolo, const TestiCaldo& t,
+                                                            int larghezzaConteggio, int xBarra)
+{
+    const QFont didascalia = carattere(6.5);
+    const QFont cifre = carattere(7);
+    const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
+    const auto destra = Qt::AlignRight | Qt::AlignVCenter;
+    CaldoLati p;
+    p.frame = new QGroupBox(titolo, superficie());
+    p.frame->setObjectName(QStringLiteral("FrameCaldo"));
+    p.frame->setGeometry(twips(60, 3150, 9480, 2280));
+    QWidget* f = p.frame;
+    etichetta(f, t.numCons, twips(120, 260, 800, 270), didascalia, destra, t.numConsSuggerimento);
+    p.numcons = cella(f, twips(960, 260, 480, 270), cifre, t.numConsSuggerimento);
+    p.numcons->setObjectName(QStringLiteral("numcons"));
+    p.vscroll2 = barra(f, Qt::Vertical, twips(1450, 245, 200, 300), 1, 100, 1, 2, 1, QStringLiteral("VScroll2"));
+    etichetta(f, t.eserc, twips(1700, 260, 1200, 270), didascalia, destra, t.esercSuggerimento);
+    p.eserc = cella(f, twips(2940, 260, 480, 270), cifre, t.esercSuggerimento);
+    p.eserc->setObjectName(QStringLiteral("eserc"));
+    p.hscroll1 = barra(f, Qt::Horizontal, twips(3480, 285, 2600, 220), 1, 101, 1, 10, 1, QStringLiteral("HScroll1"));
+
+    // Long side above the short side.
+    const int yLato[3] = {0, 1620, 1290};
+    const auto sinistra = Qt::AlignLeft | Qt::AlignVCenter;
+    etichetta(f, t.latoLungo, twips(120, yLato[2], 900, 270), didascalia, sinistra, t.latoLungoSuggerimento);
+    etichetta(f, t.latoCorto, twips(120, yLato[1], 900, 270), didascalia, sinistra, t.latoCortoSuggerimento);
+    int x = 1020;
+    for (std::size_t c = 0; c < p.celle.size(); ++c) {
+        const int larghezza = c == 8 ? 960 : 820;
+        etichetta(f, t.didascalie[c], twips(x, 620, larghezza, 420), didascalia, centro, t.suggerimenti[c]);
+        etichetta(f, t.unita[c], twips(x, 1040, larghezza, 210), didascalia, centro, t.suggerimenti[c]);
+        for (int s = 1; s <= 2; ++s) {
+            auto* l = cella(f, twips(x, yLato[s], c == 8 ? larghezzaConteggio : 790, 270), cifre, t.suggerimenti[c]);
+            l->setObjectName(QStringLiteral("caldo%1_%2").arg(c).arg(s));
+            p.celle[c][std::size_t(s)] = l;
+            if (c == 8) {
+                p.barre[std::size_t(s)] = barra(f, Qt::Vertical, twips(x + xBarra, yLato[s], 160, 270), 1, 1000, 1, 1,
+                                                1, QStringLiteral("VScroll9_%1").arg(s));
+            }
+        }
+        x += larghezza;
+    }
+    return p;
+}
+
+void FinestraRighe::svuotaVista(QLabel* conteggio, std::initializer_list<std::span<ColonnaCelle>> tabelle)
+{
+    svuotaCampi();
+    conteggio->clear();
+    for (std::span<ColonnaCelle> t : tabelle) {
+        svuotaTabella(t);
+    }
+}
+
+QString FinestraRighe::testoRigaMancante(const QString& guida, const Mancante& m, const QString& digitare,
+                                         std::span<const QString> campi)
+{
+    return guida + numeri::stampa(m.riga) + QStringLiteral(": ") + QLatin1Char('\r') + digitare +
+           campi[std::size_t(m.campo)];
+}
+
+void FinestraRighe::suLavoro(const std::function<void(platform::Stampante&)>& scrivi)
+{
+    auto p = stampa::apriLavoro();
+    if (!p) {
+        return;
+    }
+    scrivi(*p);
 }

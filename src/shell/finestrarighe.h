@@ -15,9 +15,17 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <array>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <vector>
+
+class QGroupBox;
+class QRadioButton;
+namespace platform {
+class Stampante;
+}
 
 class FinestraRighe : public FinestraCalcolo {
     Q_OBJECT
@@ -138,6 +146,71 @@ protected:
     virtual QString testoNessunDato() const = 0;
     virtual QString testoMancante(const Mancante& m) const = 0;
     EsitoControllo verificaDati() override;
+
+    // The count of rows in use and the two type options (hot, cold) above
+    // the grid; a click on option k calls `clic(k)`.
+    struct TestiTipo {
+        QString conteggio;
+        QString conteggioSuggerimento;
+        QString caldo;
+        QString freddo;
+        QString freddoSuggerimento;
+    };
+    QLabel* costruisciConteggioTipo(const TestiTipo& t, std::array<QRadioButton*, 3>& opzioni,
+                                    const std::function<void(int)>& clic);
+
+    // The hot results by side: the count and the service life with their
+    // bars, then ten columns on a long side above a short one, the tie
+    // count (column 8) with a bar beside each side's cell.
+    struct TestiCaldo {
+        QString numCons;
+        QString numConsSuggerimento;
+        QString eserc;
+        QString esercSuggerimento;
+        QString latoLungo;
+        QString latoLungoSuggerimento;
+        QString latoCorto;
+        QString latoCortoSuggerimento;
+        std::span<const QString> didascalie;
+        std::span<const QString> unita;
+        std::span<const QString> suggerimenti;
+    };
+    struct CaldoLati {
+        QGroupBox* frame = nullptr;
+        QLabel* numcons = nullptr;
+        QScrollBar* vscroll2 = nullptr;
+        QLabel* eserc = nullptr;
+        QScrollBar* hscroll1 = nullptr;
+        std::array<std::array<QLabel*, 3>, 10> celle{};   // [column][side 1..2]
+        std::array<QScrollBar*, 3> barre{};                // by side
+    };
+    // In a frame titled `titolo` over the lower part of the window; the
+    // tie-count cells are `larghezzaConteggio` wide, their bar `xBarra` from
+    // the column's left edge (twips). No bar is connected.
+    CaldoLati costruisciCaldoLati(const QString& titolo, const TestiCaldo& t, int larghezzaConteggio, int xBarra);
+
+    // The clearing: every row (not only the counted ones: a row typed
+    // beyond a gap must not survive a clearing or an Open), the results and
+    // the count; then the fields, whose handlers recount and refresh the
+    // tables, so the count and the tables after.
+    template <typename Dati, typename Risultati>
+    void svuotaLavoro(Dati& dati, Risultati& ris, int& numero, QLabel* conteggio,
+                      std::initializer_list<std::span<ColonnaCelle>> tabelle)
+    {
+        dati.svuota();
+        for (int r = 0; r <= righe_; ++r) {
+            ris.svuotaRiga(r);
+        }
+        numero = 0;
+        svuotaVista(conteggio, tabelle);
+    }
+    // The fields, then the count and the tables.
+    void svuotaVista(QLabel* conteggio, std::initializer_list<std::span<ColonnaCelle>> tabelle);
+    // "<guida><row, printed>: " then, on a new line, "<digitare><field>".
+    static QString testoRigaMancante(const QString& guida, const Mancante& m, const QString& digitare,
+                                     std::span<const QString> campi);
+    // Opens a print job and prints on it; nothing when it is refused.
+    static void suLavoro(const std::function<void(platform::Stampante&)>& scrivi);
 
     // After a field's value is stored: the recalculation now, or owed to the
     // end of the refresh under way.

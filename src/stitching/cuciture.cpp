@@ -39,7 +39,9 @@ ConfigFinestra configurazione()
 cuciture::cuciture(QWidget* parent)
     : FinestraRighe(configurazione(), kRighe, parent)
 {
-    costruisciTipo();
+    conteggio_ = costruisciConteggioTipo(
+        {T::kNConsolidamenti, T::kNConsolidamentiTooltip, T::kOpzioneCaldo, T::kOpzioneFreddo, T::kOpzioneFreddoTooltip},
+        opzioni_, [this](int k) { Option1_Click(k); });
     costruisciDati();
     costruisciCaldo();
     costruisciFreddo();
@@ -98,9 +100,9 @@ void cuciture::Option1_Click(int k)
     frameDati_->setEnabled(true);
     abilitaCampi(k);
     frameFreddo_->setVisible(k != kCaldo);
-    frameCaldo_->setVisible(k == kCaldo);
-    vscroll9_[1]->setVisible(k == kCaldo);
-    vscroll9_[2]->setVisible(k == kCaldo);
+    lati_.frame->setVisible(k == kCaldo);
+    lati_.barre[1]->setVisible(k == kCaldo);
+    lati_.barre[2]->setVisible(k == kCaldo);
     GuidaCuciture();
 }
 
@@ -154,8 +156,8 @@ void cuciture::svuotaRisultati()
 
 void cuciture::VScroll2_Change()
 {
-    const int r = vscroll2_->value();
-    numcons_->setText(QString::number(r));
+    const int r = lati_.vscroll2->value();
+    lati_.numcons->setText(QString::number(r));
     RigaRisultati = r;
     const bool indice = IndiceTemperatura >= 1 && IndiceTemperatura <= kTemperature;
     for (int s = 1; s <= 2; ++s) {
@@ -169,8 +171,8 @@ void cuciture::VScroll2_Change()
 
 void cuciture::HScroll1_Change()
 {
-    eserc_->setText(QString::number(hscroll1_->value() - 41));
-    IndiceTemperatura = hscroll1_->value();
+    lati_.eserc->setText(QString::number(lati_.hscroll1->value() - 41));
+    IndiceTemperatura = lati_.hscroll1->value();
     VScroll2_Change();
 }
 
@@ -199,7 +201,7 @@ void cuciture::VScroll4_Change(int linea)
 void cuciture::VScroll9_Change(int lato)
 {
     const int r = std::clamp(RigaRisultati, 1, kRighe);
-    ris_.ntir[std::size_t(r)][std::size_t(lato)] = vscroll9_[std::size_t(lato)]->value();
+    ris_.ntir[std::size_t(r)][std::size_t(lato)] = lati_.barre[std::size_t(lato)]->value();
     memoria_.dimentica();
     VScroll2_Change();
     CalcolaCuciture();
@@ -235,16 +237,14 @@ void cuciture::cancella_click()
     }
     svuotaRisultati();
     NumeroCuciture = 0;
-    svuotaCampi();
-    // After the fields, whose handlers recount into it.
-    conteggio_->clear();
-    svuotaTabella(std::span(freddo_).subspan(1));   // not the row numbers
-    for (const auto& colonna : caldo_) {
+    // The cold table but its row numbers.
+    svuotaVista(conteggio_, {std::span(freddo_).subspan(1)});
+    for (const auto& colonna : lati_.celle) {
         colonna[1]->clear();
         colonna[2]->clear();
     }
-    numcons_->clear();
-    eserc_->clear();
+    lati_.numcons->clear();
+    lati_.eserc->clear();
     GuidaCuciture();
 }
 
@@ -285,14 +285,7 @@ void cuciture::dopoApertura()
 
 // ---- printouts -----------------------------------------------------------------------
 
-void cuciture::acquisizionedati_Click()
-{
-    auto p = stampa::apriLavoro();
-    if (!p) {
-        return;
-    }
-    stampaModulo(*p);
-}
+void cuciture::acquisizionedati_Click() { suLavoro(stampaModulo); }
 
 void cuciture::stampa_click()
 {
@@ -300,11 +293,7 @@ void cuciture::stampa_click()
     for (int pos = 6; pos <= NumeroCuciture; pos += 5) {
         VScroll1()->setValue(pos);
     }
-    auto p = stampa::apriLavoro();
-    if (!p) {
-        return;
-    }
-    stampaDatiSu(*p);
+    suLavoro([this](platform::Stampante& p) { stampaDatiSu(p); });
 }
 
 void cuciture::stampaDatiSu(platform::Stampante& p)

@@ -72,22 +72,22 @@ public:
     QLabel* etichettaN() const { return conteggio_; }
     QRadioButton* Option1(int k) const { return opzioni_[std::size_t(k)]; }
     QGroupBox* frameDati() const { return frameDati_; }
-    QGroupBox* frameCaldo() const { return frameCaldo_; }
+    QGroupBox* frameCaldo() const { return lati_.frame; }
     QGroupBox* frameFreddo() const { return frameFreddo_; }
     // Caption (0) and unit (1) labels of field c.
     QLabel* didascalia(int c, int riga) const { return riga == 0 ? didascaliaColonna(c) : unitaColonna(c); }
     QScrollBar* barraRiga(int c, int linea) const;
     // Hot result c (CampoCaldo order, then 8 ntir, 9 tottir) of side s.
-    QLabel* caldo(int c, int lato) const { return caldo_[std::size_t(c)][std::size_t(lato)]; }
+    QLabel* caldo(int c, int lato) const { return lati_.celle[std::size_t(c)][std::size_t(lato)]; }
     // Cold result line: 0 rum, 1 sigmf, 2 compv, 3 assorb, 4 bar, 5 orizz.
     QLabel* freddo(int c, int linea) const { return freddo_[std::size_t(c)][std::size_t(linea)]; }
-    QLabel* numcons() const { return numcons_; }
-    QLabel* eserc() const { return eserc_; }
-    QScrollBar* VScroll2() const { return vscroll2_; }
-    QScrollBar* HScroll1() const { return hscroll1_; }
+    QLabel* numcons() const { return lati_.numcons; }
+    QLabel* eserc() const { return lati_.eserc; }
+    QScrollBar* VScroll2() const { return lati_.vscroll2; }
+    QScrollBar* HScroll1() const { return lati_.hscroll1; }
     QScrollBar* VScroll3() const { return vscroll3_; }
     QScrollBar* VScroll4(int linea) const { return vscroll4_[std::size_t(linea)]; }
-    QScrollBar* VScroll9(int lato) const { return vscroll9_[std::size_t(lato)]; }
+    QScrollBar* VScroll9(int lato) const { return lati_.barre[std::size_t(lato)]; }
 
 protected:
     void calcoloRinviato() override;
@@ -109,7 +109,6 @@ private:
     void abilitaCampi(int tipo);
     // Empties every row's results, which the pass then recomputes in full.
     void svuotaRisultati();
-    void costruisciTipo();
     void costruisciDati();
     void costruisciCaldo();
     void costruisciFreddo();
@@ -121,17 +120,11 @@ private:
 
     std::array<std::array<QScrollBar*, 6>, 4> barreRiga_{};   // diam, pas, temp, rond
     std::array<QRadioButton*, 3> opzioni_{};
-    std::array<std::array<QLabel*, 3>, 10> caldo_{};
+    CaldoLati lati_;
     std::array<std::array<QLabel*, 6>, 6> freddo_{};
     std::array<QScrollBar*, 6> vscroll4_{};
-    std::array<QScrollBar*, 3> vscroll9_{};
     QGroupBox* frameDati_ = nullptr;
-    QGroupBox* frameCaldo_ = nullptr;
     QGroupBox* frameFreddo_ = nullptr;
     QLabel* conteggio_ = nullptr;
-    QLabel* numcons_ = nullptr;
-    QLabel* eserc_ = nullptr;
-    QScrollBar* vscroll2_ = nullptr;
-    QScrollBar* hscroll1_ = nullptr;
     QScrollBar* vscroll3_ = nullptr;
 };

@@ -21,33 +21,6 @@ constexpr Campo kSpecifici[] = {Car, Fesc, Fesl, Tens, Temp, Rott, Rond};
 
 } // namespace
 
-void cuciture::costruisciTipo()
-{
-    QWidget* s = superficie();
-    QFont nota = font();
-    nota.setPointSizeF(7);
-    QFont grassetto = nota;
-    grassetto.setBold(true);
-
-    etichetta(s, T::kNConsolidamenti, twips(120, 600, 1500, 285), nota, Qt::AlignRight | Qt::AlignVCenter,
-              T::kNConsolidamentiTooltip);
-    conteggio_ = etichetta(s, QString(), twips(1680, 600, 600, 285), grassetto, Qt::AlignCenter,
-                           T::kNConsolidamentiTooltip);
-    conteggio_->setObjectName(QStringLiteral("Label1"));
-
-    for (int k = 1; k <= 2; ++k) {
-        auto* o = new QRadioButton(k == 1 ? T::kOpzioneCaldo : T::kOpzioneFreddo, s);
-        o->setGeometry(twips(k == 1 ? 3000 : 6000, 600, 2900, 285));
-        o->setFont(nota);
-        o->setObjectName(QStringLiteral("Option1_%1").arg(k));
-        if (k == 2) {
-            o->setToolTip(T::kOpzioneFreddoTooltip);
-        }
-        connect(o, &QRadioButton::clicked, this, [this, k] { Option1_Click(k); });
-        opzioni_[std::size_t(k)] = o;
-    }
-}
-
 void cuciture::costruisciDati()
 {
     QFont didascalia = font();
@@ -106,56 +79,17 @@ QScrollBar* cuciture::barraRiga(int c, int linea) const
 
 void cuciture::costruisciCaldo()
 {
-    QFont didascalia = font();
-    didascalia.setPointSizeF(6.5);
-    QFont cifre = font();
-    cifre.setPointSizeF(7);
-    const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
-
-    frameCaldo_ = new QGroupBox(T::kFrameCaldo, superficie());
-    frameCaldo_->setObjectName(QStringLiteral("FrameCaldo"));
-    frameCaldo_->setGeometry(twips(60, 3150, 9480, 2280));
-    QWidget* f = frameCaldo_;
-
-    etichetta(f, T::kNumCons, twips(120, 260, 800, 270), didascalia, Qt::AlignRight | Qt::AlignVCenter,
-              T::kNumConsTooltip);
-    numcons_ = cella(f, twips(960, 260, 480, 270), cifre, T::kNumConsTooltip);
-    numcons_->setObjectName(QStringLiteral("numcons"));
-    vscroll2_ = barra(f, Qt::Vertical, twips(1450, 245, 200, 300), 1, 100, 1, 2, 1, QStringLiteral("VScroll2"));
-    connect(vscroll2_, &QScrollBar::valueChanged, this, [this] { VScroll2_Change(); });
-    etichetta(f, T::kEserc, twips(1700, 260, 1200, 270), didascalia, Qt::AlignRight | Qt::AlignVCenter);
-    eserc_ = cella(f, twips(2940, 260, 480, 270), cifre, QString());
-    eserc_->setObjectName(QStringLiteral("eserc"));
-    hscroll1_ = barra(f, Qt::Horizontal, twips(3480, 285, 2600, 220), 1, 101, 1, 10, 1, QStringLiteral("HScroll1"));
-    connect(hscroll1_, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-
-    // Long side above the short side.
-    const int yLato[3] = {0, 1620, 1290};
-    etichetta(f, T::kLatoLungo, twips(120, yLato[2], 900, 270), didascalia, Qt::AlignLeft | Qt::AlignVCenter,
-              T::kLatoLungoTooltip);
-    etichetta(f, T::kLatoCorto, twips(120, yLato[1], 900, 270), didascalia, Qt::AlignLeft | Qt::AlignVCenter,
-              T::kLatoCortoTooltip);
-    int x = 1020;
-    for (int c = 0; c < 10; ++c) {
-        const int larghezza = c == 8 ? 960 : 820;
-        etichetta(f, T::kDidascalieCaldo[std::size_t(c)], twips(x, 620, larghezza, 420), didascalia, centro,
-                  T::kSuggerimentiCaldo[std::size_t(c)]);
-        etichetta(f, T::kUnitaCaldo[std::size_t(c)], twips(x, 1040, larghezza, 210), didascalia, centro,
-                  T::kSuggerimentiCaldo[std::size_t(c)]);
-        for (int s = 1; s <= 2; ++s) {
-            // The cell beside its bar leaves a gap that no rounding of the
-            // scaling closes, so the bar never covers the cell's border.
-            auto* l = cella(f, twips(x, yLato[s], c == 8 ? 770 : 790, 270), cifre, T::kSuggerimentiCaldo[std::size_t(c)]);
-            l->setObjectName(QStringLiteral("caldo%1_%2").arg(c).arg(s));
-            caldo_[std::size_t(c)][std::size_t(s)] = l;
-            if (c == 8) {
-                auto* v = barra(f, Qt::Vertical, twips(x + 795, yLato[s], 160, 270), 1, 1000, 1, 1, 1,
-                                QStringLiteral("VScroll9_%1").arg(s));
-                connect(v, &QScrollBar::valueChanged, this, [this, s] { VScroll9_Change(s); });
-                vscroll9_[std::size_t(s)] = v;
-            }
-        }
-        x += larghezza;
+    // The cell beside its bar leaves a gap that no rounding of the scaling
+    // closes, so the bar never covers the cell's border.
+    lati_ = costruisciCaldoLati(T::kFrameCaldo,
+                                {T::kNumCons, T::kNumConsTooltip, T::kEserc, {}, T::kLatoLungo, T::kLatoLungoTooltip,
+                                 T::kLatoCorto, T::kLatoCortoTooltip, T::kDidascalieCaldo, T::kUnitaCaldo,
+                                 T::kSuggerimentiCaldo},
+                                770, 795);
+    connect(lati_.vscroll2, &QScrollBar::valueChanged, this, [this] { VScroll2_Change(); });
+    connect(lati_.hscroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    for (int s = 1; s <= 2; ++s) {
+        connect(lati_.barre[std::size_t(s)], &QScrollBar::valueChanged, this, [this, s] { VScroll9_Change(s); });
     }
     // The counts start at 1.
     caldo(8, 1)->setText(QStringLiteral("1"));

@@ -167,24 +167,12 @@ QString tiranti::testoNessunDato() const { return T::kNessunDato; }
 
 QString tiranti::testoMancante(const Mancante& m) const
 {
-    return T::kGuidaTirante + numeri::stampa(m.riga) + QStringLiteral(": ") + QLatin1Char('\r') +
-           T::kControlloDigitare + T::kControlloCampi[std::size_t(m.campo)];
+    return testoRigaMancante(T::kGuidaTirante, m, T::kControlloDigitare, T::kControlloCampi);
 }
 
 void tiranti::cancella_click()
 {
-    // Every row, not only the counted ones: a row typed beyond a gap must not
-    // survive a clearing or an Open.
-    dati_.svuota();
-    for (int r = 0; r <= kRighe; ++r) {
-        ris_.svuotaRiga(r);
-    }
-    NumeroTiranti = 0;
-    // Fields first: their handlers refresh the table, which is emptied after.
-    svuotaCampi();
-    label1_->clear();
-    svuotaTabella(risultati_);
-    svuotaTabella(temperature_);
+    svuotaLavoro(dati_, ris_, NumeroTiranti, label1_, {risultati_, temperature_});
     tirtem_->clear();
     GuidaTiranti();
 }
@@ -216,22 +204,11 @@ void tiranti::dopoApertura()
 
 // ---- printouts -----------------------------------------------------------------------
 
-void tiranti::acquisizionedati_Click()
-{
-    auto p = stampa::apriLavoro();
-    if (!p) {
-        return;
-    }
-    stampaModulo(*p);
-}
+void tiranti::acquisizionedati_Click() { suLavoro(stampaModulo); }
 
 void tiranti::stampa_click()
 {
-    auto p = stampa::apriLavoro();
-    if (!p) {
-        return;
-    }
-    stampaDatiSu(*p);
+    suLavoro([this](platform::Stampante& p) { stampaDatiSu(p); });
 }
 
 void tiranti::stampaDatiSu(platform::Stampante& p)
