@@ -23,21 +23,12 @@ void cercol::costruisciAree()
 {
     QWidget* s = superficie();
 
-    const QFont didascalia = carattere(6.5);
-    const QFont valori = carattere(7.5);
-    const QFont cifre = carattere(6.8);
-    const QFont nota = carattere(7);
+    const auto [didascalia, valori, cifre, nota] = caratteri();
     const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
 
     // Row count and type.
-    auto* label51 = etichetta(s, T::kNConsolidamenti, twips(360, 600, 2535, 345), nota,
-                              Qt::AlignRight | Qt::AlignVCenter, T::kNConsolidamentiTooltip);
-    label51->setObjectName(QStringLiteral("Label51"));
-    label1_ = etichetta(s, QString(), twips(2880, 600, 735, 345), nota, centro, T::kNConsolidamentiTooltip);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    QFont grassetto = nota;
-    grassetto.setBold(true);
-    label1_->setFont(grassetto);
+    label1_ = costruisciConteggio(T::kNConsolidamenti, T::kNConsolidamentiTooltip, twips(360, 600, 2535, 345),
+                                  twips(2880, 600, 735, 345), QStringLiteral("Label51"));
     for (int k = 1; k <= 2; ++k) {
         auto* o = new QRadioButton(T::kOpzioni[std::size_t(k - 1)], s);
         o->setGeometry(k == 1 ? twips(3840, 600, 2415, 375) : twips(6480, 600, 2655, 375));

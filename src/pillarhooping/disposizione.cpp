@@ -18,30 +18,12 @@ QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h
 
 void cerpil::costruisciDati()
 {
-    const QFont didascalia = carattere(6.5);
-    const QFont valori = carattere(7.5);
-
-    frameDati_ = new QGroupBox(T::kFrameDati, superficie());
-    frameDati_->setObjectName(QStringLiteral("FrameDati"));
-    frameDati_->setGeometry(twips(60, 930, 9480, 2160));
-    // Its empty area is the window's too: moving over it clears the highlight.
-    frameDati_->setMouseTracking(true);
-    frameDati_->installEventFilter(this);
-    aggiungiSfondo(frameDati_);
+    frameDati_ = costruisciFrameDati(T::kFrameDati, T::kNum, T::kNumTooltip);
     QWidget* f = frameDati_;
-
-    etichetta(f, T::kNum, twips(300, 660, 300, 210), didascalia, Qt::AlignHCenter | Qt::AlignVCenter, T::kNumTooltip);
     // The diameter and the temperature have a bar beside their fields.
-    std::vector<Colonna> colonne;
-    int x = 640;
-    for (int c = 0; c < kCampi; ++c) {
-        const auto i = std::size_t(c);
-        const int larghezza = c == Diam || c == Temp ? 1000 : 840;
-        colonne.push_back({T::kNomiCampi[i], T::kDidascalie[i], T::kUnita[i], T::kSuggerimenti[i], x, larghezza,
-                           QStringLiteral("lab_") + T::kNomiCampi[i], {}});
-        x += larghezza;
-    }
-    costruisciCampi(colonne, {220, 420, 660, 210, 900, 800, 270, 240}, didascalia, valori, f);
+    const std::vector<Colonna> colonne =
+        costruisciCampiDati(f, {T::kNomiCampi, T::kDidascalie, T::kUnita, T::kSuggerimenti},
+                            [](int c) { return c == Diam || c == Temp ? 1000 : 840; }, 800, QStringLiteral("lab_"));
     const int xDiam = colonne[std::size_t(Diam)].x + 805;
     const int xTemp = colonne[std::size_t(Temp)].x + 805;
     for (int k = 1; k <= 5; ++k) {
@@ -54,7 +36,7 @@ void cerpil::costruisciDati()
         vscroll6_[std::size_t(k)] =
             barra(f, Qt::Vertical, twips(xTemp, y, 160, 270), -40, 60, 1, 1, -40, QStringLiteral("VScroll6_%1").arg(k));
     }
-    costruisciNumeri(300, 300, 900, 255, valori, T::kNumCopiaTooltip, f);
+    costruisciNumeri(300, 300, 900, 255, carattere(7.5), T::kNumCopiaTooltip, f);
     costruisciBarraRighe(60, 900, 210, 1230, f);
 }
 

@@ -231,19 +231,59 @@ bool FinestraRighe::eventFilter(QObject* o, QEvent* e)
     return FinestraCalcolo::eventFilter(o, e);
 }
 
+QGroupBox* FinestraRighe::costruisciFrameDati(const QString& titolo, const QString& num,
+                                              const QString& numSuggerimento)
+{
+    auto* f = new QGroupBox(titolo, superficie());
+    f->setObjectName(QStringLiteral("FrameDati"));
+    f->setGeometry(twips(60, 930, 9480, 2160));
+    f->setMouseTracking(true);
+    f->installEventFilter(this);
+    aggiungiSfondo(f);
+    etichetta(f, num, twips(300, 660, 300, 210), carattere(6.5), Qt::AlignCenter, numSuggerimento);
+    return f;
+}
+
+std::vector<FinestraRighe::Colonna> FinestraRighe::costruisciCampiDati(QWidget* frame, const TestiCampi& t,
+                                                                       const std::function<int(int)>& larghezza,
+                                                                       int larghezzaCampo,
+                                                                       const QString& prefissoDidascalia)
+{
+    std::vector<Colonna> colonne;
+    int x = 640;
+    for (std::size_t i = 0; i < t.nomi.size(); ++i) {
+        const int largo = larghezza(int(i));
+        colonne.push_back({t.nomi[i], t.didascalie[i], t.unita[i], t.suggerimenti[i], x, largo,
+                           prefissoDidascalia.isEmpty() ? QString() : prefissoDidascalia + t.nomi[i], {}});
+        x += largo;
+    }
+    costruisciCampi(colonne, {220, 420, 660, 210, 900, larghezzaCampo, 270, 240}, carattere(6.5), carattere(7.5),
+                    frame);
+    return colonne;
+}
+
+QLabel* FinestraRighe::costruisciConteggio(const QString& testo, const QString& suggerimento, QRect didascalia,
+                                           QRect valore, const QString& nomeDidascalia)
+{
+    const QFont nota = carattere(7);
+    QLabel* d = etichetta(superficie(), testo, didascalia, nota, Qt::AlignRight | Qt::AlignVCenter, suggerimento);
+    if (!nomeDidascalia.isEmpty()) {
+        d->setObjectName(nomeDidascalia);
+    }
+    QFont grassetto = nota;
+    grassetto.setBold(true);
+    QLabel* conteggio = etichetta(superficie(), QString(), valore, grassetto, Qt::AlignCenter, suggerimento);
+    conteggio->setObjectName(QStringLiteral("Label1"));
+    return conteggio;
+}
+
 QLabel* FinestraRighe::costruisciConteggioTipo(const TestiTipo& t, std::array<QRadioButton*, 3>& opzioni,
                                                const std::function<void(int)>& clic)
 {
     QWidget* s = superficie();
     const QFont nota = carattere(7);
-    QFont grassetto = nota;
-    grassetto.setBold(true);
-
-    etichetta(s, t.conteggio, twips(120, 600, 1500, 285), nota, Qt::AlignRight | Qt::AlignVCenter,
-              t.conteggioSuggerimento);
-    QLabel* conteggio =
-        etichetta(s, QString(), twips(1680, 600, 600, 285), grassetto, Qt::AlignCenter, t.conteggioSuggerimento);
-    conteggio->setObjectName(QStringLiteral("Label1"));
+    QLabel* conteggio = costruisciConteggio(t.conteggio, t.conteggioSuggerimento, twips(120, 600, 1500, 285),
+                                            twips(1680, 600, 600, 285));
     for (int k = 1; k <= 2; ++k) {
         auto* o = new QRadioButton(k == 1 ? t.caldo : t.freddo, s);
         o->setGeometry(twips(k == 1 ? 3000 : 6000, 600, 2900, 285));

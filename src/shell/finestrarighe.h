@@ -147,8 +147,41 @@ protected:
     virtual QString testoMancante(const Mancante& m) const = 0;
     EsitoControllo verificaDati() override;
 
-    // The count of rows in use and the two type options (hot, cold) above
-    // the grid; a click on option k calls `clic(k)`.
+    // The sizes of a window with results under its fields: captions and
+    // units, typed values, result figures, notes. Result cells are as narrow
+    // as the fields but carry no scrolling: a size smaller still keeps
+    // "-0,0342" whole.
+    struct Caratteri {
+        QFont didascalia;
+        QFont valori;
+        QFont cifre;
+        QFont nota;
+    };
+    Caratteri caratteri() const { return {carattere(6.5), carattere(7.5), carattere(6.8), carattere(7)}; }
+
+    // The count of rows in use: its caption (named `nomeDidascalia` if
+    // given) and the bold count "Label1", on the given places.
+    QLabel* costruisciConteggio(const QString& testo, const QString& suggerimento, QRect didascalia, QRect valore,
+                                const QString& nomeDidascalia = {});
+    // The frame of the data over the grid, with the caption `num` over the
+    // row numbers; its empty area is the window's too: moving over it
+    // clears the highlight.
+    QGroupBox* costruisciFrameDati(const QString& titolo, const QString& num, const QString& numSuggerimento);
+    // The fields of the data frame side by side from its left, column c as
+    // wide as `larghezza(c)` with its caption, the fields `larghezzaCampo`
+    // wide; a caption is named `prefissoDidascalia` + its field's name when
+    // a prefix is given.
+    struct TestiCampi {
+        std::span<const QString> nomi;
+        std::span<const QString> didascalie;
+        std::span<const QString> unita;
+        std::span<const QString> suggerimenti;
+    };
+    std::vector<Colonna> costruisciCampiDati(QWidget* frame, const TestiCampi& t,
+                                             const std::function<int(int)>& larghezza, int larghezzaCampo,
+                                             const QString& prefissoDidascalia = {});
+    // The count at its usual place and the two type options (hot, cold)
+    // above the grid; a click on option k calls `clic(k)`.
     struct TestiTipo {
         QString conteggio;
         QString conteggioSuggerimento;

@@ -23,32 +23,15 @@ constexpr Campo kSpecifici[] = {Car, Fesc, Fesl, Tens, Temp, Rott, Rond};
 
 void cuciture::costruisciDati()
 {
-    QFont didascalia = font();
-    didascalia.setPointSizeF(6.5);
-    QFont valori = font();
-    valori.setPointSizeF(7.5);
-
-    frameDati_ = new QGroupBox(T::kFrameDati, superficie());
-    frameDati_->setObjectName(QStringLiteral("FrameDati"));
-    frameDati_->setGeometry(twips(60, 930, 9480, 2160));
-    // Its empty area is the window's too: moving over it clears the highlight.
-    frameDati_->setMouseTracking(true);
-    frameDati_->installEventFilter(this);
-    aggiungiSfondo(frameDati_);
+    frameDati_ = costruisciFrameDati(T::kFrameDati, T::kNum, T::kNumTooltip);
     QWidget* f = frameDati_;
-
-    etichetta(f, T::kNum, twips(300, 660, 300, 210), didascalia, Qt::AlignCenter, T::kNumTooltip);
     // A field with a row bar beside it has a wider caption, and the bar.
-    std::vector<Colonna> colonne;
-    int x = 640;
-    for (int c = 0; c < kCampi; ++c) {
-        const auto i = std::size_t(c);
-        const bool conBarra = std::find(std::begin(kConBarra), std::end(kConBarra), c) != std::end(kConBarra);
-        const int larghezza = conBarra ? 800 : 640;
-        colonne.push_back({T::kNomiCampi[i], T::kDidascalie[i], T::kUnita[i], T::kSuggerimenti[i], x, larghezza, {}, {}});
-        x += larghezza;
-    }
-    costruisciCampi(colonne, {220, 420, 660, 210, 900, 630, 270, 240}, didascalia, valori, f);
+    const std::vector<Colonna> colonne = costruisciCampiDati(
+        f, {T::kNomiCampi, T::kDidascalie, T::kUnita, T::kSuggerimenti},
+        [](int c) {
+            return std::find(std::begin(kConBarra), std::end(kConBarra), c) != std::end(kConBarra) ? 800 : 640;
+        },
+        630);
     static const int kMinimo[4] = {10, 10, -40, 5};
     static const int kMassimo[4] = {50, 100, 60, 30};
     static const int kIniziale[4] = {10, 10, 4, 5};
@@ -63,7 +46,7 @@ void cuciture::costruisciDati()
             barreRiga_[b][std::size_t(k)] = v;
         }
     }
-    costruisciNumeri(300, 300, 900, 255, valori, T::kNumCopiaTooltip, f);
+    costruisciNumeri(300, 300, 900, 255, carattere(7.5), T::kNumCopiaTooltip, f);
     costruisciBarraRighe(60, 900, 210, 1230, f);
 }
 

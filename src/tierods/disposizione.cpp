@@ -17,23 +17,13 @@ void tiranti::costruisciAree()
 {
     QWidget* s = superficie();
 
-    const QFont didascalia = carattere(6.5);
-    const QFont valori = carattere(7.5);
-    // Result cells are as narrow as the fields but carry no scrolling: a
-    // size smaller still keeps "-0,0342" whole.
-    const QFont cifre = carattere(6.8);
-    const QFont nota = carattere(7);
+    const auto [didascalia, valori, cifre, nota] = caratteri();
     const auto centro = Qt::AlignHCenter | Qt::AlignVCenter;
     const auto sinistra = Qt::AlignLeft | Qt::AlignVCenter;
 
     // Row count and advice.
-    etichetta(s, T::kNTiranti, twips(120, 600, 1935, 375), nota, Qt::AlignRight | Qt::AlignVCenter,
-              T::kNTirantiTooltip);
-    label1_ = etichetta(s, QString(), twips(2040, 600, 735, 375), nota, centro, T::kNTirantiTooltip);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    QFont grassetto = nota;
-    grassetto.setBold(true);
-    label1_->setFont(grassetto);
+    label1_ = costruisciConteggio(T::kNTiranti, T::kNTirantiTooltip, twips(120, 600, 1935, 375),
+                                  twips(2040, 600, 735, 375));
     auto* consigli = etichetta(s, T::kConsigli, twips(3360, 600, 6015, 450), didascalia, sinistra,
                                T::kConsigliTooltip);
     consigli->setObjectName(QStringLiteral("Label53"));
