@@ -172,21 +172,9 @@ void cercol::CalcolaCerchiature()
 
 void cercol::VScroll1_Change()
 {
-    Occupato occupato;
-    RigaInizio = VScroll1()->value();
-    numcon_->setText(QString::number(RigaInizio));
-    mostraRighe(rum_);
-    for (int k = 1; k <= 5; ++k) {
-        const int r = RigaInizio + k - 1;
-        for (int c = 0; c < 5; ++c) {
-            freddo(c, k)->setText(mostra(ris_.valoreFreddo(c, r)));
-        }
-    }
-    if (RigaInizio > NumeroCerchiature) {
-        svuotaTabella(caldo_);
-    } else {
-        mostraTabella();
-    }
+    mostraRigheRisultati(
+        numcon_, rum_, freddo_, [this](int c, int r) { return ris_.valoreFreddo(c, r); }, NumeroCerchiature,
+        caldo_, [this] { mostraTabella(); });
 }
 
 void cercol::VScroll2_Change()

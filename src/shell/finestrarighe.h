@@ -8,6 +8,7 @@
 // A window declares its columns, makes the grid with costruisciCampi() and
 // the numbers with costruisciNumeri(), and fills in the hooks below.
 
+#include "shell/controlli.h"
 #include "shell/finestracalcolo.h"
 #include "shell/righe.h"
 
@@ -261,6 +262,30 @@ protected:
     // The fields as above, then the rows' numbers on the grid and in
     // `numeri` (those of a results table).
     void mostraRighe(ColonnaCelle& numeri);
+    // The row bar's refresh of a window with a results table beside its
+    // lines and a table of the first row's temperatures: `primaRiga` shows
+    // the first row, `valore(c, r)` is result c of row r; the temperature
+    // table is emptied past the last counted row, else `mostraTabella` runs.
+    template <typename Valore, typename Mostra>
+    void mostraRigheRisultati(QLabel* primaRiga, ColonnaCelle& numeri, std::span<ColonnaCelle> risultati,
+                              Valore valore, int contate, std::span<ColonnaCelle> temperature, Mostra mostraTabella)
+    {
+        controlli::Occupato occupato;
+        RigaInizio = VScroll1()->value();
+        primaRiga->setText(QString::number(RigaInizio));
+        mostraRighe(numeri);
+        for (int k = 1; k <= kLinee; ++k) {
+            const int r = RigaInizio + k - 1;
+            for (std::size_t c = 0; c < risultati.size(); ++c) {
+                risultati[c][std::size_t(k)]->setText(controlli::mostra(valore(int(c), r)));
+            }
+        }
+        if (RigaInizio > contate) {
+            svuotaTabella(temperature);
+        } else {
+            mostraTabella();
+        }
+    }
     // The end of a calculation pass, of the calculation's own kind: the
     // lines refreshed when every row was computed, `guida` in the guidance
     // box when the values defeat the arithmetic, nothing on a silent stop.

@@ -116,21 +116,9 @@ void tiranti::CalcolaTiranti()
 
 void tiranti::VScroll1_Change()
 {
-    Occupato occupato;
-    RigaInizio = VScroll1()->value();
-    tirtem_->setText(QString::number(RigaInizio));
-    mostraRighe(ris_lab_);
-    for (int k = 1; k <= 5; ++k) {
-        const int r = RigaInizio + k - 1;
-        for (int c = 0; c < 7; ++c) {
-            risultato(c, k)->setText(mostra(ris_.colonna(c)[r]));
-        }
-    }
-    if (RigaInizio > NumeroTiranti) {
-        svuotaTabella(temperature_);
-    } else {
-        mostraTabella();
-    }
+    mostraRigheRisultati(
+        tirtem_, ris_lab_, risultati_, [this](int c, int r) { return ris_.colonna(c)[r]; }, NumeroTiranti,
+        temperature_, [this] { mostraTabella(); });
 }
 
 void tiranti::VScroll2_Change()
