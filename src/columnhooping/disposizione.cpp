@@ -12,8 +12,6 @@ using namespace controlli;
 
 namespace {
 
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-
 // x of an input column: `elic` leaves room for its scroll bar.
 int xCampo(int c) { return c == Rag ? 1800 : c == Elic ? 2400 : 3360 + 600 * (c - Car); }
 

@@ -9,8 +9,6 @@
 #include <QStyle>
 
 namespace {
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-
 constexpr int kLarghezza = 6600;
 constexpr int kAltezza = 4320;
 // Far more than any list of tips; past it the file is not one.

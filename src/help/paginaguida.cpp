@@ -6,8 +6,6 @@
 #include "shell/stampa.h"
 
 namespace {
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-
 constexpr int kLarghezzaManuale = 9600;
 constexpr int kLarghezzaPagina = 5640;
 constexpr int kAltezza = 6825;

@@ -12,8 +12,6 @@
 #include <algorithm>
 
 namespace {
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-
 constexpr int kLarghezza = 3975;
 constexpr int kAltezza = 6825;
 constexpr int kPrimaRiga = 600;

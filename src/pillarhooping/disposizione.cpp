@@ -12,9 +12,6 @@ namespace TC = testi_cuciture;
 using namespace modcerpil;
 using namespace controlli;
 
-namespace {
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-} // namespace
 
 void cerpil::costruisciDati()
 {

@@ -39,7 +39,6 @@ ConfigFinestra configurazione()
     return c;
 }
 
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
 
 QString nonNullo(const QString& t) { return t.isNull() ? QString(QLatin1String("")) : t; }
 } // namespace

@@ -22,12 +22,15 @@
 
 #include <QColor>
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 #include <memory>
 #include <vector>
 
 constexpr int kTwipsPerPixel = 15;
 inline int tw(double twips) { return int(twips / kTwipsPerPixel + 0.5); }
+// A rectangle given in twips, in pixels.
+inline QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
 
 // A straight line drawn between two end points (X1, Y1)-(X2, Y2), in pixels
 // of its parent; the scaler moves both end points. The widget covers the

@@ -37,7 +37,6 @@ Risposta avviso(const QString& testo, Icona icona, const QString& titolo)
     return platform::messaggi().mostra(testo, titolo, icona, Pulsanti::Ok, Risposta::Ok);
 }
 
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
 } // namespace
 
 void mostraGuida(IdFinestra pagina)

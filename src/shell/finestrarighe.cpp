@@ -11,9 +11,6 @@
 
 using namespace controlli;
 
-namespace {
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-} // namespace
 
 FinestraRighe::FinestraRighe(ConfigFinestra config, int righe, QWidget* parent)
     : FinestraCalcolo(std::move(config), parent)

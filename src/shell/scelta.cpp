@@ -14,8 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-
 const IdFinestra kFinestreOpzioni[5] = {IdFinestra::Puntelli, IdFinestra::Tiranti, IdFinestra::Cercol,
                                         IdFinestra::Cerpil, IdFinestra::Cuciture};
 } // namespace

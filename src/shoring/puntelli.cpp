@@ -18,7 +18,6 @@ using platform::Pulsanti;
 using platform::Risposta;
 
 namespace {
-
 ConfigFinestra configurazione()
 {
     ConfigFinestra c;
@@ -37,7 +36,6 @@ ConfigFinestra configurazione()
     return c;
 }
 
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
 
 QFont carattere()
 {

@@ -20,7 +20,6 @@ using platform::Pulsanti;
 using platform::Risposta;
 
 namespace {
-
 ConfigFinestra configurazione()
 {
     ConfigFinestra c;
@@ -36,7 +35,6 @@ ConfigFinestra configurazione()
     return c;
 }
 
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
 
 QFont carattere()
 {

@@ -12,8 +12,6 @@ using namespace controlli;
 
 namespace {
 
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-
 // Fields with a row scroll bar beside them, in the order of barreRiga_.
 constexpr Campo kConBarra[] = {Diam, Pas, Temp, Rond};
 // Fields that only one type uses, and whose captions go grey with them.

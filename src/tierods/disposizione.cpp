@@ -9,9 +9,6 @@ namespace T = testi_tiranti;
 using namespace modtiranti;
 using namespace controlli;
 
-namespace {
-QRect twips(int l, int t, int w, int h) { return QRect(tw(l), tw(t), tw(w), tw(h)); }
-} // namespace
 
 void tiranti::costruisciAree()
 {
