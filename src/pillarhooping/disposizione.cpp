@@ -12,7 +12,6 @@ namespace TC = testi_cuciture;
 using namespace modcerpil;
 using namespace controlli;
 
-
 void cerpil::costruisciDati()
 {
     frameDati_ = costruisciFrameDati(T::kFrameDati, T::kNum, T::kNumTooltip);

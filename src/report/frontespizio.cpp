@@ -39,7 +39,6 @@ ConfigFinestra configurazione()
     return c;
 }
 
-
 QString nonNullo(const QString& t) { return t.isNull() ? QString(QLatin1String("")) : t; }
 } // namespace
 

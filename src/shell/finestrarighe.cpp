@@ -11,7 +11,6 @@
 
 using namespace controlli;
 
-
 FinestraRighe::FinestraRighe(ConfigFinestra config, int righe, QWidget* parent)
     : FinestraCalcolo(std::move(config), parent)
     , righe_(righe)

@@ -36,7 +36,6 @@ ConfigFinestra configurazione()
     return c;
 }
 
-
 QFont carattere()
 {
     QFont f(QStringLiteral("DejaVu Sans Condensed"));
@@ -310,7 +309,8 @@ void puntelli::calcolaRinviato()
     calcoloRinviato_.reset();
     if (modpuntelli::CalcolaPuntelli(lavoro(), s).datiAssurdi()) {
         // Said once, after the consolidation is shown.
-        assurdoRinviato_ = true;
+        platform::messaggi().mostra(T::kDatiAssurdi, ModRinsal::TitoloControllo, Icona::Critica, Pulsanti::Ok,
+                                    Risposta::Ok);
     }
 }
 
@@ -470,11 +470,6 @@ void puntelli::HScroll1_Change()
     mostraConsolidamento(hscroll_->value());
     if (--mostraConsolidamento_ == 0) {
         calcolaRinviato();
-    }
-    if (mostraConsolidamento_ == 0 && assurdoRinviato_) {
-        assurdoRinviato_ = false;
-        platform::messaggi().mostra(T::kDatiAssurdi, ModRinsal::TitoloControllo, Icona::Critica, Pulsanti::Ok,
-                                    Risposta::Ok);
     }
 }
 

@@ -95,7 +95,6 @@ private:
     QLabel* labe8_ = nullptr;
     bool caricamento_ = false;
     int mostraConsolidamento_ = 0;
-    bool assurdoRinviato_ = false;
     // While a consolidation is shown, the pass its fields and options would
     // each start runs once, at the end (the stored data do not change).
     std::optional<modpuntelli::Schermo> calcoloRinviato_;

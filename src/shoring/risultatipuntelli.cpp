@@ -35,7 +35,6 @@ ConfigFinestra configurazione()
     return c;
 }
 
-
 QFont carattere()
 {
     QFont f(QStringLiteral("DejaVu Sans Condensed"));

@@ -9,7 +9,6 @@ namespace T = testi_tiranti;
 using namespace modtiranti;
 using namespace controlli;
 
-
 void tiranti::costruisciAree()
 {
     QWidget* s = superficie();

@@ -232,6 +232,12 @@ private slots:
         QTest::keyClicks(w_->campo(puntelli::sigm), "0");   // 600: still absurd
         QCOMPARE(scena_.messaggi->visti.size(), visti + 1);
         QVERIFY(!lavoro().cons[1].ris.latoSezione);
+        // Moving away and back loads every option and field: said once a move.
+        w_->HScroll1()->setValue(2);
+        QCOMPARE(scena_.messaggi->visti.size(), visti + 2);
+        w_->HScroll1()->setValue(1);
+        QCOMPARE(scena_.messaggi->visti.size(), visti + 3);
+        QCOMPARE(ultimo()->testo, T::kDatiAssurdi);
     }
 
     void commentoConLeAggiunte()
