@@ -16,8 +16,10 @@ namespace platform {
 
 // ---- message box ------------------------------------------------------------
 enum class Icona { Nessuna, Critica, Esclamativa, Informazione, Domanda };
-enum class Pulsanti { Ok, SiNo };
-enum class Risposta { Ok, Si, No };
+// SiNoAnnulla: save, discard or stay (unsaved work); Esc and the title-bar
+// close answer Annulla.
+enum class Pulsanti { Ok, SiNo, SiNoAnnulla };
+enum class Risposta { Ok, Si, No, Annulla };
 
 class Messaggi {
 public:

@@ -179,13 +179,21 @@ std::unique_ptr<QMessageBox> creaMessaggio(const QString& testo, const QString& 
     box->setWindowTitle(titolo.isEmpty() ? QApplication::applicationDisplayName() : titolo);
     box->setTextFormat(Qt::PlainText);
     box->setText(testoMessaggio(testo));
-    if (pulsanti == Pulsanti::SiNo) {
+    if (pulsanti == Pulsanti::SiNo || pulsanti == Pulsanti::SiNoAnnulla) {
         QPushButton* si = box->addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
         QPushButton* no = box->addButton(QStringLiteral("&No"), QMessageBox::NoRole);
         si->setObjectName(QStringLiteral("si"));
         no->setObjectName(QStringLiteral("no"));
         box->setDefaultButton(predefinito == Risposta::No ? no : si);
         box->setEscapeButton(no);
+        if (pulsanti == Pulsanti::SiNoAnnulla) {
+            QPushButton* annulla = box->addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+            annulla->setObjectName(QStringLiteral("annulla"));
+            if (predefinito == Risposta::Annulla) {
+                box->setDefaultButton(annulla);
+            }
+            box->setEscapeButton(annulla);
+        }
     } else {
         QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         ok->setObjectName(QStringLiteral("ok"));
@@ -213,6 +221,10 @@ Risposta rispostaDi(const QMessageBox& box, Pulsanti pulsanti)
     const QAbstractButton* premuto = box.clickedButton();
     if (premuto && premuto->objectName() == QLatin1String("si")) {
         return Risposta::Si;
+    }
+    // Esc or the title bar's close: the escape button's answer.
+    if (pulsanti == Pulsanti::SiNoAnnulla && (!premuto || premuto->objectName() != QLatin1String("no"))) {
+        return Risposta::Annulla;
     }
     return Risposta::No;
 }
