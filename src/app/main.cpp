@@ -3,6 +3,7 @@
 #include "platform/piattaforma.h"
 #include "platform/piattaforma_qt.h"
 #include "platform/sonda.h"
+#include "shell/finestracalcolo.h"
 #include "shell/finestre.h"
 #include "shell/icone.h"
 #include "shell/rigacomando.h"
@@ -75,8 +76,13 @@ int main(int argc, char* argv[])
         finestre::ottieni(IdFinestra::Splash)->installEventFilter(new UscitaDopoAvvio(&app));
     }
     finestre::mostra(IdFinestra::Splash);
-    if (!riga.file.isEmpty()) {
-        QTimer::singleShot(0, [file = riga.file] { rigacomando::apriFile(file); });
-    }
+    // The file asked for first, then the work a crash left behind, which is
+    // newer than any file.
+    QTimer::singleShot(0, [file = riga.file] {
+        if (!file.isEmpty()) {
+            rigacomando::apriFile(file);
+        }
+        offriRecupero();
+    });
     return app.exec();
 }

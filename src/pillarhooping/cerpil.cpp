@@ -32,7 +32,6 @@ ConfigFinestra configurazione()
     c.tooltipSommario = true;
     c.aiuto = T::kAiuto.split(QLatin1Char('\r'));
     c.frontespizioNelFile = false;
-    c.cancellaPrimaDiAprire = true;
     return c;
 }
 

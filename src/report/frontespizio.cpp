@@ -88,7 +88,10 @@ frontespizio::frontespizio(QWidget* parent)
     // the fields follow each other.
     auto& dati = DatiFrontespizio::modello();
     dati.carica(campiTesto());
-    connect(&dati, &DatiFrontespizio::caricati, this, [this] { mostraCampi(DatiFrontespizio::modello().testi()); });
+    connect(&dati, &DatiFrontespizio::caricati, this, [this] {
+        mostraCampi(DatiFrontespizio::modello().testi());
+        segnalaCambio();
+    });
     connect(&dati, &DatiFrontespizio::cambiato, this, [this](int i) {
         QLineEdit* c = campi_[std::size_t(i)];
         const QString t = DatiFrontespizio::modello().testo(i);
@@ -141,40 +144,31 @@ void frontespizio::campo_Change(int i)
 }
 
 // The archive commands act on the calculation in use.
-void frontespizio::apri_click()
+void frontespizio::suCalcolo(void (FinestraCalcolo::*comando)())
 {
-    if (auto* f = finestraDelCalcolo(ModRinsal::TipoCalcolo)) {
-        f->apri_click();
-    } else {
+    FinestraCalcolo* f = finestraDelCalcolo(ModRinsal::TipoCalcolo);
+    if (!f) {
         avvisaFinestraNonPronta();
+        return;
+    }
+    const int salvati = f->salvataggi();
+    (f->*comando)();
+    if (f->salvataggi() != salvati) {
+        passo()->setText(f->passo()->text());
     }
 }
 
-void frontespizio::salva_click()
-{
-    if (auto* f = finestraDelCalcolo(ModRinsal::TipoCalcolo)) {
-        f->salva_click();
-    } else {
-        avvisaFinestraNonPronta();
-    }
-}
+void frontespizio::apri_click() { suCalcolo(&FinestraCalcolo::apri_click); }
+void frontespizio::salva_click() { suCalcolo(&FinestraCalcolo::salva_click); }
+void frontespizio::salvanome_click() { suCalcolo(&FinestraCalcolo::salvanome_click); }
+void frontespizio::eliminare_click() { suCalcolo(&FinestraCalcolo::eliminare_click); }
 
-void frontespizio::salvanome_click()
+void frontespizio::scriviDati(archivio::ScrittoreRecord& w)
 {
-    if (auto* f = finestraDelCalcolo(ModRinsal::TipoCalcolo)) {
-        f->salvanome_click();
-    } else {
-        avvisaFinestraNonPronta();
+    for (const QString& t : campiTesto()) {
+        w.testo(t);
     }
-}
-
-void frontespizio::eliminare_click()
-{
-    if (auto* f = finestraDelCalcolo(ModRinsal::TipoCalcolo)) {
-        f->eliminare_click();
-    } else {
-        avvisaFinestraNonPronta();
-    }
+    w.fineRecord();
 }
 
 void frontespizio::controlla_click() { controllodati_Click(); }
@@ -199,11 +193,8 @@ void frontespizio::controllodati_Click()
 
 void frontespizio::cancella_click()
 {
-    for (QLineEdit* c : campi_) {
-        c->blockSignals(true);
-        c->clear();
-        c->blockSignals(false);
-    }
+    // The texts a save writes are cleared with the fields.
+    DatiFrontespizio::modello().carica(QStringList(DatiFrontespizio::kCampi, QLatin1String("")));
 }
 
 void frontespizio::acquisizionedati_Click() { solodati_Click(); }

@@ -36,8 +36,17 @@ public:
     void stampatutto_Click();                 // "&Stampa completa"
     void solodati_Click();
     void controllodati_Click();
+    QString nomeRecupero() const override { return QStringLiteral("Frontespizio-"); }
+
+protected:
+    // The six texts are the window's work; its recovery copy is their record.
+    QByteArray impronta() override { return datiArchivio(); }
+    void scriviDati(archivio::ScrittoreRecord& w) override;
+    void leggiDati(archivio::LettoreRecord& r) override { leggiFrontespizio(r); }
 
 private:
+    // Runs an archive command of the calculation in use; a save there is said here too.
+    void suCalcolo(void (FinestraCalcolo::*comando)());
     void campo_Change(int i);
     void mostraCampi(const QStringList& testi);
 

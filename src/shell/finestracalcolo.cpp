@@ -5,15 +5,21 @@
 #include "shell/datifrontespizio.h"
 #include "shell/icone.h"
 #include "shell/modrinsal.h"
+#include "shell/recupero.h"
 #include "shell/splash.h"
 #include "shell/testi.h"
 #include "shell/testi_frame.h"
 
+#include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSaveFile>
@@ -26,6 +32,9 @@ using platform::Pulsanti;
 using platform::Risposta;
 
 const QColor kGrigio(192, 192, 192);
+// While the unsaved-work check writes a window's records, the title page's
+// are left blank: the title page keeps its own account.
+bool frontespizioVuoto = false;
 constexpr qint64 kMassimoFile = 16 * 1024 * 1024;
 
 const IdFinestra kFinestreNumerate[9] = {IdFinestra::Conteggio, IdFinestra::Scelta,   IdFinestra::Puntelli,
@@ -106,6 +115,28 @@ void FinestraCalcolo::completaCaricamento()
     for (std::size_t i = 1; i < catena.size(); ++i) {
         QWidget::setTabOrder(catena[i - 1], catena[i]);
     }
+    // Whatever the user can change raises the unsaved-work check.
+    for (QLineEdit* e : superficie_->findChildren<QLineEdit*>()) {
+        connect(e, &QLineEdit::textChanged, this, [this] { segnalaCambio(); });
+    }
+    for (QAbstractSlider* b : superficie_->findChildren<QAbstractSlider*>()) {
+        connect(b, &QAbstractSlider::valueChanged, this, [this] { segnalaCambio(); });
+    }
+    for (QRadioButton* o : superficie_->findChildren<QRadioButton*>()) {
+        connect(o, &QRadioButton::toggled, this, [this] { segnalaCambio(); });
+    }
+    // Alt and a letter open the menu that owns it, as on the desktop: a
+    // button whose caption has the same letter gives its shortcut up.
+    QList<QKeySequence> tastiMenu;
+    for (QAction* a : menuBar()->actions()) {
+        tastiMenu << QKeySequence::mnemonic(a->text());
+    }
+    for (QAbstractButton* b : superficie_->findChildren<QAbstractButton*>()) {
+        if (!b->shortcut().isEmpty() && tastiMenu.contains(b->shortcut())) {
+            b->setShortcut(QKeySequence());
+        }
+    }
+    aggiornaTitolo();
 }
 
 std::vector<QWidget*> FinestraCalcolo::catenaFuoco() const
@@ -212,7 +243,10 @@ void FinestraCalcolo::costruisciMenu()
     modifica->addAction(config_.controlla ? testi::kMenuControlla : testi::kMenuControllo, this,
                         [this] { controlla_click(); });
     modifica->addSeparator();
-    modifica->addAction(testi::kMenuCancella, this, [this] { cancella_click(); });
+    modifica->addAction(testi::kMenuCancella, this, [this] {
+        cancella_click();
+        segnalaCambio();
+    });
 
     QMenu* visualizza = mb->addMenu(testi::kMenuVisualizza);
     for (int k = 1; k <= 8; ++k) {
@@ -352,7 +386,10 @@ void FinestraCalcolo::azioneBarra(int pos)
     case 21: finestre::mostra(IdFinestra::Supporto); break;
     case 22: mostraInforma(); break;
     case 24: controlla_click(); break;
-    case 25: cancella_click(); break;
+    case 25:
+        cancella_click();
+        segnalaCambio();
+        break;
     case 26: ModRinsal::UscitaProgramma(); break;
     default:
         if (pos >= 8 && pos <= 15) {
@@ -546,9 +583,8 @@ QString FinestraCalcolo::filtroSalva() const { return testi::kFiltroSalva.arg(co
 
 void FinestraCalcolo::apri_click()
 {
-    if (config_.cancellaPrimaDiAprire) {
-        cancella_click();
-    }
+    // The window is touched only once a file has been chosen: a cancelled
+    // Open leaves it as it was.
     platform::RichiestaFile rq;
     rq.salva = false;
     rq.titolo = testi::kTitoloApri;
@@ -559,66 +595,91 @@ void FinestraCalcolo::apri_click()
     if (!scelto) {
         return;
     }
-    leggiFile(*scelto);
+    if (!chiediSeNonSalvato(testi::kSalvarePrimaDiAprire.arg(QFileInfo(*scelto).fileName()))) {
+        return;
+    }
+    apriFile(*scelto);
 }
 
 void FinestraCalcolo::apriFile(const QString& file)
 {
-    if (config_.cancellaPrimaDiAprire) {
-        cancella_click();
+    // What the window held, to put back when the file cannot be read whole:
+    // a failed Open, like a cancelled one, costs nothing.
+    const QByteArray prima = datiArchivio();
+    const QString filePrima = fileCorrente_;
+    const QString nomePrima = ModRinsal::NomeFile;
+    const QByteArray salvatoPrima = salvato_;
+    std::vector<QByteArray> salvatiLegati;
+    for (FinestraCalcolo* f : lavoriLegati()) {
+        salvatiLegati.push_back(f->salvato_);
     }
-    leggiFile(file);
+
+    // Nothing of earlier work stays beside the rows read, and the view starts
+    // from the first row.
+    cancella_click();
+    tornaAllInizio();
+    QString nota;
+    const QString errore = leggiFile(file, nota);
+    if (errore.isEmpty()) {
+        dopoApertura();
+        segnaSalvato();
+        if (!nota.isEmpty()) {
+            avviso(nota, Icona::Esclamativa, ModRinsal::TitoloControllo);
+        }
+        return;
+    }
+    cancella_click();
+    tornaAllInizio();
+    archivio::LettoreRecord lettore(prima);
+    try {
+        leggiDati(lettore);
+    } catch (const archivio::ErroreFormato&) {
+        // The window's own records always read back; nothing more to do.
+    }
+    dopoApertura();
+    fileCorrente_ = filePrima;
+    ModRinsal::NomeFile = nomePrima;
+    const std::vector<FinestraCalcolo*> legati = lavoriLegati();
+    for (std::size_t i = 0; i < legati.size() && i < salvatiLegati.size(); ++i) {
+        legati[i]->salvato_ = salvatiLegati[i];
+        legati[i]->aggiornaModifica();
+    }
+    salvato_ = salvatoPrima;
+    aggiornaTitolo();
+    aggiornaModifica();
+    avviso(errore, Icona::Critica, ModRinsal::TitoloControllo);
 }
 
-void FinestraCalcolo::leggiFile(const QString& file)
+QString FinestraCalcolo::leggiFile(const QString& file, QString& nota)
 {
-    nomeDialogo_ = file;
-    ModRinsal::NomeFile = file;
     const QString nome = QFileInfo(file).fileName();
+    nomeDialogo_ = file;
 
     // The whole file is read at once and released before it is decoded.
-    QString errore;
     platform::FileLetto letto = platform::leggiFileRegolare(file, kMassimoFile);
     switch (letto.esito) {
     case platform::EsitoLettura::Letto: break;
     case platform::EsitoLettura::Illeggibile:
-        errore = archivio::messaggioLettura(nome, 0, testi::kFileIllegibile);
-        break;
+        return archivio::messaggioLettura(nome, 0, testi::kFileIllegibile);
     case platform::EsitoLettura::NonRegolare:
-        errore = archivio::messaggioLettura(nome, 0, testi::kFileNonRegolare);
-        break;
+        return archivio::messaggioLettura(nome, 0, testi::kFileNonRegolare);
     case platform::EsitoLettura::TroppoGrande:
-        errore = archivio::messaggioLettura(nome, 0, testi::kFileTroppoGrande);
-        break;
+        return archivio::messaggioLettura(nome, 0, testi::kFileTroppoGrande);
     }
-    QByteArray dati = std::move(letto.dati);
-    QString scartati;
-    if (errore.isEmpty()) {
-        archivio::LettoreRecord lettore(std::move(dati));
-        try {
-            leggiDati(lettore);
-            // Left-over records mean the layout was not what it claimed.
-            if (!lettore.fineFile()) {
-                throw archivio::ErroreFormato(lettore.riga(), QStringLiteral("il file contiene dati in più"));
-            }
-            fileCorrente_ = file;
-            scartati = archivio::messaggioScartati(nome, lettore.scartati());
-        } catch (const archivio::ErroreFormato& e) {
-            errore = archivio::messaggioLettura(nome, e.riga(), e.motivo());
+    archivio::LettoreRecord lettore(std::move(letto.dati));
+    try {
+        leggiDati(lettore);
+        // Left-over records mean the layout was not what it claimed.
+        if (!lettore.fineFile()) {
+            throw archivio::ErroreFormato(lettore.riga(), QStringLiteral("il file contiene dati in più"));
         }
+    } catch (const archivio::ErroreFormato& e) {
+        return archivio::messaggioLettura(nome, e.riga(), e.motivo());
     }
-    if (!errore.isEmpty()) {
-        // A file we could not read whole is never the target of a plain Save.
-        fileCorrente_.clear();
-        ModRinsal::NomeFile.clear();
-        dopoApertura();
-        avviso(errore, Icona::Critica, ModRinsal::TitoloControllo);
-        return;
-    }
-    dopoApertura();
-    if (!scartati.isEmpty()) {
-        avviso(scartati, Icona::Esclamativa, ModRinsal::TitoloControllo);
-    }
+    ModRinsal::NomeFile = file;
+    fileCorrente_ = file;
+    nota = archivio::messaggioScartati(nome, lettore.scartati());
+    return {};
 }
 
 void FinestraCalcolo::salva_click()
@@ -646,6 +707,10 @@ void FinestraCalcolo::ArchiviaDati()
     }
     if (config_.frontespizioNelFile && progettoVuoto()) {
         avviso(testi::kMancaProgetto, Icona::Critica, TitoloControllo);
+        // The title page's Save then saves this calculation.
+        if (config_.tipoCalcolo > 0) {
+            ModRinsal::TipoCalcolo = config_.tipoCalcolo;
+        }
         finestre::mostra(IdFinestra::Frontespizio);
         return;
     }
@@ -695,6 +760,9 @@ void FinestraCalcolo::ArchiviaDati()
     }
     fileCorrente_ = destinazione;
     ModRinsal::NomeFile = destinazione;
+    ++salvataggi_;
+    segnaSalvato();
+    passo()->setText(testi::kSalvatoIn.arg(QDir::toNativeSeparators(QFileInfo(destinazione).absoluteFilePath())));
 }
 
 void FinestraCalcolo::eliminare_click()
@@ -702,26 +770,261 @@ void FinestraCalcolo::eliminare_click()
     platform::RichiestaFile rq;
     rq.salva = false;
     rq.titolo = ModRinsal::TitoloElimina;
+    // Never the file the window is working on: the prefix in its folder.
     rq.nomeFile = nomeDialogo_;
+    if (!fileCorrente_.isEmpty() && QFileInfo(nomeDialogo_) == QFileInfo(fileCorrente_)) {
+        rq.nomeFile = QFileInfo(fileCorrente_).absoluteDir().filePath(config_.prefisso);
+    }
     rq.filtro = filtroElimina();
     rq.filtroScelto = 2;
     const auto scelto = platform::dialogoFile().scegli(rq);
     if (!scelto) {
         return;
     }
-    nomeDialogo_ = *scelto;
-    if (!QFile::remove(*scelto)) {
-        avviso(testi::kErroreElimina.arg(QFileInfo(*scelto).fileName()), Icona::Critica,
-               ModRinsal::TitoloControllo);
+    const QString nome = QFileInfo(*scelto).fileName();
+    const bool corrente = !fileCorrente_.isEmpty() && QFileInfo(*scelto) == QFileInfo(fileCorrente_);
+    const auto r = platform::messaggi().mostra(
+        (corrente ? testi::kDomandaEliminaCorrente : testi::kDomandaElimina).arg(nome), ModRinsal::TitoloControllo,
+        Icona::Domanda, Pulsanti::SiNo, Risposta::No);
+    if (r != Risposta::Si) {
+        return;
     }
+    nomeDialogo_ = QFileInfo(*scelto).absoluteDir().filePath(config_.prefisso);
+    if (!QFile::remove(*scelto)) {
+        avviso(testi::kErroreElimina.arg(nome), Icona::Critica, ModRinsal::TitoloControllo);
+        return;
+    }
+    if (corrente) {
+        // The data now live nowhere but in the window: Save asks for a name.
+        if (QFileInfo(ModRinsal::NomeFile) == QFileInfo(fileCorrente_)) {
+            ModRinsal::NomeFile.clear();
+        }
+        fileCorrente_.clear();
+        salvato_ = vuoto_;
+        aggiornaTitolo();
+        aggiornaModifica();
+    }
+}
+
+// ---- unsaved work --------------------------------------------------------------------
+
+QByteArray FinestraCalcolo::impronta()
+{
+    if (nomeRecupero().isEmpty()) {
+        return {};
+    }
+    archivio::ScrittoreRecord w;
+    frontespizioVuoto = true;
+    scriviDati(w);
+    frontespizioVuoto = false;
+    return w.dati();
+}
+
+QByteArray FinestraCalcolo::datiArchivio()
+{
+    archivio::ScrittoreRecord w;
+    scriviDati(w);
+    return w.dati();
+}
+
+void FinestraCalcolo::inizioLavoro()
+{
+    vuoto_ = impronta();
+    salvato_ = vuoto_;
+    aggiornaTitolo();
+}
+
+bool FinestraCalcolo::nonSalvato()
+{
+    // A window that holds no data (a type chosen, nothing typed) has
+    // nothing a save could keep.
+    return !nomeRecupero().isEmpty() && impronta() != salvato_ &&
+           verificaDati().tipo != EsitoControllo::Tipo::NessunDato;
+}
+
+std::vector<FinestraCalcolo*> FinestraCalcolo::lavoriLegati()
+{
+    std::vector<FinestraCalcolo*> l{this};
+    if (config_.frontespizioNelFile && !config_.prefisso.isEmpty()) {
+        if (auto* f = dynamic_cast<FinestraCalcolo*>(finestre::esistente(IdFinestra::Frontespizio)); f && f != this) {
+            l.push_back(f);
+        }
+    }
+    return l;
+}
+
+void FinestraCalcolo::segnaSalvato()
+{
+    // The title page travels in the same file.
+    for (FinestraCalcolo* f : lavoriLegati()) {
+        f->salvato_ = f->impronta();
+        f->aggiornaTitolo();
+        f->aggiornaModifica();
+    }
+}
+
+void FinestraCalcolo::segnalaCambio()
+{
+    if (nomeRecupero().isEmpty()) {
+        return;
+    }
+    if (!controlloDovuto_) {
+        controlloDovuto_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                controlloDovuto_ = false;
+                aggiornaModifica();
+            },
+            Qt::QueuedConnection);
+    }
+    if (!timerRecupero_) {
+        timerRecupero_ = new QTimer(this);
+        timerRecupero_->setSingleShot(true);
+        connect(timerRecupero_, &QTimer::timeout, this, [this] { scriviRecupero(); });
+    }
+    if (!timerRecupero_->isActive()) {
+        timerRecupero_->start(recupero::intervallo());
+    }
+}
+
+void FinestraCalcolo::aggiornaModifica()
+{
+    const bool modificato = nonSalvato();
+    setWindowModified(modificato);
+    if (!modificato) {
+        togliRecupero();
+    }
+}
+
+void FinestraCalcolo::aggiornaTitolo()
+{
+    if (nomeRecupero().isEmpty()) {
+        return;
+    }
+    QString titolo = config_.caption;
+    if (!fileCorrente_.isEmpty()) {
+        titolo += QStringLiteral(" - ") + QFileInfo(fileCorrente_).fileName();
+    }
+    setWindowTitle(titolo + QStringLiteral("[*]"));
+}
+
+void FinestraCalcolo::scriviRecupero()
+{
+    if (!nonSalvato()) {
+        togliRecupero();
+        return;
+    }
+    const QByteArray dati = datiArchivio();
+    if (dati == ultimaCopia_) {
+        return;
+    }
+    if (recupero::scrivi(nomeRecupero(), dati, fileCorrente_)) {
+        ultimaCopia_ = dati;
+    } else if (ultimaCopia_ != QByteArrayLiteral("-")) {
+        // Said once; the next change tries again.
+        ultimaCopia_ = QByteArrayLiteral("-");
+        avviso(testi::kRecuperoNonScritta.arg(nomeLavoro(), QDir::toNativeSeparators(recupero::cartella())),
+               Icona::Esclamativa, ModRinsal::TitoloControllo);
+    }
+}
+
+void FinestraCalcolo::togliRecupero()
+{
+    if (!ultimaCopia_.isNull()) {
+        recupero::rimuovi(nomeRecupero());
+        ultimaCopia_ = QByteArray();
+    }
+}
+
+bool FinestraCalcolo::chiediSeNonSalvato(const QString& seguito)
+{
+    QStringList nomi;
+    for (FinestraCalcolo* f : lavoriLegati()) {
+        if (f->nonSalvato()) {
+            nomi << f->nomeLavoro();
+        }
+    }
+    if (nomi.isEmpty()) {
+        return true;
+    }
+    const QString testo = (nomi.size() == 1 ? testi::kNonSalvatiUna.arg(nomi[0])
+                                            : testi::kNonSalvatiPiu.arg(nomi.join(QStringLiteral(", ")))) +
+                          seguito;
+    const auto r = platform::messaggi().mostra(testo, testi::kTitoloNonSalvati, Icona::Domanda,
+                                               Pulsanti::SiNoAnnulla, Risposta::Si);
+    if (r == Risposta::Annulla) {
+        return false;
+    }
+    if (r == Risposta::Si) {
+        salva_click();
+        // A save that stopped (missing data, Cancel) keeps the user here.
+        return !nonSalvato();
+    }
+    return true;
+}
+
+void FinestraCalcolo::closeEvent(QCloseEvent* e)
+{
+    if (!finestre::chiusuraDecisa() && nonSalvato()) {
+        const auto r = platform::messaggi().mostra(testi::kNonSalvatiUna.arg(nomeLavoro()) +
+                                                       testi::kSalvarePrimaDiChiudere,
+                                                   testi::kTitoloNonSalvati, Icona::Domanda,
+                                                   Pulsanti::SiNoAnnulla, Risposta::Si);
+        if (r == Risposta::Annulla || (r == Risposta::Si && (salva_click(), nonSalvato()))) {
+            e->ignore();
+            return;
+        }
+    }
+    // Saved, discarded or closed by the exit sequence: no copy to keep.
+    if (!nomeRecupero().isEmpty()) {
+        recupero::rimuovi(nomeRecupero());
+        ultimaCopia_ = QByteArray();
+    }
+    QMainWindow::closeEvent(e);
+}
+
+bool FinestraCalcolo::ripristina(const QByteArray& dati, const QString& file, QString& errore)
+{
+    cancella_click();
+    tornaAllInizio();
+    archivio::LettoreRecord lettore(dati);
+    try {
+        leggiDati(lettore);
+        if (!lettore.fineFile()) {
+            throw archivio::ErroreFormato(lettore.riga(), QStringLiteral("il file contiene dati in più"));
+        }
+    } catch (const archivio::ErroreFormato& e) {
+        errore = archivio::messaggioLettura(nomeRecupero(), e.riga(), e.motivo());
+        dopoApertura();
+        segnalaCambio();
+        return false;
+    }
+    if (!file.isEmpty()) {
+        fileCorrente_ = file;
+        nomeDialogo_ = file;
+    }
+    // The copy on disk is this one until the work changes or is saved.
+    ultimaCopia_ = dati;
+    dopoApertura();
+    aggiornaTitolo();
+    segnalaCambio();
+    return true;
 }
 
 // ---- title-page record -------------------------------------------------------------
 
 void FinestraCalcolo::scriviFrontespizio(archivio::ScrittoreRecord& w)
 {
-    for (const QString& t : DatiFrontespizio::attuali().testi()) {
-        w.testo(t);
+    if (frontespizioVuoto) {
+        // Without making the title page ready: no window is made meanwhile.
+        for (int i = 0; i < DatiFrontespizio::kCampi; ++i) {
+            w.testo(QString());
+        }
+    } else {
+        for (const QString& t : DatiFrontespizio::attuali().testi()) {
+            w.testo(t);
+        }
     }
     w.fineRecord();
 }
@@ -740,4 +1043,80 @@ void FinestraCalcolo::leggiFrontespizio(archivio::LettoreRecord& r)
 bool FinestraCalcolo::progettoVuoto()
 {
     return DatiFrontespizio::attuali().testo(0).isEmpty();
+}
+
+// ---- recovery at start ---------------------------------------------------------------
+
+namespace {
+struct FinestraRecupero {
+    const char* nome;
+    IdFinestra id;
+    const char* domanda;
+};
+// The title page last: its own copy holds its latest texts.
+const FinestraRecupero kRecuperabili[] = {
+    {"Puntelli-dati-", IdFinestra::Puntelli, "Puntelli"},
+    {"Tiranti-dati-", IdFinestra::Tiranti, "Tiranti"},
+    {"Cercol-dati-", IdFinestra::Cercol, "Cerchiature colonne"},
+    {"Cerpil-dati-", IdFinestra::Cerpil, "Cerchiature pilastri"},
+    {"Cuciture-dati-", IdFinestra::Cuciture, "Cuciture"},
+    {"Frontespizio-", IdFinestra::Frontespizio, "Frontespizio"},
+};
+} // namespace
+
+void offriRecupero()
+{
+    const std::vector<recupero::Copia> presenti = recupero::presenti();
+    std::vector<std::pair<const FinestraRecupero*, recupero::Copia>> copie;
+    for (const FinestraRecupero& f : kRecuperabili) {
+        for (const recupero::Copia& c : presenti) {
+            if (c.nome == QLatin1String(f.nome)) {
+                copie.emplace_back(&f, c);
+            }
+        }
+    }
+    if (copie.empty()) {
+        return;
+    }
+    const QLocale italiano(QLocale::Italian, QLocale::Italy);
+    QStringList voci;
+    for (const auto& [f, c] : copie) {
+        QString voce = testi::kRecuperoVoce.arg(QString::fromUtf8(f->domanda),
+                                                italiano.toString(c.scritta.date(), QStringLiteral("dd/MM/yyyy")),
+                                                italiano.toString(c.scritta.time(), QStringLiteral("HH:mm")));
+        if (!c.file.isEmpty()) {
+            voce += testi::kRecuperoOrigine.arg(QFileInfo(c.file).fileName());
+        }
+        voci << voce;
+    }
+    const QString daParte = QDir::toNativeSeparators(recupero::cartella() + QStringLiteral("/scartate"));
+    const auto r = platform::messaggi().mostra(testi::kRecuperoDomanda.arg(voci.join(QLatin1Char('\r')), daParte),
+                                               testi::kTitoloNonSalvati, Icona::Domanda, Pulsanti::SiNo,
+                                               Risposta::Si);
+    for (const auto& [f, c] : copie) {
+        const QString nome = QString::fromUtf8(f->domanda);
+        if (r != Risposta::Si) {
+            recupero::mettiDaParte(c, QStringLiteral("scartate"));
+            continue;
+        }
+        platform::FileLetto letto = platform::leggiFileRegolare(c.percorso, kMassimoFile);
+        QString errore;
+        auto* w = dynamic_cast<FinestraCalcolo*>(finestre::ottieni(f->id));
+        if (letto.esito != platform::EsitoLettura::Letto) {
+            errore = testi::kFileIllegibile;
+        } else if (!w) {
+            continue;
+        } else if (w->ripristina(letto.dati, c.file, errore)) {
+            finestre::mostra(f->id);
+            continue;
+        }
+        // Never deleted: set aside where the user can find it.
+        const auto dove = recupero::mettiDaParte(c, QStringLiteral("illeggibili"));
+        avviso(dove ? testi::kRecuperoIllegibile.arg(nome, errore, QDir::toNativeSeparators(*dove))
+                    : testi::kRecuperoNonSpostata.arg(nome, errore, QDir::toNativeSeparators(c.percorso)),
+               Icona::Critica, ModRinsal::TitoloControllo);
+        if (w) {
+            finestre::mostra(f->id);
+        }
+    }
 }

@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <optional>
 #include <vector>
@@ -48,7 +49,6 @@ struct ConfigFinestra {
     QStringList aiuto;              // lines of the window help
     bool archivioVuotoControllato = false;   // "non esistono dati da archiviare" check
     bool frontespizioNelFile = true;         // the save needs `progetto`
-    bool cancellaPrimaDiAprire = true;
 };
 
 // Outcome of a window's data walk, shown by the common data-check frame.
@@ -65,7 +65,7 @@ struct ChiusuraRelazione {
     int tipoFinestra = 0;   // the column-hooping or stitching type
 };
 
-class FinestraCalcolo : public QMainWindow {
+class FinestraCalcolo : public QMainWindow, public LavoroAperto {
     Q_OBJECT
 public:
     explicit FinestraCalcolo(ConfigFinestra config, QWidget* parent = nullptr);
@@ -106,6 +106,23 @@ public:
 
     // The file this window last opened or saved.
     const QString& fileCorrente() const { return fileCorrente_; }
+    // Saves that reached the disk so far.
+    int salvataggi() const { return salvataggi_; }
+
+    // Unsaved work: the data differ from what was last opened or saved.
+    void inizioLavoro() override;
+    bool nonSalvato() override;
+    QString nomeLavoro() const override { return config_.nomeDomanda; }
+    // The name of the window's recovery copy; empty: no work of its own.
+    virtual QString nomeRecupero() const { return config_.prefisso; }
+    // The window's records as Save writes them.
+    QByteArray datiArchivio();
+    // Reads a recovery copy back: the data return, still unsaved, with the
+    // file they came from (may be empty) as the target of Save. False, with
+    // the reason, when the copy cannot be read.
+    bool ripristina(const QByteArray& dati, const QString& file, QString& errore);
+    // Writes the recovery copy now if the work changed since the last one.
+    void scriviRecupero();
 
     // Controls of the frame, for tests and for the windows' own layout.
     QLabel* passo() const { return passo_; }
@@ -125,6 +142,21 @@ public:
     static constexpr int kAltezza = 6825;
 
 protected:
+    // What the unsaved-work check compares: the file's records, the
+    // title page's left blank (the title page keeps its own account).
+    virtual QByteArray impronta();
+    // The data now equal the file just opened or written.
+    void segnaSalvato();
+    // A value may have changed: the modified mark follows once the event
+    // under way has ended, the recovery copy within its interval.
+    void segnalaCambio();
+    void closeEvent(QCloseEvent* e) override;
+    // Unsaved work about to be replaced: asks to save it first, naming it
+    // with `seguito` ("... prima di aprire ..."). True: go on.
+    bool chiediSeNonSalvato(const QString& seguito);
+    // After clearing for an Open: the view back at the first row.
+    virtual void tornaAllInizio() {}
+
     // Hooks of the archive commands.
     virtual bool haDatiDaArchiviare() const { return true; }
     virtual EsitoControllo verificaDati() { return {}; }
@@ -132,8 +164,9 @@ protected:
     virtual void leggiDati(archivio::LettoreRecord&) {}
     // After an Open (also a failed one): refresh and guidance.
     virtual void dopoApertura() {}
-    // Reads the chosen file into the window; a failure is reported and clears the file name.
-    void leggiFile(const QString& file);
+    // Reads a file into the cleared window: the reason it failed, or empty;
+    // `nota` names the values left out.
+    QString leggiFile(const QString& file, QString& nota);
     // The second push button ("F&rontespizio", "&Risultati", "&Stampa").
     virtual void pulsante2_Click();
     virtual void indietro_Click() {}
@@ -182,6 +215,11 @@ private:
     QString filtroApri() const;
     QString filtroElimina() const;
     QString filtroSalva() const;
+    void aggiornaModifica();
+    void aggiornaTitolo();
+    void togliRecupero();
+    // The window and, when its file carries the title page, the title page.
+    std::vector<FinestraCalcolo*> lavoriLegati();
 
     ConfigFinestra config_;
     QWidget* superficie_ = nullptr;
@@ -199,7 +237,16 @@ private:
     QColor ultimoColore_;
     int rinvii_ = 0;
     bool calcoloDovuto_ = false;
+    QByteArray salvato_;      // impronta() when last opened or saved
+    QByteArray vuoto_;        // impronta() of the window as it was made
+    bool controlloDovuto_ = false;
+    QTimer* timerRecupero_ = nullptr;
+    QByteArray ultimaCopia_;  // what the recovery copy holds
+    int salvataggi_ = 0;
 };
+
+// At start: offers to reopen the recovery copies a crash left behind.
+void offriRecupero();
 
 // The calculation window of a TipoCalcolo code (2 tie rods, 3 column
 // hooping, 4 pillar hooping, 5 stitching, anything else shoring), created

@@ -47,6 +47,11 @@ public:
     void num_Click(int linea) override;
 
 protected:
+    void tornaAllInizio() override { vscroll1_->setValue(1); }
+
+public:
+
+protected:
     // A column of fields: name (with the line number appended), caption,
     // unit and tooltip, left edge in twips.
     struct Colonna {

@@ -39,6 +39,9 @@ QWidget* ottieni(IdFinestra id)
         // Closing a window drops it with its data, as the user expects.
         w->setAttribute(Qt::WA_DeleteOnClose, true);
         p = w;
+        if (auto* l = dynamic_cast<LavoroAperto*>(w)) {
+            l->inizioLavoro();
+        }
     }
     return p.data();
 }
@@ -68,6 +71,10 @@ bool mostra(IdFinestra id)
     return true;
 }
 
+namespace {
+bool chiusuraDecisa_ = false;
+}
+
 void chiudi(IdFinestra id)
 {
     auto& p = vive()[int(id)];
@@ -75,9 +82,24 @@ void chiudi(IdFinestra id)
         QWidget* w = p.data();
         p.clear();
         w->setAttribute(Qt::WA_DeleteOnClose, false);
+        chiusuraDecisa_ = true;
         w->close();
+        chiusuraDecisa_ = false;
         delete w;
     }
+}
+
+bool chiusuraDecisa() { return chiusuraDecisa_; }
+
+QStringList nonSalvate()
+{
+    QStringList nomi;
+    for (const QPointer<QWidget>& w : vive()) {
+        if (auto* l = dynamic_cast<LavoroAperto*>(w.data()); l && l->nonSalvato()) {
+            nomi << l->nomeLavoro();
+        }
+    }
+    return nomi;
 }
 
 } // namespace finestre

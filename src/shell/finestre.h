@@ -3,6 +3,7 @@
 // time it is asked for and lives until it is closed. Windows are listed in
 // the order the exit sequence closes them.
 
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -34,6 +35,18 @@ enum class IdFinestra {
     Conteggio
 };
 
+// A window that holds the user's work: it knows whether that work differs
+// from what was last opened or saved.
+class LavoroAperto {
+public:
+    virtual ~LavoroAperto() = default;
+    // The window as it was just made is the saved state.
+    virtual void inizioLavoro() = 0;
+    virtual bool nonSalvato() = 0;
+    // The window's name in questions ("Tiranti", "Frontespizio").
+    virtual QString nomeLavoro() const = 0;
+};
+
 namespace finestre {
 
 using Fabbrica = std::function<QWidget*()>;
@@ -53,8 +66,12 @@ T* esistente(IdFinestra id) { return static_cast<T*>(esistente(id)); }
 // Creates if needed, shows non-modally and brings to the front; false when
 // no module makes that window yet.
 bool mostra(IdFinestra id);
-// Closes and destroys the window with its data.
+// Closes and destroys the window with its data, without asking.
 void chiudi(IdFinestra id);
+// True while chiudi() closes a window: its close asks nothing.
+bool chiusuraDecisa();
+// The names of the windows holding unsaved work, in closing order.
+QStringList nonSalvate();
 
 // Registers the windows of every module (composed beside main(), which knows
 // them all).

@@ -175,7 +175,13 @@ void MostraMenu()
 
 void UscitaProgramma()
 {
-    const auto r = platform::messaggi().mostra(testi::kUscitaDomanda + NomeProgramma + QStringLiteral("?"),
+    QString domanda = testi::kUscitaDomanda + NomeProgramma + QStringLiteral("?");
+    const QStringList nonSalvate = finestre::nonSalvate();
+    if (!nonSalvate.isEmpty()) {
+        domanda += (nonSalvate.size() == 1 ? testi::kUscitaNonSalvata : testi::kUscitaNonSalvate)
+                       .arg(nonSalvate.join(QStringLiteral(", ")));
+    }
+    const auto r = platform::messaggi().mostra(domanda,
                                                testi::kUscitaTitolo, platform::Icona::Domanda,
                                                platform::Pulsanti::SiNo, platform::Risposta::No);
     if (r != platform::Risposta::Si) {

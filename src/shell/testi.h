@@ -67,6 +67,9 @@ inline const QString kFinestraNonPronta = QStringLiteral(
 
 // Exit
 inline const QString kUscitaDomanda = QStringLiteral("Vuoi uscire da ");
+// Added to the exit question: the windows whose work was never saved.
+inline const QString kUscitaNonSalvata = QStringLiteral("\r\rNon sono stati salvati i dati della finestra %1.");
+inline const QString kUscitaNonSalvate = QStringLiteral("\r\rNon sono stati salvati i dati delle finestre %1.");
 inline const QString kUscitaTitolo = QStringLiteral("Attenzione: i dati non archiviati andranno persi !");
 
 // About box

@@ -86,4 +86,32 @@ inline const QString kFileIllegibile = QStringLiteral("il file non esiste o non 
 inline const QString kFileNonRegolare = QStringLiteral("non è un file ordinario (è una cartella, una coda o un dispositivo)");
 inline const QString kFileTroppoGrande = QStringLiteral("il file è troppo grande per essere un archivio di dati");
 
+
+// Unsaved work: questions, notes and recovery copies.
+inline const QString kTitoloNonSalvati = QStringLiteral("Rinsal: dati non salvati");
+inline const QString kNonSalvatiUna = QStringLiteral("I dati della finestra '%1' non sono stati salvati.");
+inline const QString kNonSalvatiPiu = QStringLiteral("I dati delle finestre %1 non sono stati salvati.");
+inline const QString kSalvarePrimaDiChiudere = QStringLiteral("\rSalvarli prima di chiudere la finestra?\r\r"
+                                                              "Sì: salva e chiude; No: chiude senza salvare; "
+                                                              "Annulla: resta nella finestra.");
+inline const QString kSalvarePrimaDiAprire = QStringLiteral("\rSalvarli prima di aprire il file '%1'?\r\r"
+                                                            "Sì: salva e apre; No: apre senza salvare; "
+                                                            "Annulla: non apre.");
+inline const QString kDomandaElimina = QStringLiteral("Eliminare il file '%1'?");
+inline const QString kDomandaEliminaCorrente =
+    QStringLiteral("Eliminare il file '%1'?\rÈ il file dei dati di questa finestra: i dati restano nella finestra, "
+                   "non salvati, e il prossimo Salva chiederà il nome del file.");
+inline const QString kSalvatoIn = QStringLiteral("Dati salvati nel file %1");
+inline const QString kRecuperoDomanda =
+    QStringLiteral("Rinsal non è stato chiuso regolarmente. Esistono copie di recupero dei dati non salvati di "
+                   "queste finestre:\r%1\rRiaprirle?\r\rNo: le copie vengono messe da parte nella cartella %2");
+inline const QString kRecuperoVoce = QStringLiteral("- %1, copia scritta il %2 alle %3");
+inline const QString kRecuperoOrigine = QStringLiteral(" (file %1)");
+inline const QString kRecuperoIllegibile =
+    QStringLiteral("La copia di recupero della finestra '%1' non può essere letta: %2\rLa copia è stata messa da "
+                   "parte come %3");
+inline const QString kRecuperoNonSpostata =
+    QStringLiteral("La copia di recupero della finestra '%1' non può essere letta: %2\rLa copia è rimasta in %3");
+inline const QString kRecuperoNonScritta =
+    QStringLiteral("Impossibile scrivere la copia di recupero dei dati della finestra '%1' nella cartella %2.");
 } // namespace testi

@@ -30,7 +30,6 @@ ConfigFinestra configurazione()
     c.tooltipSommario = true;
     c.aiuto = T::kAiuto.split(QLatin1Char('\r'));
     c.frontespizioNelFile = true;
-    c.cancellaPrimaDiAprire = false;
     return c;
 }
 

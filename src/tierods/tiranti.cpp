@@ -36,7 +36,6 @@ ConfigFinestra configurazione()
     c.aiuto = T::kAiuto.split(QLatin1Char('\r'));
     c.archivioVuotoControllato = true;
     c.frontespizioNelFile = true;
-    c.cancellaPrimaDiAprire = true;
     return c;
 }
 

@@ -82,7 +82,7 @@ private slots:
 
     void caricamento()
     {
-        QCOMPARE(w_->windowTitle(), T::kTitoloFinestra);
+        QCOMPARE(w_->windowTitle(), T::kTitoloFinestra + "[*]");
         QCOMPARE(w_->passo()->text(), T::kGuidaInizio);
         QVERIFY(!w_->Option1(1)->isChecked() && !w_->Option1(2)->isChecked());
         QVERIFY(!w_->affreddo()->isVisible());
@@ -301,8 +301,9 @@ private slots:
                                          "\"Chiostro\",\"\",\"\",\"\",\"\",\"\"\r\n"));
         f.close();
 
-        // Read back into a window showing the hot type.
+        // Read back into a window showing the hot type (its change given up).
         scegli(1);
+        scena_.messaggi->risposte.push_back(platform::Risposta::No);
         scena_.file->risposte.push_back(nome);
         w_->apri_click();
         QVERIFY(w_->Option1(2)->isChecked());
@@ -313,7 +314,10 @@ private slots:
         QCOMPARE(w_->campo(Rag, 2)->text(), QString("12,5"));
         QVERIFY(w_->campo(Longh, 2)->text().isEmpty());
         QCOMPARE(w_->freddo(Lunel, 1)->text(), QString("5010"));
-        QVERIFY(scena_.messaggi->visti.empty());
+        // Only the question about the changed type.
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
+        QCOMPARE(scena_.messaggi->visti[0].pulsanti, platform::Pulsanti::SiNoAnnulla);
+        scena_.messaggi->visti.clear();
 
         // Saved again without a dialog, byte for byte.
         const QByteArray prima = [&] { QFile g(nome); g.open(QIODevice::ReadOnly); return g.readAll(); }();

@@ -43,7 +43,7 @@ export RINSAL_SONDA=$SONDA QT_QPA_PLATFORM=xcb
 # Under the sanitizers the X, font and sound libraries keep allocations to
 # the end; the walk is about the interaction, the other tests about leaks.
 export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
-export XDG_RUNTIME_DIR=$LAVORO/run XDG_CONFIG_HOME=$LAVORO/config
+export XDG_RUNTIME_DIR=$LAVORO/run XDG_CONFIG_HOME=$LAVORO/config XDG_DATA_HOME=$LAVORO/data
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 (cd "$LAVORO" && exec "$BIN") &
 RPID=$!

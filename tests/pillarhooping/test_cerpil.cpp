@@ -78,7 +78,7 @@ private slots:
 
     void caricamento()
     {
-        QCOMPARE(w_->windowTitle(), T::kTitoloFinestra);
+        QCOMPARE(w_->windowTitle(), T::kTitoloFinestra + "[*]");
         QCOMPARE(w_->passo()->text(), T::kGuidaInizio);
         QCOMPARE(w_->passo()->toolTip(), T::kPassoTooltip);
         QVERIFY(!w_->Option1(1)->isChecked() && !w_->Option1(2)->isChecked());

@@ -258,12 +258,27 @@ private slots:
         QCOMPARE(scena_.file->richieste.size(), richieste + 1);
         QVERIFY(ModRinsal::NomeFile.isEmpty());
 
-        // Delete: no question, the data stay.
+        // Delete never proposes the file in use and asks first, naming it;
+        // No keeps it.
+        prova_->salva_click();
+        QCOMPARE(prova_->fileCorrente(), file);
         const auto messaggi = scena_.messaggi->visti.size();
         scena_.file->risposte = {file};
         prova_->eliminare_click();
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(scena_.file->richieste.back().nomeFile, QFileInfo(file).absoluteDir().filePath("Tiranti-dati-"));
+        QCOMPARE(scena_.messaggi->visti.size(), messaggi + 1);
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Domanda);
+        QVERIFY(scena_.messaggi->visti.back().testo.startsWith("Eliminare il file 'Tiranti-dati-prova'?\r"));
+        QCOMPARE(scena_.messaggi->visti.back().predefinito, Risposta::No);
+        // Yes deletes it; the data stay, unsaved, and Save asks for a name.
+        QVERIFY(!prova_->nonSalvato());
+        scena_.messaggi->risposte = {Risposta::Si};
+        scena_.file->risposte = {file};
+        prova_->eliminare_click();
         QVERIFY(!QFile::exists(file));
-        QCOMPARE(scena_.messaggi->visti.size(), messaggi);
+        QVERIFY(prova_->fileCorrente().isEmpty());
+        QVERIFY(prova_->nonSalvato());
         QCOMPARE(scena_.file->richieste.back().titolo,
                  QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo"));
         QCOMPARE(scena_.file->richieste.back().filtro,
@@ -275,8 +290,8 @@ private slots:
     {
         prova_->valore[0]->setText(QStringLiteral("9"));
         prova_->apri_click();
-        QCOMPARE(prova_->cancellazioni, 1);
-        QVERIFY(prova_->valori[1].isNull());
+        QCOMPARE(prova_->cancellazioni, 0);
+        QCOMPARE(prova_->valori[1], QStringLiteral("9"));
         QVERIFY(scena_.messaggi->visti.empty());
     }
 
@@ -392,35 +407,39 @@ private slots:
     void fileMalformati_data()
     {
         QTest::addColumn<QByteArray>("contenuto");
-        QTest::addColumn<int>("righeLette");
-        QTest::newRow("vuoto") << QByteArray() << 0;
+        QTest::newRow("vuoto") << QByteArray();
         static const char spazzatura[] = "\x00\xff\x01\x02garbage\x7f\"";
-        QTest::newRow("spazzatura") << QByteArray(spazzatura, sizeof spazzatura - 1) << 0;
-        QTest::newRow("virgolette aperte") << QByteArray("2\r\n\"1\r\n\"2\"\r\n") << 0;
-        QTest::newRow("centomila righe") << QByteArray("100000\r\n\"1\"\r\n") << 0;
-        QTest::newRow("riga lunghissima") << QByteArray("1\r\n\"") + QByteArray(200000, 'a') + "\"\r\n" << 0;
-        QTest::newRow("righe lette restano") << QByteArray("3\r\n\"1\"\r\n\"2\"\r\n\"x\r\n") << 2;
-        QTest::newRow("frontespizio mancante") << QByteArray("1\r\n\"1\"\r\n") << 1;
-        QTest::newRow("dati in piu") << QByteArray("1\r\n\"1\"\r\n\"p\",\"\",\"\",\"\",\"\",\"\"\r\n\"2\"\r\n") << 1;
-        QTest::newRow("numero tra virgolette") << QByteArray("\"1\"\r\n\"4\"\r\n") << 0;
+        QTest::newRow("spazzatura") << QByteArray(spazzatura, sizeof spazzatura - 1);
+        QTest::newRow("virgolette aperte") << QByteArray("2\r\n\"1\r\n\"2\"\r\n");
+        QTest::newRow("centomila righe") << QByteArray("100000\r\n\"1\"\r\n");
+        QTest::newRow("riga lunghissima") << QByteArray("1\r\n\"") + QByteArray(200000, 'a') + "\"\r\n";
+        QTest::newRow("righe lette prima dell'errore") << QByteArray("3\r\n\"1\"\r\n\"2\"\r\n\"x\r\n");
+        QTest::newRow("frontespizio mancante") << QByteArray("1\r\n\"1\"\r\n");
+        QTest::newRow("dati in piu") << QByteArray("1\r\n\"1\"\r\n\"p\",\"\",\"\",\"\",\"\",\"\"\r\n\"2\"\r\n");
+        QTest::newRow("numero tra virgolette") << QByteArray("\"1\"\r\n\"4\"\r\n");
     }
     void fileMalformati()
     {
         QFETCH(QByteArray, contenuto);
-        QFETCH(int, righeLette);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("Tiranti-dati-rotto"));
         scrivi(file, contenuto);
+        // Unsaved work, given up for the file (No): a file that cannot be
+        // read whole puts it back as it was, title page included.
+        prova_->valore[0]->setText(QStringLiteral("9"));
+        DatiFrontespizio::attuali().imposta(0, QStringLiteral("Chiesa"));
+        scena_.messaggi->risposte = {Risposta::No};
         scena_.file->risposte = {file};
         prova_->apri_click();
-        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
-        const auto& m = scena_.messaggi->visti[0];
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(2));
+        QCOMPARE(scena_.messaggi->visti[0].pulsanti, platform::Pulsanti::SiNoAnnulla);
+        const auto& m = scena_.messaggi->visti[1];
         QCOMPARE(m.icona, Icona::Critica);
         QVERIFY2(m.testo.contains(QStringLiteral("\"Tiranti-dati-rotto\"")), qPrintable(m.testo));
-        for (int r = 1; r <= righeLette; ++r) {
-            QCOMPARE(prova_->valori[std::size_t(r)], QString::number(r));
-        }
-        QVERIFY(prova_->valori[std::size_t(righeLette + 1)].isNull());
+        QCOMPARE(prova_->valori[1], QStringLiteral("9"));
+        QVERIFY(prova_->valori[2].isNull());
+        QCOMPARE(DatiFrontespizio::modello().testo(0), QStringLiteral("Chiesa"));
+        QVERIFY(prova_->nonSalvato());
         // Released and never the target of a plain Save.
         QVERIFY(ModRinsal::NomeFile.isEmpty());
         QVERIFY(QFile::remove(file));

@@ -83,7 +83,7 @@ private slots:
 
     void finestraNuova()
     {
-        QCOMPARE(w_->windowTitle(), QStringLiteral("Rinsal: dati dei puntelli"));
+        QCOMPARE(w_->windowTitle(), QStringLiteral("Rinsal: dati dei puntelli[*]"));
         QCOMPARE(w_->passo()->text(), T::kGuidaInizio);
         for (int c = 0; c < puntelli::NumeroCampi; ++c) QVERIFY(!w_->campo(puntelli::Campo(c))->isEnabled());
         QCOMPARE(w_->cmdavanti()->text(), QStringLiteral("&Risultati"));

@@ -65,7 +65,7 @@ private slots:
 
     void caricamento()
     {
-        QCOMPARE(w_->windowTitle(), T::kTitoloFinestra);
+        QCOMPARE(w_->windowTitle(), T::kTitoloFinestra + "[*]");
         QCOMPARE(w_->passo()->text(), T::kGuidaInizio);
         QVERIFY(!w_->frameDati()->isEnabled());
         QVERIFY(w_->frameFreddo()->isHidden());
@@ -281,9 +281,11 @@ private slots:
         }
         QTest::mouseClick(w_->Option1(2), Qt::LeftButton);
         digitaRiga(1, kRigaFredda);
+        scena_.messaggi->risposte.push_back(platform::Risposta::No);
         scena_.file->risposte.push_back(nome);
         w_->apri_click();
-        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
+        // The question about the unsaved row, then the file's error.
+        QCOMPARE(scena_.messaggi->visti.size(), std::size_t(2));
         QCOMPARE(w_->TipoCucitura, kFreddo);
         QCOMPARE(w_->dati().valore(Car, 1), QString("18000"));
         QCOMPARE(w_->freddo(4, 1)->text(), QString("40"));

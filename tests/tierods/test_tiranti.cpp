@@ -59,7 +59,7 @@ private slots:
 
     void caricamento()
     {
-        QCOMPARE(w_->windowTitle(), QString("Rinsal: tiranti"));
+        QCOMPARE(w_->windowTitle(), QString("Rinsal: tiranti[*]"));
         QCOMPARE(w_->passo()->text(), T::kGuidaInizio);
         QVERIFY(w_->tirtem()->text().isEmpty());
         for (int k = 1; k <= 5; ++k) {
@@ -372,20 +372,25 @@ private slots:
         }
         digitaRiga(1);
         vaiARiga(40);
+        scena_.messaggi->risposte.push_back(platform::Risposta::No);
         scena_.file->risposte.push_back(nome);
         w_->apri_click();
+        scena_.messaggi->visti.erase(scena_.messaggi->visti.begin());
         QCOMPARE(w_->NumeroTiranti, 0);
         QVERIFY(w_->dati().spes[1].isEmpty());
-        QCOMPARE(w_->VScroll1()->value(), 40);
+        // The view starts from the first row again.
+        QCOMPARE(w_->VScroll1()->value(), 1);
+        QCOMPARE(w_->num(1)->text(), QString("1"));
         QCOMPARE(finestre::esistente<frontespizio>(IdFinestra::Frontespizio)->campiTesto().value(0), QString("P"));
         QVERIFY(scena_.messaggi->visti.empty());
 
-        // Cancel leaves the window cleared.
+        // Cancel leaves the window as it was.
         vaiARiga(1);
         digitaRiga(1);
         w_->apri_click();
-        QCOMPARE(w_->NumeroTiranti, 0);
-        QVERIFY(w_->campo(Spes, 1)->text().isEmpty());
+        QCOMPARE(w_->NumeroTiranti, 1);
+        QCOMPARE(w_->campo(Spes, 1)->text(), QString("50"));
+        QVERIFY(scena_.messaggi->visti.empty());
     }
 
     void fileMalformato()
@@ -402,9 +407,10 @@ private slots:
         QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
         QVERIFY(scena_.messaggi->visti[0].testo.contains("Tiranti-dati-rotto"));
         QVERIFY(scena_.messaggi->visti[0].testo.contains("riga 3"));
-        // The rows read before the error stay.
-        QCOMPARE(w_->dati().spes[1], QString("50"));
-        QCOMPARE(w_->risultato(0, 1)->text(), QString("7065"));
+        // Nothing of the broken file stays: the window is as it was.
+        QVERIFY(w_->dati().spes[1].isEmpty());
+        QVERIFY(w_->risultato(0, 1)->text().isEmpty());
+        QCOMPARE(w_->NumeroTiranti, 0);
     }
 
     void stampaDallaFinestra()
