@@ -11,11 +11,14 @@
 #include "shoring/testi.h"
 #include "support/reale.h"
 #include "support/supporto.h"
+#include "stitching/cuciture.h"
 #include "tierods/tiranti.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -97,6 +100,44 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w->campo(modtiranti::Pass, 1));
         QCOMPARE(w->NumeroTiranti, 1);
         QCOMPARE(s.visti.size(), std::size_t(0));
+    }
+
+    // Closing a window with typed, unsaved data asks with the real box:
+    // Cancel stays with the data, No closes without saving.
+    void chiusuraConDatiNonSalvati()
+    {
+        QPointer<tiranti> w = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
+        finestre::mostra(IdFinestra::Tiranti);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        reale::Sorvegliante s;
+        QTest::mouseClick(w->campo(modtiranti::Spes, 1), Qt::LeftButton);
+        digitaTasti(QStringLiteral("50"));
+        QTRY_VERIFY(w->isWindowModified());
+        s.pulsanti = {QStringLiteral("annulla")};
+        QVERIFY(!w->close());
+        QCOMPARE(s.visti.size(), std::size_t(1));
+        QCOMPARE(s.visti[0].icona, QMessageBox::Question);
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->campo(modtiranti::Spes, 1)->text(), QStringLiteral("50"));
+        s.pulsanti = {QStringLiteral("no")};
+        QVERIFY(w->close());
+        QTRY_VERIFY(!w);
+        QCOMPARE(s.visti.size(), std::size_t(2));
+    }
+
+    // Alt and a letter open the menu that owns it, even where a button's
+    // caption has the same letter ("&Frontespizio" beside "&File").
+    void altLetteraApreIlMenu()
+    {
+        auto* w = finestre::ottieni<cuciture>(IdFinestra::Cuciture);
+        finestre::mostra(IdFinestra::Cuciture);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        QCOMPARE(qobject_cast<QMenu*>(QApplication::activePopupWidget())->title(), QStringLiteral("&File"));
+        QVERIFY(!finestre::esistente(IdFinestra::Frontespizio));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(w, Qt::Key_Escape);
     }
 
     // In every row window Tab runs along a line, left to right, then to the

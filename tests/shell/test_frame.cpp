@@ -3,6 +3,8 @@
 #include "report/frontespizio.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
+#include "shell/recupero.h"
+#include "shell/splash.h"
 #include "support/finestraprova.h"
 #include "support/supporto.h"
 
@@ -315,6 +317,138 @@ private slots:
         QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Critica);
         QVERIFY(finestre::esistente(IdFinestra::Frontespizio)->isVisible());
         QVERIFY(scena_.file->richieste.empty());
+    }
+
+    // The mark follows the data, not the events; closing, opening over them
+    // and exiting ask; the title page's Save, reached for a missing project,
+    // saves the calculation that sent the user there, and says where.
+    void lavoroNonSalvato()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Tiranti-dati-lavoro"));
+        QVERIFY(!prova_->nonSalvato());
+        prova_->valore[0]->setText(QStringLiteral("5"));
+        QVERIFY(prova_->nonSalvato());
+        QTRY_VERIFY(prova_->isWindowModified());
+        prova_->valore[0]->setText(QString());
+        QTRY_VERIFY(!prova_->isWindowModified());
+        prova_->valore[0]->setText(QStringLiteral("5"));
+
+        scena_.messaggi->risposte = {Risposta::No};
+        ModRinsal::UscitaProgramma();
+        QCOMPARE(scena_.messaggi->visti.back().testo,
+                 QStringLiteral("Vuoi uscire da Rinsal?\r\rNon sono stati salvati i dati della finestra Tiranti."));
+        QVERIFY(finestre::esistente(IdFinestra::Tiranti));
+
+        scena_.messaggi->risposte = {Risposta::Annulla};
+        QVERIFY(!prova_->close());
+        QCOMPARE(scena_.messaggi->visti.back().pulsanti, platform::Pulsanti::SiNoAnnulla);
+        QVERIFY(scena_.messaggi->visti.back().testo.startsWith(
+            QStringLiteral("I dati della finestra 'Tiranti' non sono stati salvati.\rSalvarli prima di chiudere")));
+        QCOMPARE(prova_->valori[1], QStringLiteral("5"));
+
+        // Yes, but the project is empty: neither the save nor the close happen.
+        ModRinsal::TipoCalcolo = 5;
+        scena_.messaggi->risposte = {Risposta::Si};
+        QVERIFY(!prova_->close());
+        QCOMPARE(scena_.messaggi->visti.back().testo,
+                 QStringLiteral("E' necessario digitare almeno il dato del 'progetto'."));
+        QCOMPARE(ModRinsal::TipoCalcolo, 2);
+        auto* fr = finestre::esistente<frontespizio>(IdFinestra::Frontespizio);
+        QVERIFY(fr && fr->isVisible());
+        fr->progetto()->setText(QStringLiteral("Ponte"));
+        QVERIFY(fr->nonSalvato());
+        scena_.file->risposte = {file};
+        fr->salva_click();
+        QCOMPARE(leggi(file), QByteArray("1\r\n\"5\"\r\n\"Ponte\",\"\",\"\",\"\",\"") +
+                                  DatiFrontespizio::modello().testo(4).toLatin1() + "\",\"\"\r\n");
+        QVERIFY(!prova_->nonSalvato());
+        QVERIFY(!fr->nonSalvato());
+        const QString detto = QStringLiteral("Dati salvati nel file ") + QDir::toNativeSeparators(file);
+        QCOMPARE(prova_->passo()->text(), detto);
+        QCOMPARE(fr->passo()->text(), detto);
+        QCOMPARE(prova_->windowTitle(), QStringLiteral("Rinsal: prova - Tiranti-dati-lavoro[*]"));
+
+        // Open over unsaved work asks; Cancel keeps it; No gives it up.
+        prova_->valore[1]->setText(QStringLiteral("7"));
+        scena_.messaggi->risposte = {Risposta::Annulla};
+        scena_.file->risposte = {file};
+        prova_->apri_click();
+        QCOMPARE(prova_->valori[2], QStringLiteral("7"));
+        QVERIFY(scena_.messaggi->visti.back().testo.contains(QStringLiteral("prima di aprire il file 'Tiranti-dati-lavoro'")));
+        scena_.messaggi->risposte = {Risposta::No};
+        scena_.file->risposte = {file};
+        prova_->apri_click();
+        QVERIFY(prova_->valori[2].isNull());
+        QVERIFY(!prova_->nonSalvato());
+
+        // No at the close discards.
+        prova_->valore[1]->setText(QStringLiteral("8"));
+        scena_.messaggi->risposte = {Risposta::No};
+        QVERIFY(prova_->close());
+        QCOMPARE(leggi(file).left(4), QByteArray("1\r\n\""));
+    }
+
+    // A crash leaves the copy of unsaved work behind; the next start offers
+    // it back, sets aside what it cannot read and what the user declines.
+    void copiaDiRecupero()
+    {
+        qputenv("RINSAL_INTERVALLO_RECUPERO", "20");
+        QDir(recupero::cartella()).removeRecursively();
+        const QString copia = recupero::percorso(QStringLiteral("Tiranti-dati-"));
+        prova_->valore[0]->setText(QStringLiteral("5"));
+        QTRY_VERIFY(QFile::exists(copia));
+        prova_->valore[0]->setText(QStringLiteral("6"));
+        QTRY_COMPARE(leggi(copia), prova_->datiArchivio());
+        // Typing back what was there: nothing unsaved, no copy.
+        prova_->valore[0]->setText(QString());
+        QTRY_VERIFY(!QFile::exists(copia));
+        prova_->valore[0]->setText(QStringLiteral("6"));
+        QTRY_VERIFY(QFile::exists(copia));
+        const QByteArray lasciata = leggi(copia);
+        supporto::chiudiTutte();
+        QVERIFY(!QFile::exists(copia));
+        scrivi(copia, lasciata);
+
+        scena_.messaggi->risposte = {Risposta::Si};
+        offriRecupero();
+        const auto& d = scena_.messaggi->visti.back();
+        QVERIFY2(d.testo.contains(QStringLiteral(":\r- Tiranti, copia scritta il ") +
+                                  QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")) +
+                                  QStringLiteral(" alle ")),
+                 qPrintable(d.testo));
+        QCOMPARE(d.pulsanti, platform::Pulsanti::SiNo);
+        auto* w = finestre::esistente<FinestraProva>(IdFinestra::Tiranti);
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->valori[1], QStringLiteral("6"));
+        QVERIFY(w->nonSalvato());
+        // Saved: the copy goes.
+        QTemporaryDir dir;
+        finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->progetto()->setText(QStringLiteral("P"));
+        scena_.file->risposte = {dir.filePath(QStringLiteral("Tiranti-dati-r"))};
+        w->salva_click();
+        QVERIFY(!QFile::exists(copia));
+
+        supporto::chiudiTutte();
+        scrivi(copia, "2\r\n\"1\r\n");
+        scena_.messaggi->risposte = {Risposta::Si};
+        offriRecupero();
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Critica);
+        QVERIFY(scena_.messaggi->visti.back().testo.startsWith(
+            QStringLiteral("La copia di recupero della finestra 'Tiranti' non può essere letta")));
+        QVERIFY(!QFile::exists(copia));
+        QCOMPARE(QDir(recupero::cartella() + QStringLiteral("/illeggibili")).entryList(QDir::Files).size(), 1);
+
+        supporto::chiudiTutte();
+        scrivi(copia, lasciata);
+        scena_.messaggi->risposte = {Risposta::No};
+        offriRecupero();
+        QVERIFY(!QFile::exists(copia));
+        QCOMPARE(QDir(recupero::cartella() + QStringLiteral("/scartate")).entryList(QDir::Files).size(), 1);
+        const auto n = scena_.messaggi->visti.size();
+        offriRecupero();
+        QCOMPARE(scena_.messaggi->visti.size(), n);
+        qunsetenv("RINSAL_INTERVALLO_RECUPERO");
     }
 
     void scritturaFallita()

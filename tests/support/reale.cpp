@@ -61,6 +61,10 @@ void Sorvegliante::controlla()
     }
     visti.back().larghezza = m->width();
     QAbstractButton* b = m->defaultButton();
+    if (!pulsanti.empty()) {
+        b = m->findChild<QAbstractButton*>(pulsanti.front());
+        pulsanti.pop_front();
+    }
     if (!b) b = m->escapeButton();
     corrente_ = nullptr;
     if (b) {

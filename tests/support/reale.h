@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <deque>
 #include <vector>
 
 namespace reale {
@@ -38,6 +39,9 @@ public:
     // repeat is released there, so that a failing test still ends.
     QPointer<QWidget> premuto;
     int limite = 5;
+    // Buttons to press instead of the default one, by object name ("si",
+    // "no", "annulla"), one per box.
+    std::deque<QString> pulsanti;
     void azzera() { visti.clear(); }
     int apertiAlMassimo() const;
 
