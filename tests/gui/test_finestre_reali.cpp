@@ -285,7 +285,8 @@ private slots:
         QVERIFY(w != nullptr);
         reale::Sorvegliante s;
         auto istantanea = [w] {
-            QStringList t{w->passo()->text()};
+            QCoreApplication::processEvents();
+            QStringList t{w->passo()->text(), w->isWindowModified() ? QStringLiteral("*") : QString()};
             for (QLabel* l : w->superficie()->findChildren<QLabel*>()) t << l->text();
             for (QLineEdit* e : w->superficie()->findChildren<QLineEdit*>()) t << e->text();
             return t;
