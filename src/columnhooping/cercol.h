@@ -60,6 +60,7 @@ protected:
     ColonnaRighe& valori(int c) override { return dati_.colonna(c); }
     void campo_Change(int c, int linea) override;
     int righeUsate() const override { return NumeroCerchiature; }
+    void guida() override { GuidaCerchiature(); }
     // A row is copied only from a row with a radius.
     bool copiabile(int p) const override { return !dati_.valore(modcercol::Rag, p).isEmpty(); }
     void aggiornaRighe() override { VScroll1_Change(); }

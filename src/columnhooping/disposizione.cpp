@@ -63,6 +63,7 @@ void cercol::costruisciAree()
         b->setValue(6);
         b->setObjectName(QStringLiteral("VScroll3_%1").arg(k));
         connect(b, &QScrollBar::valueChanged, this, [this, k] { VScroll3_Change(k); });
+        legaBarra(b, campo(Elic, k), 6);
         vscroll3_[std::size_t(k)] = b;
     }
     costruisciBarraRighe(720, 2040, 375, 1215);

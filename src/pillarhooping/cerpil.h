@@ -58,6 +58,7 @@ protected:
     ColonnaRighe& valori(int c) override { return dati_.colonna(c); }
     void campo_Change(int c, int linea) override;
     int righeUsate() const override { return NumeroPilastri; }
+    void guida() override { GuidaPilastri(); }
     void aggiornaRighe() override { VScroll1_Change(); }
     std::optional<Mancante> primoMancante() const override;
     QString testoNessunDato() const override;

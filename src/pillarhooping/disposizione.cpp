@@ -27,6 +27,7 @@ void cerpil::costruisciDati()
         auto* v =
             barra(f, Qt::Vertical, twips(xDiam, y, 160, 270), 6, 20, 1, 1, 6, QStringLiteral("VScroll8_%1").arg(k));
         connect(v, &QScrollBar::valueChanged, this, [this, k] { VScroll8_Change(k); });
+        legaBarra(v, campo(Diam, k), 6);
         vscroll8_[std::size_t(k)] = v;
         // Temperature bars have no action.
         vscroll6_[std::size_t(k)] =

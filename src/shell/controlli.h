@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QString>
 #include <optional>
+#include <utility>
 
 namespace controlli {
 
@@ -21,8 +22,32 @@ inline const QColor kAzzurroRisultati(204, 236, 255);
 QLabel* etichetta(QWidget* s, const QString& testo, QRect geo, const QFont& f, Qt::Alignment a,
                   const QString& suggerimento = QString());
 
-// A result cell: light blue, framed, right-aligned like the fields.
+// A result cell: light blue, framed, right-aligned like the fields. A value
+// wider than the cell is cut inside it, never drawn over the next cell: the
+// decimals first, with "…" where they stop; an integer part that does not
+// fit is drawn smaller rather than cut. The whole value is in the tooltip,
+// under the cell's own text.
+class Cella : public QLabel {
+    Q_OBJECT
+public:
+    explicit Cella(QWidget* genitore) : QLabel(genitore) {}
+    // The text drawn in the cell at its present size, and its font.
+    std::pair<QString, QFont> mostrato() const;
+    // The tooltip shown on hover: the cell's own text, then the whole value.
+    QString suggerimentoCompleto() const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    bool event(QEvent* e) override;
+};
 QLabel* cella(QWidget* s, QRect geo, const QFont& f, const QString& suggerimento);
+
+// A small scroll bar that sets the value shown in `mostra` (a field or a
+// label): before an arrow, trough, key or wheel step the bar takes the value
+// shown (less `scarto`), so the step starts from what the user sees, not
+// from where the bar was last left. An empty or non-numeric text puts the bar
+// at `vuoto`; nothing: the bar stays where it is.
+void legaBarra(QScrollBar* b, QWidget* mostra, std::optional<int> vuoto = std::nullopt, int scarto = 0);
 
 // Background colour of a label, black text.
 void colora(QLabel* l, const QColor& c);

@@ -4,7 +4,12 @@
 #include "shell/numeri.h"
 #include "shell/stampa.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QWheelEvent>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -52,6 +57,7 @@ void FinestraRighe::costruisciCampi(const std::vector<Colonna>& colonne, const G
             f->setToolTip(col.suggerimento);
             f->setObjectName(col.nome + QString::number(k));
             connect(f, &QLineEdit::textChanged, this, [this, c, k] { campo_Change(c, k); });
+            f->installEventFilter(this);
             campi_[std::size_t(c)][std::size_t(k)] = f;
         }
     }
@@ -137,7 +143,8 @@ void FinestraRighe::num_Click(int linea)
 {
     const int r = RigaInizio + linea - 1;
     const int p = r - 1;
-    if (righeUsate() == 0 || r < 1 || r > righe_ || !copiabile(p)) {
+    // Row 1 has no previous row: its index 0 is no row to copy.
+    if (righeUsate() == 0 || p < 1 || r > righe_ || !copiabile(p)) {
         return;
     }
     for (int c = 0; c < colonne_; ++c) {
@@ -202,6 +209,31 @@ void FinestraRighe::evidenziaNumeri(int linea)
 
 bool FinestraRighe::eventFilter(QObject* o, QEvent* e)
 {
+    if (const std::optional<Posto> posto = postoDi(o)) {
+        if (e->type() == QEvent::KeyPress && cammina(*posto, static_cast<QKeyEvent*>(e))) {
+            return true;
+        }
+        if (e->type() == QEvent::FocusIn) {
+            const auto motivo = static_cast<QFocusEvent*>(e)->reason();
+            lineaInModifica_ = posto->linea;
+            if (motivo == Qt::MouseFocusReason || motivo == Qt::TabFocusReason ||
+                motivo == Qt::BacktabFocusReason || motivo == Qt::ShortcutFocusReason) {
+                seguiCursore(posto->linea);
+            }
+        }
+    }
+    if (e->type() == QEvent::Wheel && vscroll1_ && vscroll1_->isEnabled() &&
+        (postoDi(o) || std::find(num_.begin() + 1, num_.end(), o) != num_.end())) {
+        // The wheel over the grid moves the rows, as over the row bar.
+        auto* r = static_cast<QWheelEvent*>(e);
+        QWheelEvent copia(vscroll1_->rect().center(), vscroll1_->mapToGlobal(vscroll1_->rect().center()),
+                          r->pixelDelta(), r->angleDelta(), r->buttons(), r->modifiers(), r->phase(), r->inverted());
+        QCoreApplication::sendEvent(vscroll1_, &copia);
+        if (QWidget* w = QApplication::focusWidget(); const auto p = postoDi(w)) {
+            seguiCursore(p->linea);
+        }
+        return true;
+    }
     if (e->type() == QEvent::MouseMove) {
         if (o == superficie() || std::find(sfondi_.begin(), sfondi_.end(), o) != sfondi_.end()) {
             evidenziaNumeri(0);
@@ -225,6 +257,124 @@ bool FinestraRighe::eventFilter(QObject* o, QEvent* e)
         }
     }
     return FinestraCalcolo::eventFilter(o, e);
+}
+
+std::optional<FinestraRighe::Posto> FinestraRighe::postoDi(const QObject* o) const
+{
+    if (!o) {
+        return std::nullopt;
+    }
+    for (int c = 0; c < colonne_; ++c) {
+        for (int k = 1; k <= kLinee; ++k) {
+            if (campi_[std::size_t(c)][std::size_t(k)] == o) {
+                return Posto{c, k};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+bool FinestraRighe::raggiungibile(int c, int linea) const
+{
+    const QLineEdit* f = campo(c, linea);
+    return f->isEnabled() && f->isVisibleTo(this) && !f->isReadOnly() && (f->focusPolicy() & Qt::TabFocus);
+}
+
+std::vector<int> FinestraRighe::colonneInOrdine() const
+{
+    std::vector<int> ordine;
+    for (int c = 0; c < colonne_; ++c) {
+        if (raggiungibile(c, 1)) {
+            ordine.push_back(c);
+        }
+    }
+    std::stable_sort(ordine.begin(), ordine.end(), [this](int a, int b) { return campo(a, 1)->x() < campo(b, 1)->x(); });
+    return ordine;
+}
+
+void FinestraRighe::vaiA(int riga, int c, int lineaPreferita)
+{
+    const int ultimoInizio = righe_ - kLinee + 1;
+    riga = std::clamp(riga, 1, righe_);
+    if (riga < RigaInizio || riga > RigaInizio + kLinee - 1) {
+        // Moving the bar refreshes the lines, as a scroll by hand does.
+        vscroll1_->setValue(std::clamp(riga - lineaPreferita + 1, 1, ultimoInizio));
+    }
+    const int linea = std::clamp(riga - vscroll1_->value() + 1, 1, kLinee);
+    QLineEdit* f = campo(c, linea);
+    const bool stesso = QApplication::focusWidget() == f;
+    f->setFocus(Qt::TabFocusReason);
+    f->selectAll();
+    if (stesso) {
+        // No focus event: the field stayed, its row changed under it.
+        seguiCursore(linea);
+    }
+}
+
+bool FinestraRighe::cammina(const Posto& da, QKeyEvent* e)
+{
+    if (!vscroll1_ || (e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))) {
+        return false;
+    }
+    const std::vector<int> ordine = colonneInOrdine();
+    const auto i = std::find(ordine.begin(), ordine.end(), da.colonna);
+    if (ordine.empty() || i == ordine.end()) {
+        return false;
+    }
+    const int riga = RigaInizio + da.linea - 1;
+    switch (e->key()) {
+    case Qt::Key_Tab:
+        if (!(e->modifiers() & Qt::ShiftModifier)) {
+            if (i + 1 != ordine.end()) {
+                vaiA(riga, *(i + 1), da.linea);
+            } else if (riga < righe_) {
+                vaiA(riga + 1, ordine.front(), kLinee);
+            } else {
+                return false;   // past the last row: on to the rest of the window
+            }
+            return true;
+        }
+        [[fallthrough]];
+    case Qt::Key_Backtab:
+        if (i != ordine.begin()) {
+            vaiA(riga, *(i - 1), da.linea);
+        } else if (riga > 1) {
+            vaiA(riga - 1, ordine.back(), 1);
+        } else {
+            return false;
+        }
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_Up: {
+        const int verso = e->key() == Qt::Key_Down ? 1 : -1;
+        if (riga + verso >= 1 && riga + verso <= righe_) {
+            vaiA(riga + verso, da.colonna, verso > 0 ? kLinee : 1);
+        }
+        return true;
+    }
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp: {
+        const int verso = e->key() == Qt::Key_PageDown ? kLinee : -kLinee;
+        vaiA(riga + verso, da.colonna, da.linea);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void FinestraRighe::seguiCursore(int linea)
+{
+    LineaCorrente = linea;
+    RigaCorrente = RigaInizio + linea - 1;
+    guida();
+}
+
+void FinestraRighe::agisciSullaRiga(QPushButton* b, const std::function<void(int)>& azione)
+{
+    // Enter presses it too, as Space does; the row is the one being edited.
+    b->setAutoDefault(true);
+    connect(b, &QPushButton::clicked, this, [this, azione] { azione(lineaInModifica_); });
 }
 
 QGroupBox* FinestraRighe::costruisciFrameDati(const QString& titolo, const QString& num,

@@ -23,6 +23,8 @@
 #include <vector>
 
 class QGroupBox;
+class QKeyEvent;
+class QPushButton;
 class QRadioButton;
 namespace platform {
 class Stampante;
@@ -42,9 +44,14 @@ public:
     QLineEdit* campo(int c, int linea) const { return campi_[std::size_t(c)][std::size_t(linea)]; }
     QLabel* num(int linea) const { return num_[std::size_t(linea)]; }
     QScrollBar* VScroll1() const { return vscroll1_; }
+    int numeroColonne() const { return colonne_; }
 
     // Copies the previous row's values into the row on screen line `linea`.
     void num_Click(int linea) override;
+
+    // The screen line of the row being edited: that of the grid field that
+    // has, or last had, the keyboard; 1 until one had it.
+    int lineaInModifica() const { return lineaInModifica_; }
 
 protected:
     void tornaAllInizio() override { vscroll1_->setValue(1); }
@@ -307,12 +314,37 @@ protected:
     // file of some windows writes it as nothing), instead of becoming empty.
     virtual bool conservaNulli() const { return false; }
 
+    // The window's guidance for the row being edited (after the cursor
+    // moved into another row).
+    virtual void guida() = 0;
+    // A push button that acts on a row (by mouse, Space or Enter): `azione`
+    // gets the screen line of the row being edited.
+    void agisciSullaRiga(QPushButton* b, const std::function<void(int)>& azione);
+
     bool eventFilter(QObject* o, QEvent* e) override;
     // A click on a number that is not a row copy (e.g. a table entry).
     virtual bool clicAltro(QObject* o) { (void)o; return false; }
 
 private:
     void evidenziaNumeri(int linea);
+
+    // The keyboard walk over the rows: Tab and Shift+Tab along the lines and
+    // on through every row, Up/Down a row, Page Up/Down five rows, the rows
+    // scrolling under the cursor. Disabled fields are passed by.
+    struct Posto {
+        int colonna = 0;
+        int linea = 0;
+    };
+    std::optional<Posto> postoDi(const QObject* o) const;
+    bool raggiungibile(int c, int linea) const;
+    std::vector<int> colonneInOrdine() const;
+    bool cammina(const Posto& da, QKeyEvent* e);
+    // The cursor to row `riga`, column `c`; when the row is not shown, the
+    // rows scroll so that it lands on `lineaPreferita` as far as they can.
+    void vaiA(int riga, int c, int lineaPreferita);
+    // The row and line being edited, and the guidance, follow the cursor.
+    void seguiCursore(int linea);
+    int lineaInModifica_ = 1;
 
     int righe_;
     int colonne_ = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/piattaforma.h"
 #include "shell/campi.h"
+#include "shell/controlli.h"
 #include "shell/modrinsal.h"
 #include "shell/stampa.h"
 #include "shoring/archivio.h"
@@ -101,6 +102,7 @@ void puntelli::costruisci()
     hscroll_->setPageStep(5);
     hscroll_->setValue(1);
     connect(hscroll_, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    controlli::legaBarra(hscroll_, label1_);
 
     // Option groups.
     for (int g = 1; g <= 8; ++g) {
@@ -182,6 +184,7 @@ void puntelli::costruisci()
     vscroll_->setPageStep(2);
     vscroll_->setValue(1);
     connect(vscroll_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    controlli::legaBarra(vscroll_, label6_);
 }
 
 std::vector<QWidget*> puntelli::catenaFuoco() const

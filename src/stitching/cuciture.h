@@ -94,6 +94,7 @@ protected:
     ColonnaRighe& valori(int c) override { return dati_.colonna(c); }
     void campo_Change(int c, int linea) override;
     int righeUsate() const override { return NumeroCuciture; }
+    void guida() override { GuidaCuciture(); }
     void aggiornaRighe() override { VScroll1_Change(); }
     bool conservaNulli() const override { return true; }
     std::optional<Mancante> primoMancante() const override;

@@ -41,6 +41,7 @@ void cuciture::costruisciDati()
                             kMinimo[b], kMassimo[b], 1, 1, kIniziale[b],
                             QStringLiteral("%1_%2").arg(QLatin1String(kNomi[b])).arg(k));
             connect(v, &QScrollBar::valueChanged, this, [this, c, k] { barraRiga_Change(c, k); });
+            legaBarra(v, campo(c, k), kIniziale[b]);
             barreRiga_[b][std::size_t(k)] = v;
         }
     }
@@ -71,6 +72,7 @@ void cuciture::costruisciCaldo()
     connect(lati_.hscroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
     for (int s = 1; s <= 2; ++s) {
         connect(lati_.barre[std::size_t(s)], &QScrollBar::valueChanged, this, [this, s] { VScroll9_Change(s); });
+        legaBarra(lati_.barre[std::size_t(s)], caldo(8, s), 1);
     }
     // The counts start at 1.
     caldo(8, 1)->setText(QStringLiteral("1"));
@@ -113,6 +115,7 @@ void cuciture::costruisciFreddo()
                 auto* v = barra(f, Qt::Vertical, twips(x + 1125, 900 + 240 * (k - 1), 160, 255), 1000, 2600, 5, 5,
                                 1000, QStringLiteral("VScroll4_%1").arg(k));
                 connect(v, &QScrollBar::valueChanged, this, [this, k] { VScroll4_Change(k); });
+                legaBarra(v, l, 1000);
                 vscroll4_[std::size_t(k)] = v;
             }
         }

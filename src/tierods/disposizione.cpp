@@ -47,7 +47,7 @@ void tiranti::costruisciAree()
         b->setGeometry(twips(6480, y, 255, 255));
         b->setToolTip(T::kMaltTooltip);
         b->setObjectName(QStringLiteral("malt%1").arg(k));
-        connect(b, &QPushButton::clicked, this, [this, k] { malt_Click(k); });
+        agisciSullaRiga(b, [this, k](int) { malt_Click(k); });
         malt_[std::size_t(k)] = b;
         auto* l = etichetta(s, T::kMalte[std::size_t(k - 1)], twips(6720, y, 2655, 255), nota, sinistra,
                             T::kMalteTooltip[std::size_t(k - 1)]);

@@ -97,7 +97,7 @@ void tiranti::malt_Click(int k)
     if (k < 1 || k > 5) {
         return;
     }
-    campo(Traz, 1)->setText(T::kMalteValori[std::size_t(k - 1)]);
+    campo(Traz, lineaInModifica())->setText(T::kMalteValori[std::size_t(k - 1)]);
     if (k == 5) {
         platform::messaggi().mostra(T::kMalteScadenti, ModRinsal::TitoloControllo, Icona::Informazione,
                                     Pulsanti::Ok, Risposta::Ok);

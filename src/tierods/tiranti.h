@@ -27,6 +27,7 @@ public:
     void deform_Change(int linea) { campo_Change(modtiranti::Deform, linea); }
     void pass_Change(int linea) { campo_Change(modtiranti::Pass, linea); }
 
+    // The tension of table line k into the row being edited.
     void malt_Click(int k);
     void ContaTiranti();
     void GuidaTiranti();
@@ -73,6 +74,7 @@ protected:
     void leggiDati(archivio::LettoreRecord& r) override;
     void dopoApertura() override;
     bool clicAltro(QObject* o) override;
+    void guida() override { GuidaTiranti(); }
 
 private:
     void costruisciAree();

@@ -2,7 +2,9 @@
 // and keys typed one by one through a row, the real exit question, the
 // product-support window, reopening the shoring window, and what the user
 // sees of the cells.
+#include "shell/controlli.h"
 #include "shell/finestracalcolo.h"
+#include "shell/finestrarighe.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
 #include "shell/scelta.h"
@@ -15,6 +17,9 @@
 #include "tierods/tiranti.h"
 
 #include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -42,6 +47,29 @@ void tab(Qt::KeyboardModifiers m = Qt::NoModifier)
 }
 
 QPoint posizione(QWidget* w, QWidget* finestra) { return w->mapTo(finestra, centro(w)); }
+
+void tasto(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), k, m);
+}
+
+// The columns of a row window's grid that Tab visits, left to right.
+std::vector<int> colonneAttive(FinestraRighe* w)
+{
+    std::vector<int> c;
+    for (int i = 0; i < w->numeroColonne(); ++i) {
+        if (w->campo(i, 1)->isEnabled() && w->campo(i, 1)->isVisibleTo(w)) c.push_back(i);
+    }
+    std::stable_sort(c.begin(), c.end(), [w](int a, int b) { return w->campo(a, 1)->x() < w->campo(b, 1)->x(); });
+    return c;
+}
+
+// The sample of a row window, opened through its Open command.
+const char* const kEsempi[][2] = {{"tiranti", "Tiranti-dati-esempio"},
+                                  {"cercol", "Cercol-dati-esempio"},
+                                  {"cerpil", "Cerpil-dati-esempio"},
+                                  {"cuciture", "Cuciture-dati-esempio"}};
+const IdFinestra kRighe[] = {IdFinestra::Tiranti, IdFinestra::Cercol, IdFinestra::Cerpil, IdFinestra::Cuciture};
 
 } // namespace
 
@@ -200,6 +228,227 @@ private slots:
         }
         QCOMPARE(QApplication::focusWidget(), visitati[0]);
         QCOMPARE(s.visti.size(), std::size_t(0));
+    }
+
+    FinestraRighe* apriEsempio(int i)
+    {
+        auto* w = dynamic_cast<FinestraRighe*>(finestre::ottieni(kRighe[i]));
+        finestre::mostra(kRighe[i]);
+        if (!QTest::qWaitForWindowActive(w)) return nullptr;
+        scena_.file->risposte.push_back(supporto::fileDati(QStringLiteral("esempi/") + QLatin1String(kEsempi[i][1])));
+        reale::Sorvegliante s(100);
+        w->apri_click();
+        for (const reale::Box& b : s.visti) qWarning("%s", qPrintable(b.testo));
+        return s.visti.empty() ? w : nullptr;
+    }
+    static void righeDelleFinestre()
+    {
+        QTest::addColumn<int>("finestra");
+        for (int i = 0; i < 4; ++i) QTest::newRow(kEsempi[i][0]) << i;
+    }
+
+    // Tab and Shift+Tab walk on through the rows, scrolling them under the
+    // cursor; Down/Up a row, Page Down/Up five; the wheel over the grid
+    // scrolls; the data stay as loaded and no message comes.
+    void camminoSulleRighe_data() { righeDelleFinestre(); }
+    void camminoSulleRighe()
+    {
+        QFETCH(int, finestra);
+        FinestraRighe* w = apriEsempio(finestra);
+        QVERIFY(w != nullptr);
+        reale::Sorvegliante s;
+        const std::vector<int> col = colonneAttive(w);
+        QVERIFY(col.size() >= 2);
+        const QString primoValore = w->campo(col.front(), 1)->text();
+        QTest::mouseClick(w->campo(col.front(), 1), Qt::LeftButton);
+        const int n = int(col.size());
+        for (int k = 0; k < 7 * n; ++k) tab();
+        QCOMPARE(QApplication::focusWidget(), w->campo(col.front(), 5));
+        QCOMPARE(w->VScroll1()->value(), 4);
+        QCOMPARE(w->num(5)->text(), QStringLiteral("8"));
+        QCOMPARE(w->RigaCorrente, 8);
+        QCOMPARE(w->LineaCorrente, 5);
+        if (finestra == 0) {
+            // The guidance speaks of the row under the cursor.
+            QVERIFY2(w->passo()->text().startsWith(QStringLiteral("Tirante n. 8:")), qPrintable(w->passo()->text()));
+        }
+        tab(Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), w->campo(col.back(), 4));
+        for (int k = 0; k < 7 * n - 1; ++k) tab(Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), w->campo(col.front(), 1));
+        QCOMPARE(w->RigaInizio, 1);
+        tab(Qt::ShiftModifier);
+        QCOMPARE(w->RigaInizio, 1);
+
+        QTest::mouseClick(w->campo(col[1], 1), Qt::LeftButton);
+        tasto(Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), w->campo(col[1], 1));
+        QCOMPARE(w->RigaInizio, 1);
+        for (int k = 0; k < 6; ++k) tasto(Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), w->campo(col[1], 5));
+        QCOMPARE(w->RigaInizio, 3);
+        tasto(Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), w->campo(col[1], 4));
+        QCOMPARE(w->RigaInizio, 3);
+        tasto(Qt::Key_PageDown);
+        QCOMPARE(w->RigaInizio, 8);
+        QCOMPARE(QApplication::focusWidget(), w->campo(col[1], 4));
+        QCOMPARE(w->RigaCorrente, 11);
+        tasto(Qt::Key_PageUp);
+        tasto(Qt::Key_PageUp);
+        QCOMPARE(w->RigaInizio, 1);
+        QCOMPARE(QApplication::focusWidget(), w->campo(col[1], 1));
+
+        // The wheel, one notch down over a field of the grid: three rows.
+        QWidget* sotto = w->campo(col[1], 3);
+        QWheelEvent rotella(centro(sotto), sotto->mapToGlobal(centro(sotto)), {}, {0, -120}, Qt::NoButton,
+                            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(sotto, &rotella);
+        QCOMPARE(w->RigaInizio, 4);
+        QCOMPARE(w->num(1)->text(), QStringLiteral("4"));
+
+        // At the last row Tab scrolls no further.
+        w->VScroll1()->setValue(w->VScroll1()->maximum());
+        QTest::mouseClick(w->campo(col.back(), 5), Qt::LeftButton);
+        tab();
+        QCOMPARE(w->RigaInizio, 96);
+        w->VScroll1()->setValue(1);
+        QCOMPARE(w->campo(col.front(), 1)->text(), primoValore);
+        QCOMPARE(s.visti.size(), std::size_t(0));
+    }
+
+    // A click on the number "1" has no previous row to copy: nothing changes.
+    void numeroUnoNonCopia_data() { righeDelleFinestre(); }
+    void numeroUnoNonCopia()
+    {
+        QFETCH(int, finestra);
+        FinestraRighe* w = apriEsempio(finestra);
+        QVERIFY(w != nullptr);
+        reale::Sorvegliante s;
+        auto istantanea = [w] {
+            QCoreApplication::processEvents();
+            QStringList t{w->passo()->text(), w->isWindowModified() ? QStringLiteral("*") : QString()};
+            for (QLabel* l : w->superficie()->findChildren<QLabel*>()) t << l->text();
+            for (QLineEdit* e : w->superficie()->findChildren<QLineEdit*>()) t << e->text();
+            return t;
+        };
+        const QStringList prima = istantanea();
+        QVERIFY(!w->campo(colonneAttive(w).front(), 1)->text().isEmpty());
+        QTest::mouseMove(w->num(1), centro(w->num(1)));
+        QTest::mouseClick(w->num(1), Qt::LeftButton, {}, centro(w->num(1)));
+        QCOMPARE(istantanea(), prima);
+        // Row 2 still copies row 1.
+        QTest::mouseClick(w->num(2), Qt::LeftButton, {}, centro(w->num(2)));
+        for (int c : colonneAttive(w)) QCOMPARE(w->campo(c, 2)->text(), w->campo(c, 1)->text());
+        QCOMPARE(s.visti.size(), std::size_t(0));
+    }
+
+    // Space and Enter on a mortar button write into the row being edited,
+    // not into the one on the first line.
+    void maltaSullaRigaInModifica()
+    {
+        FinestraRighe* f = apriEsempio(0);
+        auto* w = dynamic_cast<tiranti*>(f);
+        QVERIFY(w != nullptr);
+        const QString primaRiga = w->dati().traz[1];
+        QTest::mouseClick(w->campo(modtiranti::Dist, 2), Qt::LeftButton);
+        w->malt(1)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->malt(1), Qt::Key_Space);
+        QCOMPARE(w->dati().traz[2], QStringLiteral("4,5"));
+        QCOMPARE(w->dati().traz[1], primaRiga);
+        // The rows scrolled by the keyboard: the row under the cursor.
+        QTest::mouseClick(w->campo(modtiranti::Dist, 5), Qt::LeftButton);
+        tasto(Qt::Key_Down);
+        QCOMPARE(w->RigaInizio, 2);
+        w->malt(4)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->malt(4), Qt::Key_Return);
+        QCOMPARE(w->dati().traz[6], QStringLiteral("0,3"));
+        QCOMPARE(w->dati().traz[2], QStringLiteral("4,5"));
+        QCOMPARE(w->campo(modtiranti::Traz, 5)->text(), QStringLiteral("0,3"));
+    }
+
+    // One step of a small bar's arrow starts from the value its field shows
+    // (loaded from the file, or typed), not from where the bar was left.
+    void frecciaDalValoreMostrato_data()
+    {
+        QTest::addColumn<int>("finestra");
+        QTest::addColumn<QString>("barra");
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("digitato");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("cercol: diametro elica digitato") << 1 << "VScroll3_1" << "elic1" << "12" << "13";
+        QTest::newRow("cerpil: diametro dal file") << 2 << "VScroll8_1" << "diam1" << "" << "9";
+        QTest::newRow("cuciture: passo dal file") << 3 << "VScroll7_1" << "pas1" << "" << "51";
+        QTest::newRow("cuciture: rondelle digitate") << 3 << "VScroll5_2" << "rond2" << "25" << "26";
+    }
+    void frecciaDalValoreMostrato()
+    {
+        QFETCH(int, finestra);
+        QFETCH(QString, barra);
+        QFETCH(QString, campo);
+        QFETCH(QString, digitato);
+        QFETCH(QString, atteso);
+        FinestraRighe* w = apriEsempio(finestra);
+        QVERIFY(w != nullptr);
+        if (finestra == 1) {
+            // The diameter bars belong to the cold type.
+            QTest::mouseClick(w->superficie()->findChild<QRadioButton*>(QStringLiteral("Option1_2")), Qt::LeftButton,
+                              {}, QPoint(6, 6));
+        }
+        auto* b = w->findChild<QScrollBar*>(barra);
+        auto* e = w->findChild<QLineEdit*>(campo);
+        QVERIFY(b && e && b->isEnabled() && e->isEnabled());
+        reale::Sorvegliante s;
+        if (!digitato.isEmpty()) {
+            QTest::mouseClick(e, Qt::LeftButton);
+            e->selectAll();
+            digitaTasti(digitato);
+            QCOMPARE(e->text(), digitato);
+        }
+        reale::premi(s, b, reale::Punto::FrecciaPiu);
+        QCOMPARE(e->text(), atteso);
+        QCOMPARE(s.visti.size(), std::size_t(0));
+    }
+
+    // A result longer than its cell is cut inside it, its integer part kept,
+    // and the whole value is in the cell's tooltip under the cell's own text.
+    void valoreLungoNellaCella_data() { righeDelleFinestre(); }
+    void valoreLungoNellaCella()
+    {
+        QFETCH(int, finestra);
+        FinestraRighe* w = apriEsempio(finestra);
+        QVERIFY(w != nullptr);
+        int viste = 0;
+        for (auto* c : w->superficie()->findChildren<controlli::Cella*>()) {
+            if (!c->isVisibleTo(w)) continue;
+            // Eight integer digits only where a grid column's cell is (the
+            // narrow cells hold row numbers and counts).
+            QStringList valori{QStringLiteral("5,83333333333333")};
+            if (c->width() >= 38) valori << QStringLiteral("-12345678,25");
+            for (const QString& v : valori) {
+                const QString proprio = c->toolTip();
+                c->setText(v);
+                const auto [mostrato, carattere] = c->mostrato();
+                QVERIFY2(mostrato.startsWith(v.left(v.indexOf(QLatin1Char(',')))),
+                         qPrintable(c->objectName() + QStringLiteral(": ") + mostrato));
+                QVERIFY2(QFontMetrics(carattere).horizontalAdvance(mostrato) <= c->contentsRect().width(),
+                         qPrintable(c->objectName() + QStringLiteral(": ") + mostrato));
+                QCOMPARE(c->suggerimentoCompleto(),
+                         proprio.isEmpty() ? v : proprio + QLatin1Char('\n') + v);
+                ++viste;
+            }
+        }
+        QVERIFY(viste > 0);
+        // The tooltip on hover, through a real help event.
+        controlli::Cella* c = nullptr;
+        for (auto* x : w->superficie()->findChildren<controlli::Cella*>()) {
+            if (!c && x->isVisibleTo(w)) c = x;
+        }
+        c->setText(QStringLiteral("5,83333333333333"));
+        QHelpEvent aiuto(QEvent::ToolTip, centro(c), c->mapToGlobal(centro(c)));
+        QApplication::sendEvent(c, &aiuto);
+        QTRY_COMPARE(QToolTip::text(), c->suggerimentoCompleto());
+        QVERIFY(QToolTip::text().endsWith(QStringLiteral("\n5,83333333333333")));
     }
 
     // Shoring: Tab follows the guidance through the values of type 1.

@@ -217,13 +217,12 @@ private slots:
         digita(w_->campo(Alt, 1), "+");
         QVERIFY(w_->campo(Alt, 1)->text().isEmpty());
 
-        // The number of row 1 copies the always-empty row 0.
+        // The number of row 1 has no previous row to copy: the row stays.
+        const QString corto = w_->dati().valore(Cort, 1);
         QTest::mouseClick(w_->num(1), Qt::LeftButton);
-        for (int c = 0; c < kCampi; ++c) {
-            QVERIFY(w_->dati().valore(c, 1).isEmpty());
-            QVERIFY(w_->campo(c, 1)->text().isEmpty());
-        }
-        QCOMPARE(w_->NumeroPilastri, 1);
+        QCOMPARE(w_->dati().valore(Cort, 1), corto);
+        QCOMPARE(w_->campo(Car, 1)->text(), QString("12000"));
+        QCOMPARE(w_->NumeroPilastri, 2);
     }
 
     void copiaSenzaDati()

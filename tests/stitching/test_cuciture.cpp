@@ -192,15 +192,15 @@ private slots:
         QVERIFY(w_->campo(Lung, 1)->text().isEmpty());
         QVERIFY(w_->dati().valore(Lung, 1).isEmpty());
 
-        // Row 1 copies the always-empty index 0.
+        // Row 1 has no previous row to copy: it stays as it was.
         w_->VScroll1()->setValue(1);
+        const QString corto = w_->dati().valore(Cort, 1);
         QTest::mouseClick(w_->num(1), Qt::LeftButton);
-        QVERIFY(w_->dati().valore(Cort, 1).isEmpty());
-        QVERIFY(w_->campo(Alt, 1)->text().isEmpty());
+        QCOMPARE(w_->dati().valore(Cort, 1), corto);
 
         // A gap in the rows: the count is the filled short sides.
-        QCOMPARE(w_->NumeroCuciture, 12);
-        QCOMPARE(w_->etichettaN()->text(), QString("12"));
+        QCOMPARE(w_->NumeroCuciture, 13);
+        QCOMPARE(w_->etichettaN()->text(), QString("13"));
 
         // Clearing empties every row, also those past a gap.
         w_->cancella_click();
