@@ -4,6 +4,7 @@
 #include "shell/campi.h"
 #include "shell/controlli.h"
 #include "shell/modrinsal.h"
+#include "shell/numeri.h"
 #include "shell/stampa.h"
 #include "stitching/archivio.h"
 #include "stitching/stampe.h"
@@ -253,6 +254,15 @@ void cuciture::scriviDati(archivio::ScrittoreRecord& w)
 {
     scriviCuciture(w, dati_, NumeroCuciture, TipoCucitura);
     scriviFrontespizio(w);
+    Scelte s;
+    for (int lato = 1; lato <= 2; ++lato) {
+        s.mostrati[std::size_t(lato)] = numeri::daTesto(caldo(8, lato)->text());
+    }
+    for (int r = 1; r <= std::clamp(NumeroCuciture, 0, kRighe); ++r) {
+        const auto i = std::size_t(r);
+        s.righe.push_back({ris_.sigmf[i], ris_.ntir[i][1], ris_.ntir[i][2]});
+    }
+    scriviScelte(w, s);
 }
 
 void cuciture::leggiDati(archivio::LettoreRecord& r)
@@ -263,8 +273,20 @@ void cuciture::leggiDati(archivio::LettoreRecord& r)
     DatiCuciture letti;
     const Intestazione t = leggiCuciture(r, letti);
     leggiFrontespizio(r);
+    const std::optional<Scelte> scelte = leggiScelte(r, t.numero);
     dati_ = letti;
     svuotaRisultati();
+    if (scelte) {
+        for (int lato = 1; lato <= 2; ++lato) {
+            const Valore& v = scelte->mostrati[std::size_t(lato)];
+            caldo(8, lato)->setText(v ? numeri::testo(*v) : QString());
+        }
+        for (std::size_t i = 0; i < scelte->righe.size(); ++i) {
+            const auto& riga = scelte->righe[i];
+            ris_.sigmf[i + 1] = riga[0];
+            ris_.ntir[i + 1] = {Valore{}, riga[1], riga[2]};
+        }
+    }
     NumeroCuciture = t.numero;
     conteggio_->setText(QString::number(NumeroCuciture));
     tipoLetto_ = t.tipo;

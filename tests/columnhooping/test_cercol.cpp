@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(scena_.messaggi->visti.back().titolo, ModRinsal::TitoloControllo);
         QCOMPARE(w_->NumeroCerchiature, 0);
         QVERIFY(w_->dati().valore(Rag, 1).isNull());
-        QCOMPARE(w_->campo(Rag, 1)->text(), QString("2"));   // left, not stored
+        QVERIFY(w_->campo(Rag, 1)->text().isEmpty());   // not stored, not shown
         // Clearing the field is no typing: nothing more is said.
         const auto visti = scena_.messaggi->visti.size();
         w_->cancella_click();
@@ -184,9 +184,18 @@ private slots:
         w_->VScroll2()->setValue(61);   // 20 °C on line 1
         QCOMPARE(w_->caldo(Traz + 1, 1)->text(), QString("6969"));
 
-        // Hot rows with the radius only: complete for the check and the guide.
+        // A hot row with the radius only: the guide asks for nothing more,
+        // but the check names the first hot value it lacks, and the last one.
         digita(w_->campo(Rag, 2), "25");
         QCOMPARE(w_->passo()->text(), T::kGuidaFine);
+        w_->controlla_click();
+        QCOMPARE(ultimoMessaggio(),
+                 QString("Cerchiatura n. 2: \r- digitare l'ampiezza totale delle fessure verticali nella colonna."));
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Critica);
+        digitaCalda(2, {"25", "1", "0,2", "20", "300", "30", "5", ""});
+        w_->controlla_click();
+        QCOMPARE(ultimoMessaggio(), QString("Cerchiatura n. 2: \r- digitare il passo dei longheroni verticali."));
+        digita(w_->campo(Longh, 2), "15");
         w_->controlla_click();
         QCOMPARE(ultimoMessaggio(), QString("I dati sono stati immessi correttamente."));
 
