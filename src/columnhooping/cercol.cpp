@@ -167,6 +167,9 @@ void cercol::GuidaCerchiature()
 void cercol::CalcolaCerchiature()
 {
     const EsitoCalcolo esito = modcercol::CalcolaCerchiature(dati_, TipoCerchiatura, NumeroCerchiature, ris_);
+    scartaRisultatiVecchi(
+        esito.fine == FineCalcolo::Completo ? std::clamp(NumeroCerchiature, 0, kRighe) : esito.riga - 1,
+        [this](int) { return QString::number(TipoCerchiatura); }, [this](int r) { ris_.svuotaRiga(r); });
     if (esito.nota) {
         note_->setText(*esito.nota);
     }

@@ -59,6 +59,9 @@ struct RisultatiCuciture {
 
     // Empties every result of one row, the steel stress and the tie counts too.
     void svuotaRiga(int riga);
+    // Empties what the pass computes for a row: all but the steel stress and
+    // the tie counts per horizontal row.
+    void svuotaCalcolati(int riga);
 
 private:
     std::vector<Valore> caldo_;   // row x index x side x field

@@ -122,16 +122,35 @@ void cuciture::CalcolaCuciture()
     m.ntir = {QString(), caldo(8, 1)->text(), caldo(8, 2)->text()};
     m.rigaMostrata = RigaRisultati;
     const EsitoCalcolo esito = modcuciture::CalcolaCuciture(dati_, NumeroCuciture, TipoCucitura, ris_, m, &memoria_);
+    // A row the pass did not reach keeps its results only while they are
+    // those of its values, of its steel stress and of the counts of ties;
+    // the stress and the counts stay, they are the engineer's.
+    bool mostrataSvuotata = false;
+    scartaRisultatiVecchi(
+        esito.completo ? std::clamp(NumeroCuciture, 0, kRighe) : esito.riga - 1,
+        [this, &m](int r) {
+            const Valore& s = ris_.sigmf[std::size_t(r)];
+            return QString::number(TipoCucitura) + QChar(0x1f) + (s ? numeri::testo(*s) : QString()) +
+                   QChar(0x1f) + m.ntir[1] + QChar(0x1f) + m.ntir[2];
+        },
+        [this, &mostrataSvuotata](int r) {
+            ris_.svuotaCalcolati(r);
+            memoria_.righe[std::size_t(r)].valida = false;
+            mostrataSvuotata = mostrataSvuotata || r == RigaRisultati;
+        });
     if (TipoCucitura == kCaldo) {
         caldo(8, 1)->setText(m.ntir[1]);
         caldo(8, 2)->setText(m.ntir[2]);
         if (esito.aggiornato) {
             HScroll1_Change();
+        } else if (mostrataSvuotata) {
+            VScroll2_Change();
         }
         if (esito.rottura) {
             passo()->setText(T::kRottura);
         }
-    } else if (esito.completo) {
+    } else {
+        // The rows before a stop show their new results too.
         VScroll3_Change();
     }
 }

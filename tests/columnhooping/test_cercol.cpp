@@ -167,6 +167,25 @@ private slots:
         QVERIFY(!w_->freddo(Sezid, 2)->text().isEmpty());
     }
 
+    // A complete row shows its results while a later one is half typed; a
+    // row changed where the pass does not reach shows none.
+    void risultatiSoloDiDatiAttuali()
+    {
+        scegli(2);
+        digita(w_->campo(Rag, 2), "30");
+        digitaFredda(1);
+        QCOMPARE(w_->freddo(Sezid, 1)->text(), QString("1726"));
+        digitaFredda(2, {"30", "10", "1000", "250"});
+        const QString seconda = w_->freddo(Sezid, 2)->text();
+        QVERIFY(!seconda.isEmpty());
+        digita(w_->campo(Car, 1), "");
+        QCOMPARE(w_->freddo(Sezid, 2)->text(), seconda);   // unchanged, kept
+        digita(w_->campo(Alt, 2), "400");
+        QVERIFY(w_->freddo(Sezid, 2)->text().isEmpty());
+        digita(w_->campo(Car, 1), "50000");
+        QVERIFY(!w_->freddo(Sezid, 2)->text().isEmpty());
+    }
+
     void caldoDigitatoETabella()
     {
         scegli(1);

@@ -273,6 +273,35 @@ private slots:
         QCOMPARE(c.readAll(), caldo + "1,1\r\n,1,1\r\n,1,1\r\n,1,1\r\n");
     }
 
+    // A complete row shows its results while a later one is half typed; a
+    // row changed where the pass does not reach shows none, of either type.
+    void risultatiSoloDiDatiAttuali()
+    {
+        QTest::mouseClick(w_->Option1(2), Qt::LeftButton);
+        digita(w_->campo(Cort, 2), "30");
+        digitaRiga(1, kRigaFredda);
+        QCOMPARE(w_->freddo(4, 1)->text(), QString("40"));
+        digitaRiga(2, kRigaFredda);
+        QCOMPARE(w_->freddo(4, 2)->text(), QString("40"));
+        digita(w_->campo(Car, 1), "");
+        digita(w_->campo(Car, 2), "9000");
+        QVERIFY(w_->freddo(4, 2)->text().isEmpty());
+        QCOMPARE(w_->freddo(1, 2)->text(), QString("1000"));   // the stress stays
+        digita(w_->campo(Car, 1), "18000");
+        QCOMPARE(w_->freddo(4, 2)->text(), QString("20"));
+
+        QTest::mouseClick(w_->Option1(1), Qt::LeftButton);
+        digitaRiga(1, kRigaCalda);
+        digitaRiga(2, kRigaCalda);
+        w_->VScroll2()->setValue(2);
+        QCOMPARE(w_->caldo(Orig, 1)->text(), QString("29,749"));
+        digita(w_->campo(Tens, 1), "");
+        digita(w_->campo(Fesc, 2), "1");
+        QVERIFY(w_->caldo(Orig, 1)->text().isEmpty());
+        QVERIFY(!w_->risultati().caldo(2, 1, 1, Orig));
+        QCOMPARE(w_->caldo(8, 1)->text(), QString("1"));
+    }
+
     // The stresses and tie counts set on the results are the engineer's:
     // saved and opened again, the listing is the same, of either type.
     void scelteSalvateERiaperte()
