@@ -300,11 +300,17 @@ std::optional<Mancante> primoMancante(const DatiCerchiature& dati, int tipo, int
         if (vuoto(dati.valore(Rag, r))) {
             return Mancante{r, Rag};
         }
+        // A hot row lacking any of its values is as incomplete as a cold one:
+        // the pass stops there, so a file or a listing of it would be empty.
+        std::vector<Campo> campi;
         if (tipo == kFreddo) {
-            for (Campo c : {Elic, Car, Alt}) {
-                if (vuoto(dati.valore(c, r))) {
-                    return Mancante{r, c};
-                }
+            campi = {Elic, Car, Alt};
+        } else if (tipo == kCaldo) {
+            campi = {Fes, Incr, Tens, Temp, Inter, Hcer, Longh};
+        }
+        for (Campo c : campi) {
+            if (vuoto(dati.valore(c, r))) {
+                return Mancante{r, c};
             }
         }
     }

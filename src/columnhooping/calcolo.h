@@ -80,8 +80,8 @@ int ContaCerchiature(const DatiCerchiature& dati);
 // The guidance box text for `riga`, the row of the radius last typed.
 QString testoGuida(const DatiCerchiature& dati, int tipo, int numero, int riga);
 
-// First missing value among rows 1..numero (only the radius for the hot
-// type; radius, bar, load and height for the cold one).
+// First missing value among rows 1..numero: the radius, then the other
+// values the type's calculation needs.
 struct Mancante {
     int riga = 0;
     Campo campo = Rag;

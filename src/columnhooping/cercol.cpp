@@ -11,6 +11,7 @@
 #include "shell/stampa.h"
 
 #include <QApplication>
+#include <QSignalBlocker>
 
 namespace T = testi_cercol;
 using namespace modcercol;
@@ -106,6 +107,9 @@ void cercol::campo_Change(int c, int linea)
             // An emptied field (clearing, Open) is no typing to refuse.
             if (!f.text().isEmpty()) {
                 avviso(T::kSceglierePrima, Icona::Esclamativa);
+                // Nothing was stored: the field shows what the row holds.
+                const QSignalBlocker blocco(&f);
+                f.setText(dati_.valore(Rag, std::clamp(RigaInizio + linea - 1, 1, kRighe)));
             }
             return;
         }
@@ -163,6 +167,9 @@ void cercol::GuidaCerchiature()
 void cercol::CalcolaCerchiature()
 {
     const EsitoCalcolo esito = modcercol::CalcolaCerchiature(dati_, TipoCerchiatura, NumeroCerchiature, ris_);
+    scartaRisultatiVecchi(
+        esito.fine == FineCalcolo::Completo ? std::clamp(NumeroCerchiature, 0, kRighe) : esito.riga - 1,
+        [this](int) { return QString::number(TipoCerchiatura); }, [this](int r) { ris_.svuotaRiga(r); });
     if (esito.nota) {
         note_->setText(*esito.nota);
     }

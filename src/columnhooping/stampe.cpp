@@ -6,6 +6,9 @@
 #include "shell/stampa.h"
 #include "shell/testi.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace modcercol {
 
 namespace T = testi_cercol;
@@ -61,6 +64,106 @@ void grafico(platform::Stampante& p, const DatiCerchiature& d, const RisultatiCe
     disegno::grafico(p, disegno::spazio(p, 2600, 4600), g);
 }
 
+// A table whose columns make room for their values: a value wider than its
+// column allows moves that column and every one after it to the right, with
+// its captions, instead of wrapping the whole line; a table then wider than
+// the page is printed smaller, so that every value stays whole on its line.
+class TabellaLarga {
+public:
+    // `righe[i][c]`: the item of column c on line i, at its usual place
+    // (an empty text for no value).
+    explicit TabellaLarga(std::vector<std::vector<Voce>> righe)
+        : righe_(std::move(righe))
+    {
+        std::size_t colonne = 0;
+        for (const auto& r : righe_) {
+            colonne = std::max(colonne, r.size());
+        }
+        spinta_.assign(colonne, 0);
+        int fine = 0;   // last character of the columns so far, as moved
+        for (std::size_t c = 0; c < colonne; ++c) {
+            int spinta = c > 0 ? spinta_[c - 1] : 0;
+            for (const auto& r : righe_) {
+                if (c < r.size() && !r[c].testo.trimmed().isEmpty()) {
+                    // One blank at least before the value's first character.
+                    qsizetype segno = 0;
+                    while (r[c].testo[segno] == QLatin1Char(' ')) {
+                        ++segno;
+                    }
+                    spinta = std::max(spinta, fine + 2 - (r[c].colonna + int(segno)));
+                }
+            }
+            spinta_[c] = spinta;
+            for (const auto& r : righe_) {
+                if (c < r.size() && !r[c].testo.isEmpty()) {
+                    fine = std::max(fine, r[c].colonna + spinta + int(r[c].testo.size()) - 1);
+                }
+            }
+        }
+        fine_ = fine;
+    }
+
+    // A heading printed at `colonna`, its captions taken one per column.
+    void testa(platform::Stampante& p, int colonna, const QString& testo) const
+    {
+        p.stampaRiga({{colonna, spostata(testo)}});
+    }
+    void righe(platform::Stampante& p) const
+    {
+        for (const auto& r : righe_) {
+            std::vector<Voce> riga;
+            for (std::size_t c = 0; c < r.size(); ++c) {
+                if (!r[c].testo.isEmpty()) {
+                    riga.push_back({r[c].colonna + spinta_[c], r[c].testo});
+                }
+            }
+            p.stampaRiga(riga);
+        }
+    }
+    // The size at which the widest of the table's lines and `altre` (the
+    // last columns of other lines printed with it) fits the page.
+    double dimensione(double punti, int altre = 0) const
+    {
+        const int fine = std::max(fine_, altre);
+        const int posto = int(disegno::pagina().larghezza / disegno::larghezza(QStringLiteral(" "), punti));
+        if (fine <= posto) {
+            return punti;
+        }
+        return std::floor(punti * posto / fine * 10) / 10;
+    }
+    int fine() const { return fine_; }
+
+private:
+    QString spostata(const QString& testo) const
+    {
+        if (std::all_of(spinta_.begin(), spinta_.end(), [](int v) { return v == 0; })) {
+            return testo;
+        }
+        QString fuori;
+        std::size_t c = 0;
+        for (qsizetype i = 0; i < testo.size();) {
+            if (testo[i] == QLatin1Char(' ')) {
+                ++i;
+                continue;
+            }
+            qsizetype j = i;
+            while (j < testo.size() && testo[j] != QLatin1Char(' ')) {
+                ++j;
+            }
+            const int spinta = spinta_.empty() ? 0 : spinta_[std::min(c, spinta_.size() - 1)];
+            const qsizetype dove = std::max<qsizetype>(i + spinta, fuori.isEmpty() ? 0 : fuori.size() + 1);
+            fuori += QString(dove - fuori.size(), QLatin1Char(' ')) + testo.mid(i, j - i);
+            ++c;
+            i = j;
+        }
+        return fuori;
+    }
+
+    std::vector<std::vector<Voce>> righe_;
+    std::vector<int> spinta_;
+    int fine_ = 0;
+};
+
 void paginaCalda(platform::Stampante& p, const DatiCerchiature& d, const RisultatiCerchiature& ris, int r,
                  const QString& progetto, bool relazione)
 {
@@ -74,28 +177,39 @@ void paginaCalda(platform::Stampante& p, const DatiCerchiature& d, const Risulta
     stampa::elenco(p, 6, T::kLegendaCaldo);
     p.rigaVuota();
 
-    p.stampaRiga({{9, T::kDatiCaldoIntestazione}});
-    p.stampaRiga({{9, T::kDatiCaldoUnita}});
     std::vector<Voce> riga{stampa::numero(r, 15)};
     static constexpr Campo kCampiDati[7] = {Fes, Incr, Tens, Temp, Inter, Hcer, Longh};
     static constexpr int kColonneDati[7] = {23, 33, 45, 55, 65, 74, 85};
     for (int k = 0; k < 7; ++k) {
-        stampa::aggiungi(riga, stampa::dato(d.valore(kCampiDati[k], r), kColonneDati[k]));
+        riga.push_back(stampa::dato(d.valore(kCampiDati[k], r), kColonneDati[k]));
     }
-    p.stampaRiga(riga);
-    p.rigaVuota();
+    const TabellaLarga dati({riga});
 
-    p.stampaRiga({{9, T::kTabellaCaldoIntestazione}});
-    p.stampaRiga({{9, T::kTabellaCaldoUnita}});
     static constexpr int kColonneTabella[kColonneCaldo] = {19, 28, 37, 46, 55, 63, 75, 85, 92, 99, 107, 114};
+    std::vector<std::vector<Voce>> righe;
     for (int t = -40; t <= 60; t += 5) {
         const int j = t + 41;
         riga = {{11, numeri::stampa(t)}};
         for (int c = 0; c < kColonneCaldo; ++c) {
-            stampa::aggiungi(riga, ris.valoreCaldo(c, r, j), kColonneTabella[c]);
+            const auto v = ris.valoreCaldo(c, r, j);
+            riga.push_back(v ? stampa::numero(*v, kColonneTabella[c]) : Voce{kColonneTabella[c], QString()});
         }
-        p.stampaRiga(riga);
+        righe.push_back(std::move(riga));
     }
+    const TabellaLarga tabella(std::move(righe));
+
+    p.impostaDimensione(dati.dimensione(stampa::kTabella));
+    dati.testa(p, 9, T::kDatiCaldoIntestazione);
+    dati.testa(p, 9, T::kDatiCaldoUnita);
+    dati.righe(p);
+    p.impostaDimensione(stampa::kTabella);
+    p.rigaVuota();
+
+    p.impostaDimensione(tabella.dimensione(stampa::kTabella));
+    tabella.testa(p, 9, T::kTabellaCaldoIntestazione);
+    tabella.testa(p, 9, T::kTabellaCaldoUnita);
+    tabella.righe(p);
+    p.impostaDimensione(stampa::kTabella);
     grafico(p, d, ris, r);
 }
 

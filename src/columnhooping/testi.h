@@ -89,10 +89,15 @@ inline const Q kNessunDato = QStringLiteral(
     "- il controllo viene effettuato solo sulle cerchiature per le quali esiste il dato dello spessore del "
     "raggio della colonna.");
 inline const Q kControlloDigitare = QStringLiteral("- digitare ");
-// rag, elic, car, alt.
-inline const std::array<Q, 4> kControlloCampi = {
+// In field order: rag, elic, car, alt, then the hot fields fes .. longh.
+inline const std::array<Q, 11> kControlloCampi = {
     QStringLiteral("il raggio della colonna."), QStringLiteral("il diametro del tondino dell'elica."),
-    QStringLiteral("carico gravante sulla colonna."), QStringLiteral("l'altezza della colonna.")};
+    QStringLiteral("carico gravante sulla colonna."), QStringLiteral("l'altezza della colonna."),
+    QStringLiteral("l'ampiezza totale delle fessure verticali nella colonna."),
+    QStringLiteral("l'incremento del raggio per le asperità superficiali."),
+    QStringLiteral("la tensione assiale nella colonna."), QStringLiteral("la temperatura di posa dei cerchi."),
+    QStringLiteral("l'interasse dei cerchi."), QStringLiteral("l'altezza di ogni cerchio."),
+    QStringLiteral("il passo dei longheroni verticali.")};
 
 inline const Q kAiuto = QStringLiteral(
     "- Aprire un file archiviato per prelevare i dati;\r"

@@ -58,10 +58,13 @@ std::optional<double> RisultatiPilastri::valore(int c, int riga) const
     return colonne[std::size_t(c)][std::size_t(riga)];
 }
 
-bool CalcolaPilastri(const DatiPilastri& dati, int numero, RisultatiPilastri& ris)
+bool CalcolaPilastri(const DatiPilastri& dati, int numero, RisultatiPilastri& ris, int* calcolate)
 {
     const int ultima = std::clamp(numero, 0, kRighe);
     for (int r = 1; r <= ultima; ++r) {
+        if (calcolate) {
+            *calcolate = r - 1;
+        }
         std::array<double, 5> v{};
         const Campo campi[5] = {Cort, Lung, Alt, Diam, Car};
         for (int k = 0; k < 5; ++k) {
@@ -99,6 +102,9 @@ bool CalcolaPilastri(const DatiPilastri& dati, int numero, RisultatiPilastri& ri
         const auto Aid = taglio(A + kPesoAf * kAf + kPesoElica * Ast);
         c[Sezid][std::size_t(r)] = Aid;
         c[Tenat][std::size_t(r)] = Aid && *Aid != 0 ? centesimi(P / *Aid) : std::nullopt;
+    }
+    if (calcolate) {
+        *calcolate = ultima;
     }
     return true;
 }

@@ -43,7 +43,8 @@ struct RisultatiPilastri {
 // value (it and the rows after it keep their earlier results): the caller
 // then skips the refresh. A row whose smaller side is below 5 cm has pitch
 // 0: it shows the pitch and the stress before hooping, nothing else.
-bool CalcolaPilastri(const DatiPilastri& dati, int numero, RisultatiPilastri& ris);
+// With `calcolate`, the number of rows it computed (those before the stop).
+bool CalcolaPilastri(const DatiPilastri& dati, int numero, RisultatiPilastri& ris, int* calcolate = nullptr);
 
 // Rows among 1..100 whose short side reads (period, leading number) above 0.
 int ContaPilastri(const DatiPilastri& dati);

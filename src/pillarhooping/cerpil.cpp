@@ -142,9 +142,17 @@ void cerpil::GuidaPilastri() { passo()->setText(testoGuida(dati_, TipoPilastri, 
 
 void cerpil::CalcolaPilastri()
 {
-    if (modcerpil::CalcolaPilastri(dati_, NumeroPilastri, ris_)) {
-        VScroll1_Change();
-    }
+    int calcolate = 0;
+    modcerpil::CalcolaPilastri(dati_, NumeroPilastri, ris_, &calcolate);
+    scartaRisultatiVecchi(
+        calcolate, [](int) { return QString(); },
+        [this](int r) {
+            for (auto& c : ris_.colonne) {
+                c[std::size_t(r)].reset();
+            }
+        });
+    // The rows before a stop show their new results too.
+    VScroll1_Change();
 }
 
 void cerpil::VScroll1_Change()

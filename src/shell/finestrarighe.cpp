@@ -191,6 +191,28 @@ void FinestraRighe::mostraRighe(ColonnaCelle& numeri)
     }
 }
 
+void FinestraRighe::scartaRisultatiVecchi(int calcolate, const std::function<QString(int)>& altro,
+                                          const std::function<void(int)>& svuota)
+{
+    firme_.resize(std::size_t(righe_ + 1));
+    auto firma = [&](int r) {
+        QString f = altro(r);
+        for (int c = 0; c < colonne_; ++c) {
+            f += QChar(0x1f) + valori(c)[std::size_t(r)];
+        }
+        return f;
+    };
+    for (int r = 1; r <= righe_; ++r) {
+        QString& vecchia = firme_[std::size_t(r)];
+        if (r <= calcolate) {
+            vecchia = firma(r);
+        } else if (!vecchia.isNull() && vecchia != firma(r)) {
+            svuota(r);
+            vecchia = QString();
+        }
+    }
+}
+
 void FinestraRighe::svuotaCampi()
 {
     for (int k = 1; k <= kLinee; ++k) {

@@ -299,17 +299,23 @@ protected:
         }
     }
     // The end of a calculation pass, of the calculation's own kind: the
-    // lines refreshed when every row was computed, `guida` in the guidance
-    // box when the values defeat the arithmetic, nothing on a silent stop.
+    // lines refreshed, so that the rows before a stop show their new
+    // results too, and `guida` in the guidance box when the values defeat
+    // the arithmetic.
     template <typename Fine>
     void dopoCalcolo(Fine fine, const QString& guida)
     {
-        if (fine == Fine::Completo) {
-            aggiornaRighe();
-        } else if (fine == Fine::Impossibile) {
+        aggiornaRighe();
+        if (fine == Fine::Impossibile) {
             passo()->setText(guida);
         }
     }
+    // After a pass that computed rows 1..calcolate: each row it did not
+    // reach whose inputs (its values and `altro(r)`, what else its results
+    // hang on) are no longer those of its stored results loses them through
+    // `svuota(r)`, so that no row shows figures of values since changed.
+    void scartaRisultatiVecchi(int calcolate, const std::function<QString(int)>& altro,
+                               const std::function<void(int)>& svuota);
     // Whether a value never set stays so when its field is refreshed (the
     // file of some windows writes it as nothing), instead of becoming empty.
     virtual bool conservaNulli() const { return false; }
@@ -354,4 +360,5 @@ private:
     QScrollBar* vscroll1_ = nullptr;
     std::array<QLabel*, kLinee + 1> num_{};
     std::vector<QWidget*> sfondi_;
+    std::vector<QString> firme_;   // per row, the inputs its results came from; null: none
 };

@@ -167,6 +167,7 @@ void puntelli::costruisci()
         e->setToolTip(QString::fromUtf8(d.tooltip));
         e->setGeometry(twips(7140, y, 1200, 240));
         connect(e, &QLineEdit::textChanged, this, [this, c] { campo_Change(Campo(c)); });
+        connect(e, &QLineEdit::editingFinished, this, [this] { campoLasciato(); });
         campi_[std::size_t(c)] = e;
         unita_[std::size_t(c)] =
             etichetta(QString::fromUtf8(d.unita), QString(), twips(8400, y, 700, 240), s);
@@ -259,6 +260,21 @@ void puntelli::campo_Change(Campo c)
         *v = e->text();
     }
     GuidaPuntelli();
+    // A number typed digit by digit passes through values that are absurd
+    // on the way ("1" of "15"): while the user types, the message waits for
+    // the field to be left.
+    const bool prima = digitando_;
+    digitando_ = !caricamento_ && e->hasFocus();
+    CalcolaPuntelli();
+    digitando_ = prima;
+}
+
+void puntelli::campoLasciato()
+{
+    if (!assurdiInSospeso_) {
+        return;
+    }
+    assurdiInSospeso_ = false;
     CalcolaPuntelli();
 }
 
@@ -296,7 +312,8 @@ modpuntelli::EsitoCalcolo puntelli::CalcolaPuntelli()
         return {Esito::Precondizione, 0};
     }
     const EsitoCalcolo e = modpuntelli::CalcolaPuntelli(lavoro(), s);
-    if (e.datiAssurdi()) {
+    assurdiInSospeso_ = e.datiAssurdi() && digitando_;
+    if (e.datiAssurdi() && !digitando_) {
         platform::messaggi().mostra(T::kDatiAssurdi, ModRinsal::TitoloControllo, Icona::Critica, Pulsanti::Ok,
                                     Risposta::Ok);
     }

@@ -94,6 +94,9 @@ private:
     QLabel* lab8_ = nullptr;
     QLabel* labe8_ = nullptr;
     bool caricamento_ = false;
+    bool digitando_ = false;          // the change being handled is typing in the focused field
+    bool assurdiInSospeso_ = false;   // absurd data met while typing: said when the field is left
+    void campoLasciato();
     int mostraConsolidamento_ = 0;
     // While a consolidation is shown, the pass its fields and options would
     // each start runs once, at the end (the stored data do not change).

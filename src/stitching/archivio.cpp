@@ -1,6 +1,9 @@
 #include "stitching/archivio.h"
 
+#include "shell/numeri.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace modcuciture {
 
@@ -35,6 +38,69 @@ Intestazione leggiCuciture(archivio::LettoreRecord& r, DatiCuciture& dati)
         r.fineRecord();
     }
     return t;
+}
+
+namespace {
+
+void scriviValore(archivio::ScrittoreRecord& w, const Valore& v)
+{
+    if (v) {
+        w.numero(*v);
+    } else {
+        w.testo(QString());
+    }
+}
+
+// A bare number within a bar's range, or nothing.
+Valore leggiValore(archivio::LettoreRecord& r, double minimo, double massimo)
+{
+    const int riga = r.riga();
+    const QString t = r.testo();
+    if (t.isNull()) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok || !std::isfinite(v) || v < minimo || v > massimo) {
+        throw archivio::ErroreFormato(riga, QStringLiteral("il valore \"%1\" non è ammesso (da %2 a %3)")
+                                                .arg(t.left(40), numeri::testo(minimo), numeri::testo(massimo)));
+    }
+    return v;
+}
+
+} // namespace
+
+void scriviScelte(archivio::ScrittoreRecord& w, const Scelte& s)
+{
+    scriviValore(w, s.mostrati[1]);
+    scriviValore(w, s.mostrati[2]);
+    w.fineRecord();
+    for (const auto& riga : s.righe) {
+        for (const Valore& v : riga) {
+            scriviValore(w, v);
+        }
+        w.fineRecord();
+    }
+}
+
+std::optional<Scelte> leggiScelte(archivio::LettoreRecord& r, int numero)
+{
+    if (r.fineFile()) {
+        return std::nullopt;
+    }
+    Scelte s;
+    s.mostrati[1] = leggiValore(r, kTirantiMinimo, kTirantiMassimo);
+    s.mostrati[2] = leggiValore(r, kTirantiMinimo, kTirantiMassimo);
+    r.fineRecord();
+    for (int i = 1; i <= numero; ++i) {
+        std::array<Valore, 3> riga{};
+        riga[0] = leggiValore(r, kSigmaMinima, kSigmaMassima);
+        riga[1] = leggiValore(r, kTirantiMinimo, kTirantiMassimo);
+        riga[2] = leggiValore(r, kTirantiMinimo, kTirantiMassimo);
+        r.fineRecord();
+        s.righe.push_back(riga);
+    }
+    return s;
 }
 
 } // namespace modcuciture

@@ -291,6 +291,18 @@ void RisultatiCuciture::svuotaRiga(int riga)
               caldo_.begin() + std::ptrdiff_t(indice(riga + 1, 0, 0, 0)), Valore{});
 }
 
+void RisultatiCuciture::svuotaCalcolati(int riga)
+{
+    if (riga < 0 || riga > kRighe) {
+        return;
+    }
+    const auto sigma = sigmf[std::size_t(riga)];
+    const auto n = ntir[std::size_t(riga)];
+    svuotaRiga(riga);
+    sigmf[std::size_t(riga)] = sigma;
+    ntir[std::size_t(riga)] = n;
+}
+
 void MemoriaCaldo::dimentica()
 {
     for (Riga& r : righe) {

@@ -21,6 +21,13 @@ constexpr int kCampi = 12;
 // The input fields in the order of the file and the printouts.
 enum Campo { Cort, Lung, Alt, Diam, Pas, Car, Fesc, Fesl, Tens, Temp, Rott, Rond };
 
+// The ranges of the bars of the results: the steel stress of a cold row and
+// the hot ties per horizontal row of a side.
+constexpr int kSigmaMinima = 1000;
+constexpr int kSigmaMassima = 2600;
+constexpr int kTirantiMinimo = 1;
+constexpr int kTirantiMassimo = 1000;
+
 // 1 hot anti-burst ties, 2 cold stitches, 0 not chosen (treated as cold).
 constexpr int kCaldo = 1;
 constexpr int kFreddo = 2;
@@ -52,6 +59,9 @@ struct RisultatiCuciture {
 
     // Empties every result of one row, the steel stress and the tie counts too.
     void svuotaRiga(int riga);
+    // Empties what the pass computes for a row: all but the steel stress and
+    // the tie counts per horizontal row.
+    void svuotaCalcolati(int riga);
 
 private:
     std::vector<Valore> caldo_;   // row x index x side x field

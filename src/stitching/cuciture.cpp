@@ -4,6 +4,7 @@
 #include "shell/campi.h"
 #include "shell/controlli.h"
 #include "shell/modrinsal.h"
+#include "shell/numeri.h"
 #include "shell/stampa.h"
 #include "stitching/archivio.h"
 #include "stitching/stampe.h"
@@ -121,16 +122,35 @@ void cuciture::CalcolaCuciture()
     m.ntir = {QString(), caldo(8, 1)->text(), caldo(8, 2)->text()};
     m.rigaMostrata = RigaRisultati;
     const EsitoCalcolo esito = modcuciture::CalcolaCuciture(dati_, NumeroCuciture, TipoCucitura, ris_, m, &memoria_);
+    // A row the pass did not reach keeps its results only while they are
+    // those of its values, of its steel stress and of the counts of ties;
+    // the stress and the counts stay, they are the engineer's.
+    bool mostrataSvuotata = false;
+    scartaRisultatiVecchi(
+        esito.completo ? std::clamp(NumeroCuciture, 0, kRighe) : esito.riga - 1,
+        [this, &m](int r) {
+            const Valore& s = ris_.sigmf[std::size_t(r)];
+            return QString::number(TipoCucitura) + QChar(0x1f) + (s ? numeri::testo(*s) : QString()) +
+                   QChar(0x1f) + m.ntir[1] + QChar(0x1f) + m.ntir[2];
+        },
+        [this, &mostrataSvuotata](int r) {
+            ris_.svuotaCalcolati(r);
+            memoria_.righe[std::size_t(r)].valida = false;
+            mostrataSvuotata = mostrataSvuotata || r == RigaRisultati;
+        });
     if (TipoCucitura == kCaldo) {
         caldo(8, 1)->setText(m.ntir[1]);
         caldo(8, 2)->setText(m.ntir[2]);
         if (esito.aggiornato) {
             HScroll1_Change();
+        } else if (mostrataSvuotata) {
+            VScroll2_Change();
         }
         if (esito.rottura) {
             passo()->setText(T::kRottura);
         }
-    } else if (esito.completo) {
+    } else {
+        // The rows before a stop show their new results too.
         VScroll3_Change();
     }
 }
@@ -253,6 +273,15 @@ void cuciture::scriviDati(archivio::ScrittoreRecord& w)
 {
     scriviCuciture(w, dati_, NumeroCuciture, TipoCucitura);
     scriviFrontespizio(w);
+    Scelte s;
+    for (int lato = 1; lato <= 2; ++lato) {
+        s.mostrati[std::size_t(lato)] = numeri::daTesto(caldo(8, lato)->text());
+    }
+    for (int r = 1; r <= std::clamp(NumeroCuciture, 0, kRighe); ++r) {
+        const auto i = std::size_t(r);
+        s.righe.push_back({ris_.sigmf[i], ris_.ntir[i][1], ris_.ntir[i][2]});
+    }
+    scriviScelte(w, s);
 }
 
 void cuciture::leggiDati(archivio::LettoreRecord& r)
@@ -263,8 +292,20 @@ void cuciture::leggiDati(archivio::LettoreRecord& r)
     DatiCuciture letti;
     const Intestazione t = leggiCuciture(r, letti);
     leggiFrontespizio(r);
+    const std::optional<Scelte> scelte = leggiScelte(r, t.numero);
     dati_ = letti;
     svuotaRisultati();
+    if (scelte) {
+        for (int lato = 1; lato <= 2; ++lato) {
+            const Valore& v = scelte->mostrati[std::size_t(lato)];
+            caldo(8, lato)->setText(v ? numeri::testo(*v) : QString());
+        }
+        for (std::size_t i = 0; i < scelte->righe.size(); ++i) {
+            const auto& riga = scelte->righe[i];
+            ris_.sigmf[i + 1] = riga[0];
+            ris_.ntir[i + 1] = {Valore{}, riga[1], riga[2]};
+        }
+    }
     NumeroCuciture = t.numero;
     conteggio_->setText(QString::number(NumeroCuciture));
     tipoLetto_ = t.tipo;

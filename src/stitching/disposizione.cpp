@@ -112,8 +112,8 @@ void cuciture::costruisciFreddo()
             }
             freddo_[std::size_t(c)][std::size_t(k)] = l;
             if (c == 1) {
-                auto* v = barra(f, Qt::Vertical, twips(x + 1125, 900 + 240 * (k - 1), 160, 255), 1000, 2600, 5, 5,
-                                1000, QStringLiteral("VScroll4_%1").arg(k));
+                auto* v = barra(f, Qt::Vertical, twips(x + 1125, 900 + 240 * (k - 1), 160, 255), kSigmaMinima,
+                                kSigmaMassima, 5, 5, kSigmaMinima, QStringLiteral("VScroll4_%1").arg(k));
                 connect(v, &QScrollBar::valueChanged, this, [this, k] { VScroll4_Change(k); });
                 legaBarra(v, l, 1000);
                 vscroll4_[std::size_t(k)] = v;

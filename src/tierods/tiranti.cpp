@@ -110,6 +110,9 @@ void tiranti::CalcolaTiranti()
 {
     GuidaTiranti();
     const EsitoCalcolo esito = modtiranti::CalcolaTiranti(dati_, NumeroTiranti, ris_);
+    scartaRisultatiVecchi(
+        esito.fine == FineCalcolo::Completo ? std::clamp(NumeroTiranti, 0, kRighe) : esito.riga - 1,
+        [](int) { return QString(); }, [this](int r) { ris_.svuotaRiga(r); });
     dopoCalcolo(esito.fine, esito.nota);
 }
 

@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(scena_.messaggi->visti.back().titolo, ModRinsal::TitoloControllo);
         QCOMPARE(w_->NumeroCerchiature, 0);
         QVERIFY(w_->dati().valore(Rag, 1).isNull());
-        QCOMPARE(w_->campo(Rag, 1)->text(), QString("2"));   // left, not stored
+        QVERIFY(w_->campo(Rag, 1)->text().isEmpty());   // not stored, not shown
         // Clearing the field is no typing: nothing more is said.
         const auto visti = scena_.messaggi->visti.size();
         w_->cancella_click();
@@ -167,6 +167,25 @@ private slots:
         QVERIFY(!w_->freddo(Sezid, 2)->text().isEmpty());
     }
 
+    // A complete row shows its results while a later one is half typed; a
+    // row changed where the pass does not reach shows none.
+    void risultatiSoloDiDatiAttuali()
+    {
+        scegli(2);
+        digita(w_->campo(Rag, 2), "30");
+        digitaFredda(1);
+        QCOMPARE(w_->freddo(Sezid, 1)->text(), QString("1726"));
+        digitaFredda(2, {"30", "10", "1000", "250"});
+        const QString seconda = w_->freddo(Sezid, 2)->text();
+        QVERIFY(!seconda.isEmpty());
+        digita(w_->campo(Car, 1), "");
+        QCOMPARE(w_->freddo(Sezid, 2)->text(), seconda);   // unchanged, kept
+        digita(w_->campo(Alt, 2), "400");
+        QVERIFY(w_->freddo(Sezid, 2)->text().isEmpty());
+        digita(w_->campo(Car, 1), "50000");
+        QVERIFY(!w_->freddo(Sezid, 2)->text().isEmpty());
+    }
+
     void caldoDigitatoETabella()
     {
         scegli(1);
@@ -184,9 +203,18 @@ private slots:
         w_->VScroll2()->setValue(61);   // 20 °C on line 1
         QCOMPARE(w_->caldo(Traz + 1, 1)->text(), QString("6969"));
 
-        // Hot rows with the radius only: complete for the check and the guide.
+        // A hot row with the radius only: the guide asks for nothing more,
+        // but the check names the first hot value it lacks, and the last one.
         digita(w_->campo(Rag, 2), "25");
         QCOMPARE(w_->passo()->text(), T::kGuidaFine);
+        w_->controlla_click();
+        QCOMPARE(ultimoMessaggio(),
+                 QString("Cerchiatura n. 2: \r- digitare l'ampiezza totale delle fessure verticali nella colonna."));
+        QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Critica);
+        digitaCalda(2, {"25", "1", "0,2", "20", "300", "30", "5", ""});
+        w_->controlla_click();
+        QCOMPARE(ultimoMessaggio(), QString("Cerchiatura n. 2: \r- digitare il passo dei longheroni verticali."));
+        digita(w_->campo(Longh, 2), "15");
         w_->controlla_click();
         QCOMPARE(ultimoMessaggio(), QString("I dati sono stati immessi correttamente."));
 

@@ -85,7 +85,15 @@ private slots:
         DatiCerchiature d;
         calda(d, 1);
         calda(d, 2, "30");
-        calda(d, 3, "40");
+        calda(d, 3, "90");
+        // Ring 3's thickness has fifteen digits: its page makes room for them.
+        d.colonna(Fes)[3] = "2,2";
+        d.colonna(Incr)[3] = "2";
+        d.colonna(Tens)[3] = "42,5";
+        d.colonna(Temp)[3] = "300";
+        d.colonna(Inter)[3] = "40";
+        d.colonna(Hcer)[3] = "6,6";
+        d.colonna(Longh)[3] = "60";
         RisultatiCerchiature ris;
         QCOMPARE(CalcolaCerchiature(d, kCaldo, 3, ris).fine, FineCalcolo::Completo);
         StampanteTesto p;
@@ -118,7 +126,22 @@ private slots:
             QCOMPARE(alle(r[tabella + 20].testo, 11, 3), QString(" 60"));
             QCOMPARE(r[tabella + 20].pagina, pagina);
             QVERIFY(tabella + 21 == int(r.size()) || r[tabella + 21].pagina == pagina + 1);
+            // Each line of the table whole and within the page.
+            for (int i = tabella - 2; i <= tabella + 20; ++i) {
+                const auto& l = r[std::size_t(i)];
+                QVERIFY2(l.testo.size() * l.punti * 12 <= platform::kLarghezzaPaginaTwips, qPrintable(l.testo));
+            }
         }
+        // Page 3: the long thickness, then the bars and the spacing after it,
+        // the captions moved with their columns.
+        const int tabella3 = trova(p, "amb.    orig.", trova(p, T::kRisultatiCaldo + " 3")) + 2;
+        const QString riga3 = r[std::size_t(tabella3)].testo;
+        QVERIFY2(riga3.contains(" 6,06060606060606 9 ") && riga3.trimmed().endsWith(" 56,2"), qPrintable(riga3));
+        const QString testa3 = r[std::size_t(tabella3 - 2)].testo;
+        const int tabella1 = trova(p, "amb.    orig.") + 2;
+        QCOMPARE(testa3.indexOf("long.") - riga3.indexOf(" 9 "),
+                 r[std::size_t(tabella1 - 2)].testo.indexOf("long.") - r[std::size_t(tabella1)].testo.indexOf(" 8 "));
+        QVERIFY(r[std::size_t(tabella3)].punti < 8);
         // Page 1: the worked example at −40 °C, each value on its column.
         const int dati = trova(p, "n.        cm") + 1;
         QCOMPARE(alle(r[dati].testo, 14, 2), QString(" 1"));

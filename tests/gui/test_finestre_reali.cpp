@@ -2,6 +2,8 @@
 // and keys typed one by one through a row, the real exit question, the
 // product-support window, reopening the shoring window, and what the user
 // sees of the cells.
+#include "columnhooping/cercol.h"
+#include "columnhooping/testi.h"
 #include "shell/controlli.h"
 #include "shell/finestracalcolo.h"
 #include "shell/finestrarighe.h"
@@ -464,6 +466,95 @@ private slots:
             tab();
             QCOMPARE(QApplication::focusWidget(), w->campo(c));
         }
+    }
+
+    // Column hooping: a radius typed before the type is refused key by key
+    // with the real box, and no refused key stays in the field.
+    void raggioPrimaDelTipoReale()
+    {
+        auto* w = finestre::ottieni<cercol>(IdFinestra::Cercol);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        reale::Sorvegliante s(200);
+        QLineEdit* rag = w->campo(modcercol::Rag, 1);
+        QTest::mouseClick(rag, Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), rag);
+        for (QChar c : QString("25")) {
+            QTest::keyClick(rag, c.toLatin1());
+            QVERIFY(rag->text().isEmpty());
+        }
+        QCOMPARE(s.visti.size(), std::size_t(2));
+        QCOMPARE(s.visti[0].testo, testi_cercol::kSceglierePrima);
+        QCOMPARE(w->NumeroCerchiature, 0);
+        QTest::mouseClick(w->Option1(2), Qt::LeftButton);
+        w->activateWindow();
+        QTest::mouseClick(rag, Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), rag);
+        digitaTasti("25");
+        QCOMPARE(rag->text(), QString("25"));
+        QCOMPARE(w->NumeroCerchiature, 1);
+        QCOMPARE(s.visti.size(), std::size_t(2));
+    }
+
+    // Shoring: a key typed into absurd data raises no box while the user
+    // types, every key reaches the field; the check speaks once when the
+    // field is left on absurd data, and at once for a click on an option.
+    void puntelliAssurdiSoloALasciare()
+    {
+        auto* w = finestre::ottieni<puntelli>(IdFinestra::Puntelli);
+        finestre::mostra(IdFinestra::Puntelli);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        reale::Sorvegliante s(200);
+        auto clic = [](QAbstractButton* b) {
+            QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+        };
+        // Into the field with the mouse, its text selected, then key by key.
+        auto ridigita = [w](puntelli::Campo c, const QString& t) {
+            QLineEdit* e = w->campo(c);
+            w->activateWindow();
+            QTest::mouseClick(e, Qt::LeftButton);
+            QTRY_COMPARE(QApplication::focusWidget(), e);
+            e->selectAll();
+            digitaTasti(t);
+        };
+        for (int m = 1; m <= 2; ++m) {
+            clic(w->opzione(1, m));
+            for (int g = 2; g <= 6; ++g) clic(w->opzione(g, std::array{5, 2, 2, 1, 1}[std::size_t(g - 2)]));
+        }
+        clic(w->opzione(7, 1));
+        clic(w->opzione(8, 1));
+        const puntelli::Campo campi[] = {puntelli::carpu, puntelli::ang, puntelli::altpu,
+                                         puntelli::spessfr, puntelli::spessnor, puntelli::sigm};
+        const QStringList valori = {"1000", "60", "240", "30", "30", "60"};
+        QTest::mouseClick(w->campo(puntelli::carpu), Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), w->campo(puntelli::carpu));
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(QApplication::focusWidget(), w->campo(campi[i]));
+            digitaTasti(valori[i]);
+            QCOMPARE(w->campo(campi[i])->text(), valori[i]);
+            tab();
+        }
+        QCOMPARE(s.visti.size(), std::size_t(0));
+        // Typed again key by key on sound data: nothing said.
+        ridigita(puntelli::altpu, "240");
+        QCOMPARE(w->campo(puntelli::altpu)->text(), QString("240"));
+        tab();
+        QCOMPARE(s.visti.size(), std::size_t(0));
+        // An option that makes the data absurd is said at once; a key
+        // typed then waits for the field to be left.
+        ridigita(puntelli::altpu, "300");
+        clic(w->opzione(8, 2));
+        QCOMPARE(s.visti.size(), std::size_t(1));
+        QCOMPARE(s.visti[0].testo, modpuntelli::testi::kDatiAssurdi);
+        w->activateWindow();
+        QTest::mouseClick(w->campo(puntelli::altpu), Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), w->campo(puntelli::altpu));
+        w->campo(puntelli::altpu)->end(false);
+        digitaTasti("0");
+        QCOMPARE(s.visti.size(), std::size_t(1));
+        tab();
+        QCOMPARE(s.visti.size(), std::size_t(2));
+        QCOMPARE(w->campo(puntelli::altpu)->text(), QString("3000"));
     }
 
     // The exit question shows its whole title: the box is at least as wide

@@ -212,7 +212,11 @@ private slots:
             scena_.file->risposte = {primo};
             w->salvanome_click();
             QVERIFY2(critico().isEmpty() && QFile::exists(primo), qPrintable(c.nome + QLatin1Char(' ') + critico()));
-            QVERIFY2(leggi(primo) == c.dati, qPrintable(c.nome + QLatin1Char('\n') + leggi(primo)));
+            // The stitching file adds the stresses and tie counts set on the
+            // results after the records it was read from.
+            const bool aggiunte = prefisso == QLatin1String("Cuciture-dati-");
+            QVERIFY2(aggiunte ? leggi(primo).startsWith(c.dati) : leggi(primo) == c.dati,
+                     qPrintable(c.nome + QLatin1Char('\n') + leggi(primo)));
 
             w = apri(c.tipo, primo);
             QVERIFY2(critico().isEmpty(), qPrintable(c.nome + QLatin1Char(' ') + critico()));

@@ -56,6 +56,7 @@ private slots:
     void init()
     {
         scena_.messaggi->visti.clear();
+        scena_.stampa->lavori.clear();
         ModRinsal::NomeFile.clear();
         w_ = finestre::ottieni<cuciture>(IdFinestra::Cuciture);
         QVERIFY(w_);
@@ -234,7 +235,9 @@ private slots:
         QVERIFY(letto.open(QIODevice::ReadOnly));
         QCOMPARE(letto.readAll(), QByteArray("1,2\r\n"
                                              "\"30\",\"60\",\"300\",\"12\",\"20\",\"18000\",,,,,,\r\n"
-                                             "\"Casa\",\"Citt\xe0\",\"Rossi\",\"Via Roma\",\"1 marzo\",\"2\"\r\n"));
+                                             "\"Casa\",\"Citt\xe0\",\"Rossi\",\"Via Roma\",\"1 marzo\",\"2\"\r\n"
+                                             "1,1\r\n"
+                                             "1000,,\r\n"));
         letto.close();
 
         // A hot file of three rows replaces everything and selects its type.
@@ -267,7 +270,78 @@ private slots:
         QCOMPARE(scena_.file->richieste.size(), richieste);
         QFile c(nomeCaldo);
         QVERIFY(c.open(QIODevice::ReadOnly));
-        QCOMPARE(c.readAll(), caldo);
+        QCOMPARE(c.readAll(), caldo + "1,1\r\n,1,1\r\n,1,1\r\n,1,1\r\n");
+    }
+
+    // A complete row shows its results while a later one is half typed; a
+    // row changed where the pass does not reach shows none, of either type.
+    void risultatiSoloDiDatiAttuali()
+    {
+        QTest::mouseClick(w_->Option1(2), Qt::LeftButton);
+        digita(w_->campo(Cort, 2), "30");
+        digitaRiga(1, kRigaFredda);
+        QCOMPARE(w_->freddo(4, 1)->text(), QString("40"));
+        digitaRiga(2, kRigaFredda);
+        QCOMPARE(w_->freddo(4, 2)->text(), QString("40"));
+        digita(w_->campo(Car, 1), "");
+        digita(w_->campo(Car, 2), "9000");
+        QVERIFY(w_->freddo(4, 2)->text().isEmpty());
+        QCOMPARE(w_->freddo(1, 2)->text(), QString("1000"));   // the stress stays
+        digita(w_->campo(Car, 1), "18000");
+        QCOMPARE(w_->freddo(4, 2)->text(), QString("20"));
+
+        QTest::mouseClick(w_->Option1(1), Qt::LeftButton);
+        digitaRiga(1, kRigaCalda);
+        digitaRiga(2, kRigaCalda);
+        w_->VScroll2()->setValue(2);
+        QCOMPARE(w_->caldo(Orig, 1)->text(), QString("29,749"));
+        digita(w_->campo(Tens, 1), "");
+        digita(w_->campo(Fesc, 2), "1");
+        QVERIFY(w_->caldo(Orig, 1)->text().isEmpty());
+        QVERIFY(!w_->risultati().caldo(2, 1, 1, Orig));
+        QCOMPARE(w_->caldo(8, 1)->text(), QString("1"));
+    }
+
+    // The stresses and tie counts set on the results are the engineer's:
+    // saved and opened again, the listing is the same, of either type.
+    void scelteSalvateERiaperte()
+    {
+        QTemporaryDir dir;
+        finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->impostaCampi({"Casa", "", "", "", "", ""});
+        auto lista = [this] {
+            w_->stampa_click();
+            return scena_.stampa->lavori.back()->testo();
+        };
+        auto riapri = [&](const QString& nome) {
+            scena_.file->risposte.push_back(nome);
+            w_->salvanome_click();
+            supporto::chiudiTutte();
+            finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
+            w_ = finestre::ottieni<cuciture>(IdFinestra::Cuciture);
+            scena_.file->risposte.push_back(nome);
+            w_->apri_click();
+        };
+
+        QTest::mouseClick(w_->Option1(2), Qt::LeftButton);
+        digitaRiga(1, kRigaFredda);
+        digitaRiga(2, kRigaFredda);
+        w_->VScroll4(2)->setValue(2000);
+        QCOMPARE(w_->freddo(4, 2)->text(), QString("20"));
+        const QString freddo = lista();
+        riapri(dir.filePath("Cuciture-dati-freddo"));
+        QCOMPARE(w_->freddo(1, 2)->text(), QString("2000"));
+        QCOMPARE(lista(), freddo);
+
+        QTest::mouseClick(w_->Option1(1), Qt::LeftButton);
+        digitaRiga(1, kRigaCalda);
+        digitaRiga(2, kRigaCalda);
+        w_->VScroll9(2)->setValue(3);
+        QCOMPARE(w_->risultati().tottir[2][2], std::optional<double>(18));
+        const QString caldo = lista();
+        riapri(dir.filePath("Cuciture-dati-caldo"));
+        QCOMPARE(w_->caldo(8, 2)->text(), QString("3"));
+        QCOMPARE(w_->risultati().tottir[2][2], std::optional<double>(18));
+        QCOMPARE(lista(), caldo);
     }
 
     void fileRottoNonCambiaNulla()

@@ -104,6 +104,26 @@ private slots:
         }
         w.fineRecord();
         QCOMPARE(w.dati(), file);
+
+        // No choices after the title page: none are read. With them, a
+        // reader of the rows and the title page stops just before them.
+        QVERIFY(!leggiScelte(r, t.numero));
+        Scelte s;
+        s.mostrati = {std::nullopt, 1, 3};
+        s.righe = {{1000, 1, 3}, {2600, 1, 3}, {std::nullopt, std::nullopt, std::nullopt}};
+        scriviScelte(w, s);
+        QCOMPARE(w.dati(), file + "1,3\r\n1000,1,3\r\n2600,1,3\r\n,,\r\n");
+        archivio::LettoreRecord completo(w.dati());
+        leggiCuciture(completo, d);
+        for (int k = 0; k < 6; ++k) {
+            completo.testo();
+        }
+        completo.fineRecord();
+        QVERIFY(!completo.fineFile());
+        const auto letto = leggiScelte(completo, t.numero);
+        QVERIFY(letto && completo.fineFile());
+        QCOMPARE(letto->mostrati, s.mostrati);
+        QCOMPARE(letto->righe, s.righe);
     }
 
     void fileMalformato()
@@ -113,6 +133,13 @@ private slots:
             archivio::LettoreRecord r(f);
             DatiCuciture d;
             QVERIFY_THROWS_EXCEPTION(archivio::ErroreFormato, leggiCuciture(r, d));
+        }
+        // Choices outside their bars' ranges, or fewer rows than counted.
+        for (const QByteArray& f : {QByteArray("1,0\r\n1000,1,1\r\n"), QByteArray("1,1\r\n999,1,1\r\n"),
+                                   QByteArray("1,1\r\n1000,1,1001\r\n"), QByteArray("1,1\r\n\"x\",1,1\r\n"),
+                                   QByteArray("1,1\r\n1000,1,1\r\n")}) {
+            archivio::LettoreRecord r(f);
+            QVERIFY_THROWS_EXCEPTION(archivio::ErroreFormato, leggiScelte(r, 2));
         }
     }
 

@@ -242,10 +242,17 @@ private slots:
         digitaRiga(1);
         digitaRiga(2);
         digitaRiga(3);
+        const QString primo = w_->risultato(1, 1)->text();
         digita(w_->campo(Dist, 2), "");   // row 2 incomplete: row 3 keeps its result
-        digita(w_->campo(Car, 3), "50");
         QCOMPARE(w_->risultato(1, 3)->text(), QString("16875"));
-        QCOMPARE(w_->risultati().attr[3], std::optional<double>(16875));
+        QVERIFY(w_->risultato(1, 2)->text().isEmpty());
+        // Changed while the pass stops above it: no figures of its old load.
+        digita(w_->campo(Car, 3), "50");
+        QVERIFY(w_->risultato(1, 3)->text().isEmpty());
+        QVERIFY(!w_->risultati().attr[3]);
+        QCOMPARE(w_->risultato(1, 1)->text(), primo);
+        digita(w_->campo(Dist, 2), w_->dati().dist[1]);
+        QVERIFY(!w_->risultato(1, 3)->text().isEmpty() && w_->risultato(1, 3)->text() != QString("16875"));
     }
 
     void valoriCheImpedisconoIlCalcolo()
