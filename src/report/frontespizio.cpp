@@ -10,6 +10,7 @@
 #include "shell/stampa.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <algorithm>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -137,10 +138,20 @@ void frontespizio::mostraCampi(const QStringList& testi)
 
 void frontespizio::campo_Change(int i)
 {
-    if (campi_[std::size_t(i)]->text().size() > 60) {
-        platform::messaggi().mostra(T::kTroppoLungo, ModRinsal::TitoloControllo, Icona::Esclamativa, Pulsanti::Ok,
-                                    Risposta::Ok);
+    // Once per field when its text passes the printable length; armed again
+    // when it comes back within it. A box at every key would take the keys
+    // typed after the limit.
+    const std::size_t k = std::size_t(i);
+    if (campi_[k]->text().size() <= T::kMassimoCaratteri) {
+        avvisato_[k] = false;
+        return;
     }
+    if (avvisato_[k]) {
+        return;
+    }
+    avvisato_[k] = true;
+    platform::messaggi().mostra(T::kTroppoLungo, ModRinsal::TitoloControllo, Icona::Esclamativa, Pulsanti::Ok,
+                                Risposta::Ok);
 }
 
 // The archive commands act on the calculation in use.
@@ -323,14 +334,33 @@ supportoprodotto::supportoprodotto(QWidget* parent)
     v->addLayout(g);
     auto* riga = new QHBoxLayout;
     riga->addStretch(1);
-    auto* salva = new QPushButton(T::kSupportoSalva, this);
+    salva_ = new QPushButton(T::kSupportoSalva, this);
+    salva_->setDefault(true);
     auto* chiudi = new QPushButton(T::kSupportoChiudi, this);
-    riga->addWidget(salva);
+    riga->addWidget(salva_);
     riga->addWidget(chiudi);
     v->addLayout(riga);
-    connect(salva, &QPushButton::clicked, this, &supportoprodotto::salva_Click);
+    connect(salva_, &QPushButton::clicked, this, &supportoprodotto::salva_Click);
     connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
     resize(tw(7200), tw(3000));
+}
+
+void supportoprodotto::keyPressEvent(QKeyEvent* e)
+{
+    // A plain window has no dialog's default button: the keys a user
+    // expects of a small window are given here.
+    if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier) {
+        if (e->key() == Qt::Key_Escape) {
+            close();
+            return;
+        }
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            auto* b = qobject_cast<QPushButton*>(focusWidget());
+            (b ? b : salva_)->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void supportoprodotto::salva_Click()
