@@ -222,13 +222,28 @@ void frontespizio::solodati_Click()
     p->stampaRiga({{0, T::kStampaTitolo}});
     p->impostaDimensione(12);
     p->rigaVuota();
+    // Values wrap at column 40, keeping on the right the nine blank cells
+    // that the labels have on the left.
+    const double spazio = p->larghezzaPagina() - p->larghezzaTesto(QString(39 + 9, QLatin1Char(' ')));
+    const auto riga = [&p, spazio](const QString& etichetta, const QString& valore) {
+        const QStringList righe = stampa::aCapo(*p, valore, spazio);
+        std::vector<platform::Voce> prima;
+        if (!etichetta.isEmpty()) {
+            prima.push_back({10, etichetta});
+        }
+        prima.push_back({40, righe[0]});
+        p->stampaRiga(prima);
+        for (qsizetype k = 1; k < righe.size(); ++k) {
+            p->stampaRiga({{40, righe[k]}});
+        }
+    };
     const QStringList t = campiTesto();
     for (int i = 0; i < 6; ++i) {
-        p->stampaRiga({{10, T::kStampaEtichette[i]}, {40, t[i]}});
+        riga(T::kStampaEtichette[i], t[i]);
     }
     p->rigaVuota();
-    p->stampaRiga({{10, T::kStampaStudio}, {40, studio_->text()}});
-    p->stampaRiga({{40, indirizzo_->text()}});
+    riga(T::kStampaStudio, studio_->text());
+    riga(QString(), indirizzo_->text());
     stampa::chiudiLavoro(*p);
 }
 
@@ -252,9 +267,38 @@ public:
     }
     bool terminato() const { return terminato_; }
 
+    // From here on every page that receives something carries its number.
+    void numeraPagine() { numera_ = true; }
+    void stampaRiga(const std::vector<platform::Voce>& v) override
+    {
+        numera();
+        d_.stampaRiga(v);
+        numera();   // a page the line itself has opened
+    }
+    void linea(double a, double b, double c, double d, int w) override
+    {
+        numera();
+        d_.linea(a, b, c, d, w);
+    }
+    void scrivi(double x, double y, const QString& t) override
+    {
+        numera();
+        d_.scrivi(x, y, t);
+    }
+
 private:
+    void numera()
+    {
+        if (numera_ && numerata_ != d_.pagina() && !d_.inErrore()) {
+            numerata_ = d_.pagina();
+            relazione::NumeroPaginaInCima(d_);
+        }
+    }
+
     std::unique_ptr<platform::Stampante> p_;
     bool terminato_ = false;
+    bool numera_ = false;
+    int numerata_ = 0;
 };
 
 // Report mode lasts exactly as long as the report, whatever way it ends.
@@ -307,6 +351,7 @@ void frontespizio::stampa_click()
     }
     if (!p.inErrore()) {
         p.impostaY(stampa::kYInizio);
+        p.numeraPagine();
         stampa::impostaLavoroRelazione(&p);
         chiusura->stampa_click();
         stampa::impostaLavoroRelazione(nullptr);
