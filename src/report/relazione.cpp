@@ -186,6 +186,7 @@ void stampaCapitoli(platform::Stampante& p, const Capitoli& c, const QString& al
     p.nuovaPagina();
     inizioPagina(p);
     if (!c.esecuzioneSegue.isEmpty()) {
+        p.impostaDimensione(dimensione);   // the page number left its own size
         prosa(p, c.esecuzioneSegue);
         vuote(p, 4);
     }
