@@ -6,6 +6,7 @@
 #include "shell/datiprogramma.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QStyle>
 
 namespace {
@@ -90,6 +91,15 @@ void frmTip::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
     scala_.ResizeControls();
+}
+
+void frmTip::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        cmdChiudi_Click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void frmTip::Form_Load(const QString& file)

@@ -30,6 +30,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;   // Escape: Chiudi
 
 private:
     void Form_Load(const QString& file);

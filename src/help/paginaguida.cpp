@@ -5,6 +5,8 @@
 #include "shell/finestre.h"
 #include "shell/stampa.h"
 
+#include <QKeyEvent>
+
 namespace {
 constexpr int kLarghezzaManuale = 9600;
 constexpr int kLarghezzaPagina = 5640;
@@ -104,6 +106,15 @@ void PaginaGuida::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
     scala_.ResizeControls();
+}
+
+void PaginaGuida::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        cmdchiudi_Click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void PaginaGuida::cmdchiudi_Click() { finestre::chiudi(id_); }

@@ -44,6 +44,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;   // Escape: Chiudi
 
 private:
     IdFinestra id_;

@@ -8,6 +8,7 @@
 #include "shell/stampa.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <algorithm>
 
@@ -183,6 +184,15 @@ void sommario::cmdStampa_Click()
         p->stampaRiga({stampa::a(10, titolo)});
     }
     stampa::chiudiLavoro(*p);
+}
+
+void sommario::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        cmdChiudi_Click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void sommario::cmdChiudi_Click() { hide(); }

@@ -38,6 +38,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;   // Escape: Chiudi
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:

@@ -83,6 +83,10 @@ public:
     // top-left corner of its first cell at (x, y) twips. It is no print line:
     // the current position stays where it was.
     virtual void scrivi(double x, double y, const QString& testo) = 0;
+    // Width in twips of a text in the current font and size, and of the
+    // printable area: what a printout needs to keep its lines on the paper.
+    virtual double larghezzaTesto(const QString& testo) const = 0;
+    virtual double larghezzaPagina() const = 0;
     virtual void nuovaPagina() = 0;
     virtual int pagina() const = 0;
     // Ends the document and sends it; false when the printer reported an error.

@@ -20,6 +20,7 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QTranslator>
@@ -56,8 +57,16 @@ public:
                     Risposta predefinito) override
     {
         const auto box = creaMessaggio(testo, titolo, icona, pulsanti, predefinito);
+        // The field or button the user was on gets the next key again, as a
+        // desktop gives the focus back when a modal box closes; without a
+        // window manager to do it, keys typed after the box went nowhere.
+        const QPointer<QWidget> fuoco = QApplication::focusWidget();
         rilasciaInput();
         box->exec();
+        if (fuoco && fuoco->isVisible()) {
+            fuoco->activateWindow();
+            fuoco->setFocus(Qt::ActiveWindowFocusReason);
+        }
         return rispostaDi(*box, pulsanti);
     }
 };

@@ -18,6 +18,8 @@ public:
     void stampaRiga(const std::vector<Voce>& v) override { d_.stampaRiga(v); }
     void linea(double a, double b, double c, double d, int w) override { d_.linea(a, b, c, d, w); }
     void scrivi(double x, double y, const QString& t) override { d_.scrivi(x, y, t); }
+    double larghezzaTesto(const QString& t) const override { return d_.larghezzaTesto(t); }
+    double larghezzaPagina() const override { return d_.larghezzaPagina(); }
     void nuovaPagina() override { d_.nuovaPagina(); }
     int pagina() const override { return d_.pagina(); }
     bool fineDocumento() override { return d_.fineDocumento(); }

@@ -100,6 +100,12 @@ double StampanteQt::cellaTwips() const
     return fm.averageCharWidth() * 1440.0 / printer_->resolution();
 }
 
+double StampanteQt::larghezzaTesto(const QString& testo) const
+{
+    const QFontMetricsF fm(fontCorrente(), printer_.get());
+    return fm.horizontalAdvance(testo) * 1440.0 / printer_->resolution();
+}
+
 // The line pitch and the page height of the text backend, so that both
 // break pages on the same line; a printer with a smaller printable area
 // breaks earlier rather than lose lines.

@@ -54,6 +54,8 @@ public:
     void stampaRiga(const std::vector<Voce>& voci) override;
     void linea(double x1, double y1, double x2, double y2, int spessore) override;
     void scrivi(double x, double y, const QString& testo) override;
+    double larghezzaTesto(const QString& testo) const override;
+    double larghezzaPagina() const override { return larghezzaPaginaTwips(); }
     void nuovaPagina() override;
     int pagina() const override { return pagina_; }
     bool fineDocumento() override;

@@ -1,5 +1,10 @@
 #include "platform/stampante_testo.h"
 
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+
 namespace platform {
 
 std::vector<QString> componiRiga(const std::vector<Voce>& voci)
@@ -27,6 +32,25 @@ std::vector<QString> componiRiga(const std::vector<Voce>& voci)
 }
 
 StampanteTesto::StampanteTesto() = default;
+
+double StampanteTesto::larghezzaTesto(const QString& testo) const
+{
+    const double celle = double(testo.size()) * punti_ * 12.0;
+    if (font_.isEmpty() || font_.compare(QLatin1String("Courier"), Qt::CaseInsensitive) == 0 || !qGuiApp) {
+        return celle;
+    }
+    // A device of the printer's resolution, for the same rounding of sizes.
+    constexpr int kDpi = 1200;
+    static const QImage dispositivo = [] {
+        QImage i(1, 1, QImage::Format_Mono);
+        i.setDotsPerMeterX(qRound(kDpi / 0.0254));
+        i.setDotsPerMeterY(qRound(kDpi / 0.0254));
+        return i;
+    }();
+    QFont f(font_);
+    f.setPointSizeF(punti_);
+    return QFontMetricsF(f, &dispositivo).horizontalAdvance(testo) * 1440.0 / kDpi;
+}
 
 void StampanteTesto::emetti(const QString& riga)
 {

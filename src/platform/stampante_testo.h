@@ -51,6 +51,11 @@ public:
     void stampaRiga(const std::vector<Voce>& voci) override;
     void linea(double x1, double y1, double x2, double y2, int spessore) override;
     void scrivi(double x, double y, const QString& testo) override;
+    // In "Courier" every character is one cell of 0.6 em; any other font is
+    // measured as the printer would measure it, so that texts wrap where
+    // they wrap on paper.
+    double larghezzaTesto(const QString& testo) const override;
+    double larghezzaPagina() const override { return kLarghezzaPaginaTwips; }
     void nuovaPagina() override;
     int pagina() const override { return pagina_; }
     bool fineDocumento() override;

@@ -10,6 +10,7 @@
 #include "shell/stampa.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <algorithm>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -137,10 +138,20 @@ void frontespizio::mostraCampi(const QStringList& testi)
 
 void frontespizio::campo_Change(int i)
 {
-    if (campi_[std::size_t(i)]->text().size() > 60) {
-        platform::messaggi().mostra(T::kTroppoLungo, ModRinsal::TitoloControllo, Icona::Esclamativa, Pulsanti::Ok,
-                                    Risposta::Ok);
+    // Once per field when its text passes the printable length; armed again
+    // when it comes back within it. A box at every key would take the keys
+    // typed after the limit.
+    const std::size_t k = std::size_t(i);
+    if (campi_[k]->text().size() <= T::kMassimoCaratteri) {
+        avvisato_[k] = false;
+        return;
     }
+    if (avvisato_[k]) {
+        return;
+    }
+    avvisato_[k] = true;
+    platform::messaggi().mostra(T::kTroppoLungo, ModRinsal::TitoloControllo, Icona::Esclamativa, Pulsanti::Ok,
+                                Risposta::Ok);
 }
 
 // The archive commands act on the calculation in use.
@@ -211,13 +222,28 @@ void frontespizio::solodati_Click()
     p->stampaRiga({{0, T::kStampaTitolo}});
     p->impostaDimensione(12);
     p->rigaVuota();
+    // Values wrap at column 40, keeping on the right the nine blank cells
+    // that the labels have on the left.
+    const double spazio = p->larghezzaPagina() - p->larghezzaTesto(QString(39 + 9, QLatin1Char(' ')));
+    const auto riga = [&p, spazio](const QString& etichetta, const QString& valore) {
+        const QStringList righe = stampa::aCapo(*p, valore, spazio);
+        std::vector<platform::Voce> prima;
+        if (!etichetta.isEmpty()) {
+            prima.push_back({10, etichetta});
+        }
+        prima.push_back({40, righe[0]});
+        p->stampaRiga(prima);
+        for (qsizetype k = 1; k < righe.size(); ++k) {
+            p->stampaRiga({{40, righe[k]}});
+        }
+    };
     const QStringList t = campiTesto();
     for (int i = 0; i < 6; ++i) {
-        p->stampaRiga({{10, T::kStampaEtichette[i]}, {40, t[i]}});
+        riga(T::kStampaEtichette[i], t[i]);
     }
     p->rigaVuota();
-    p->stampaRiga({{10, T::kStampaStudio}, {40, studio_->text()}});
-    p->stampaRiga({{40, indirizzo_->text()}});
+    riga(T::kStampaStudio, studio_->text());
+    riga(QString(), indirizzo_->text());
     stampa::chiudiLavoro(*p);
 }
 
@@ -241,9 +267,38 @@ public:
     }
     bool terminato() const { return terminato_; }
 
+    // From here on every page that receives something carries its number.
+    void numeraPagine() { numera_ = true; }
+    void stampaRiga(const std::vector<platform::Voce>& v) override
+    {
+        numera();
+        d_.stampaRiga(v);
+        numera();   // a page the line itself has opened
+    }
+    void linea(double a, double b, double c, double d, int w) override
+    {
+        numera();
+        d_.linea(a, b, c, d, w);
+    }
+    void scrivi(double x, double y, const QString& t) override
+    {
+        numera();
+        d_.scrivi(x, y, t);
+    }
+
 private:
+    void numera()
+    {
+        if (numera_ && numerata_ != d_.pagina() && !d_.inErrore()) {
+            numerata_ = d_.pagina();
+            relazione::NumeroPaginaInCima(d_);
+        }
+    }
+
     std::unique_ptr<platform::Stampante> p_;
     bool terminato_ = false;
+    bool numera_ = false;
+    int numerata_ = 0;
 };
 
 // Report mode lasts exactly as long as the report, whatever way it ends.
@@ -296,6 +351,7 @@ void frontespizio::stampa_click()
     }
     if (!p.inErrore()) {
         p.impostaY(stampa::kYInizio);
+        p.numeraPagine();
         stampa::impostaLavoroRelazione(&p);
         chiusura->stampa_click();
         stampa::impostaLavoroRelazione(nullptr);
@@ -323,14 +379,33 @@ supportoprodotto::supportoprodotto(QWidget* parent)
     v->addLayout(g);
     auto* riga = new QHBoxLayout;
     riga->addStretch(1);
-    auto* salva = new QPushButton(T::kSupportoSalva, this);
+    salva_ = new QPushButton(T::kSupportoSalva, this);
+    salva_->setDefault(true);
     auto* chiudi = new QPushButton(T::kSupportoChiudi, this);
-    riga->addWidget(salva);
+    riga->addWidget(salva_);
     riga->addWidget(chiudi);
     v->addLayout(riga);
-    connect(salva, &QPushButton::clicked, this, &supportoprodotto::salva_Click);
+    connect(salva_, &QPushButton::clicked, this, &supportoprodotto::salva_Click);
     connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
     resize(tw(7200), tw(3000));
+}
+
+void supportoprodotto::keyPressEvent(QKeyEvent* e)
+{
+    // A plain window has no dialog's default button: the keys a user
+    // expects of a small window are given here.
+    if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier) {
+        if (e->key() == Qt::Key_Escape) {
+            close();
+            return;
+        }
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            auto* b = qobject_cast<QPushButton*>(focusWidget());
+            (b ? b : salva_)->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void supportoprodotto::salva_Click()

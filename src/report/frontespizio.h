@@ -51,6 +51,7 @@ private:
     void mostraCampi(const QStringList& testi);
 
     std::array<QLineEdit*, 6> campi_{};
+    std::array<bool, 6> avvisato_{};   // the length warning was given for the text as it stands
     QLabel* studio_;
     QLabel* indirizzo_;
 };
@@ -64,7 +65,12 @@ public:
     QLineEdit* indirizzo() const { return indirizzo_; }
     void salva_Click();
 
+protected:
+    // Escape closes the window; Enter presses the focused button, or Salva.
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
+    QPushButton* salva_;
     QLineEdit* nome_;
     QLineEdit* indirizzo_;
 };

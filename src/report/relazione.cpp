@@ -4,6 +4,9 @@
 #include "shell/stampa.h"
 #include "shell/testi.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace relazione {
 
 namespace T = testi_relazione;
@@ -13,6 +16,13 @@ constexpr int kColonna = 10;
 constexpr double kMargine = 1000;   // twips, both positions at the top of a report page
 constexpr double kPiedeX = 9800;
 constexpr double kPiedeY = 15000;
+// The listing pages fill their foot with tables and charts, which start at
+// 800 twips: their number goes above them, in the same place across.
+constexpr double kCimaY = 400;
+constexpr int kVuoteSopraLinea = 14;
+constexpr double kLineaStudio = 15300;
+// Blank cells left of the chapter text at column 10, and as many kept right.
+constexpr int kCelleMargine = kColonna - 1;
 
 void vuote(platform::Stampante& p, int n)
 {
@@ -21,7 +31,23 @@ void vuote(platform::Stampante& p, int n)
     }
 }
 
-void rientrata(platform::Stampante& p, const QString& testo) { p.stampaRiga({{0, T::kRientro + testo}}); }
+// A title-page line after ten blanks: the label, then its value wrapped so
+// that it keeps a right margin as wide as the ten blanks, each further line
+// under the value's start. Returns the lines added by the wrapping.
+int rientrataACapo(platform::Stampante& p, const QString& etichetta, const QString& valore)
+{
+    const QString testa = T::kRientro + etichetta;
+    const double inizio = p.larghezzaTesto(testa);
+    const double fine = p.larghezzaPagina() - p.larghezzaTesto(T::kRientro);
+    const double spazio = std::max(fine - inizio, p.larghezzaTesto(QStringLiteral("M")));
+    const QStringList righe = stampa::aCapo(p, valore, spazio);
+    p.stampaRiga({{0, testa + righe[0]}});
+    for (qsizetype k = 1; k < righe.size(); ++k) {
+        p.impostaX(inizio);
+        p.stampaRiga({{0, righe[k]}});
+    }
+    return int(righe.size()) - 1;
+}
 
 void inizioPagina(platform::Stampante& p)
 {
@@ -29,12 +55,34 @@ void inizioPagina(platform::Stampante& p)
     p.impostaY(kMargine);
 }
 
-void titolo(platform::Stampante& p, const QString& testo)
+void titolo(platform::Stampante& p, const QString& testo, double prosa)
 {
     p.impostaDimensione(stampa::kTitolo);
     p.stampaRiga({{kColonna, testo}});
     p.rigaVuota();
+    p.impostaDimensione(prosa);
+}
+
+// The size of the chapter text: 12 points where its longest line, at
+// column 10, leaves as many blank cells on the right of the printable area
+// as on the left; on a narrower page the largest half point that does.
+double dimensioneProsa(platform::Stampante& p, const Capitoli& c)
+{
+    qsizetype piuLunga = T::kAllegati.size();
+    for (const QStringList* l : {&c.criteri, &c.esecuzione, &c.esecuzioneSegue, &c.note}) {
+        for (const QString& r : *l) {
+            piuLunga = std::max(piuLunga, r.size());
+        }
+    }
+    const double prima = p.dimensione();
     p.impostaDimensione(stampa::kIntestazione);
+    const double serve = p.larghezzaTesto(QString(piuLunga + 2 * kCelleMargine, QLatin1Char('x')));
+    p.impostaDimensione(prima);
+    if (serve <= p.larghezzaPagina() || serve <= 0) {
+        return stampa::kIntestazione;
+    }
+    const double punti = stampa::kIntestazione * p.larghezzaPagina() / serve;
+    return std::max(1.0, std::floor(punti * 2) / 2);
 }
 
 void prosa(platform::Stampante& p, const QStringList& righe)
@@ -82,20 +130,23 @@ void stampaFrontespizio(platform::Stampante& p, const DatiFrontespizio& d)
     p.stampaRiga({{kColonna, T::kSottotitolo}});
     p.impostaDimensione(14);
     vuote(p, 3);
-    rientrata(p, T::kProgetto + campo(0));
+    // Lines added by wrapping come out of the blank lines above the rule,
+    // so that the rule and the office stay where they belong.
+    int aggiunte = rientrataACapo(p, T::kProgetto, campo(0));
     vuote(p, 2);
-    rientrata(p, T::kLocalita + campo(1));
+    aggiunte += rientrataACapo(p, T::kLocalita, campo(1));
     vuote(p, 8);
-    rientrata(p, T::kCommittente + campo(2));
+    aggiunte += rientrataACapo(p, T::kCommittente, campo(2));
     vuote(p, 1);
-    rientrata(p, campo(3) + T::kDuepunti + campo(4));
-    vuote(p, 14);
+    aggiunte += rientrataACapo(p, QString(), campo(3) + T::kDuepunti + campo(4));
+    vuote(p, std::max(1, kVuoteSopraLinea - aggiunte));
     p.linea(1000, 14000, 10000, 14000, 5);
     p.rigaVuota();
     p.impostaDimensione(16);
-    rientrata(p, d.studio);
-    rientrata(p, d.indirizzo);
-    p.linea(1000, 15300, 10000, 15300, 5);
+    rientrataACapo(p, QString(), d.studio);
+    rientrataACapo(p, QString(), d.indirizzo);
+    const double sotto = std::max(kLineaStudio, p.y());
+    p.linea(1000, sotto, 10000, sotto, 5);
     p.nuovaPagina();
 }
 
@@ -107,27 +158,47 @@ void NumeroPagina(platform::Stampante& p)
     p.stampaRiga({{0, T::kPagina + QString::number(p.pagina())}});
 }
 
+void NumeroPaginaInCima(platform::Stampante& p)
+{
+    const double punti = p.dimensione();
+    const double x = p.x();
+    const double y = p.y();
+    p.impostaX(kPiedeX);
+    p.impostaY(kCimaY);
+    p.impostaDimensione(stampa::kIntestazione);
+    p.stampaRiga({{0, T::kPagina + QString::number(p.pagina())}});
+    p.impostaDimensione(punti);
+    p.impostaX(x);
+    p.impostaY(y);
+}
+
 void stampaCapitoli(platform::Stampante& p, const Capitoli& c, const QString& allegati)
 {
     inizioPagina(p);
     p.impostaFont(::testi::kFontStampa);
-    titolo(p, T::kCriteri);
+    const double dimensione = dimensioneProsa(p, c);
+    titolo(p, T::kCriteri, dimensione);
     prosa(p, c.criteri);
     vuote(p, 4);
-    titolo(p, T::kEsecuzione);
+    titolo(p, T::kEsecuzione, dimensione);
     prosa(p, c.esecuzione);
     NumeroPagina(p);
     p.nuovaPagina();
     inizioPagina(p);
     if (!c.esecuzioneSegue.isEmpty()) {
+        p.impostaDimensione(dimensione);   // the page number left its own size
         prosa(p, c.esecuzioneSegue);
         vuote(p, 4);
     }
-    titolo(p, T::kNote);
+    titolo(p, T::kNote, dimensione);
     prosa(p, c.note);
     p.rigaVuota();
     p.stampaRiga({{kColonna, T::kAllegati}});
-    p.stampaRiga({{kColonna, allegati}});
+    const QString margine(kCelleMargine, QLatin1Char(' '));
+    const double spazio = p.larghezzaPagina() - p.larghezzaTesto(margine + margine);
+    for (const QString& r : stampa::aCapo(p, allegati, spazio)) {
+        p.stampaRiga({{kColonna, r}});
+    }
     NumeroPagina(p);
     p.nuovaPagina();
 }

@@ -37,9 +37,13 @@ void stampaFrontespizio(platform::Stampante& p, const DatiFrontespizio& d);
 
 // "pagina n" at the foot of the page.
 void NumeroPagina(platform::Stampante& p);
+// "pagina n" above the top of a listing page, in the same column; the size
+// and position the printout had are kept.
+void NumeroPaginaInCima(platform::Stampante& p);
 
 // The three chapters and the attachments, each page closed by its number
-// and a new page.
+// and a new page. The text is 12 points where it fits the page with a right
+// margin like the left one, smaller where it would not.
 void stampaCapitoli(platform::Stampante& p, const Capitoli& c, const QString& allegati);
 
 } // namespace relazione

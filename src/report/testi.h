@@ -22,6 +22,7 @@ inline const QString kTitolo = QStringLiteral(" RELAZIONE DI CALCOLO");
 inline const QString kTitoloTooltip = QStringLiteral("i dati della finestra occorrono per il frontespizio della relazione");
 inline const QString kGuida = QStringLiteral(
     "digitare i dati, o prelevarli dall'archivio, per la relazione di calcolo (massimo 60 caratteri per una stampa corretta)");
+inline constexpr int kMassimoCaratteri = 60;   // what the printed report has room for
 inline const QString kTroppoLungo = QStringLiteral("Per una stampa corretta non digitare dati lunghi più di 60 spazi.");
 inline const QString kNessunDato = QStringLiteral("Non è stato immesso alcun dato.");
 inline const QString kOgniCampo = QStringLiteral("Inserire dati per ogni campo.");

@@ -73,6 +73,39 @@ void tabellaModulo(platform::Stampante& p, int tab, const QString& intestazione,
     }
 }
 
+QStringList aCapo(const platform::Stampante& p, const QString& testo, double larghezza)
+{
+    QStringList righe;
+    QString resto = testo;
+    while (p.larghezzaTesto(resto) > larghezza) {
+        // The longest start that fits, by halving: a pasted text may be long.
+        qsizetype sta = 0;
+        qsizetype non = resto.size();
+        while (non - sta > 1) {
+            const qsizetype m = (sta + non) / 2;
+            (p.larghezzaTesto(resto.left(m)) <= larghezza ? sta : non) = m;
+        }
+        const qsizetype n = std::max<qsizetype>(sta, 1);
+        const qsizetype blank = n < resto.size() ? resto.lastIndexOf(QLatin1Char(' '), n) : -1;
+        const qsizetype taglio = blank > 0 ? blank : n;
+        QString riga = resto.left(taglio);
+        while (riga.endsWith(QLatin1Char(' '))) {
+            riga.chop(1);
+        }
+        righe << riga;
+        qsizetype dopo = taglio;
+        while (dopo < resto.size() && resto[dopo] == QLatin1Char(' ')) {
+            ++dopo;
+        }
+        resto = resto.mid(dopo);
+        if (resto.isEmpty()) {
+            return righe;
+        }
+    }
+    righe << resto;
+    return righe;
+}
+
 namespace {
 int gInterruzioni = 0;
 } // namespace

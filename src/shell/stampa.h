@@ -5,6 +5,7 @@
 #include "platform/piattaforma.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -45,6 +46,11 @@ void chiudiLavoro(platform::Stampante& p);
 // no user (the batch printer) reads the count and says so.
 void interrompi(platform::Stampante& p);
 int interruzioni();
+
+// The text cut into lines no wider than `larghezza` twips in the printer's
+// current font and size: at a blank where there is one, else where the width
+// runs out. Always at least one line (an empty text is one empty line).
+QStringList aCapo(const platform::Stampante& p, const QString& testo, double larghezza);
 
 // A number with its sign position, so its comma falls at column c + 1.
 platform::Voce numero(double valore, int c);

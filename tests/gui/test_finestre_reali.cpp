@@ -1,9 +1,14 @@
 // The windows driven by real events: the pointer over the main menu, Tab
 // and keys typed one by one through a row, the real exit question, the
-// product-support window, reopening the shoring window, and what the user
-// sees of the cells.
+// product-support window, reopening the shoring window, what the user sees of
+// the cells, the title page's length warning and the small windows' keys.
 #include "columnhooping/cercol.h"
 #include "columnhooping/testi.h"
+#include "help/frmtip.h"
+#include "help/paginaguida.h"
+#include "help/sommario.h"
+#include "report/frontespizio.h"
+#include "report/testi.h"
 #include "shell/controlli.h"
 #include "shell/finestracalcolo.h"
 #include "shell/finestrarighe.h"
@@ -41,6 +46,23 @@ void digitaTasti(const QString& t)
     for (QChar c : t) {
         QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
     }
+}
+
+// Keys one by one into the field, which must keep the focus after each one
+// as a user's next key goes wherever the focus is.
+bool digitaNelCampo(QLineEdit* campo, const QString& t)
+{
+    for (QChar c : t) {
+        // What the event loop delivers before a user's next key.
+        QCoreApplication::processEvents();
+        if (QApplication::focusWidget() != campo) {
+            qWarning("il campo ha perso il fuoco dopo «%s» (fuoco: %s)", qPrintable(campo->text()),
+                     QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "nessuno");
+            return false;
+        }
+        QTest::keyClick(campo, c.toLatin1());
+    }
+    return QApplication::focusWidget() == campo;
 }
 
 void tab(Qt::KeyboardModifiers m = Qt::NoModifier)
@@ -674,6 +696,85 @@ private slots:
                 QVERIFY(celle > 0);
             }
         }
+    }
+
+    // Typed key by key with the real box: the warning comes once when the
+    // field passes 60 characters, the key that passed it stays, later keys
+    // neither bring it back nor get lost; back under 60, it is armed again.
+    void sessantaCaratteriTastoPerTasto()
+    {
+        auto* fr = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
+        finestre::mostra(IdFinestra::Frontespizio);
+        QVERIFY(QTest::qWaitForWindowActive(fr));
+        QLineEdit* c = fr->campo(2);
+        c->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), c);
+        reale::Sorvegliante s(100);
+        const QString base(59, QLatin1Char('a'));
+        QVERIFY(digitaNelCampo(c, base + QStringLiteral("bcdef")));
+        QCOMPARE(s.visti.size(), std::size_t(1));
+        QCOMPARE(s.visti[0].testo, testi_frontespizio::kTroppoLungo);
+        QCOMPARE(s.visti[0].icona, QMessageBox::Warning);
+        QCOMPARE(c->text(), base + QStringLiteral("bcdef"));
+        for (int k = 0; k < 5; ++k) QTest::keyClick(c, Qt::Key_Backspace);
+        QCOMPARE(c->text(), base);
+        QVERIFY(digitaNelCampo(c, QStringLiteral("xyz")));
+        QCOMPARE(s.visti.size(), std::size_t(2));
+        QCOMPARE(c->text(), base + QStringLiteral("xyz"));
+        // Each field is warned about on its own.
+        QLineEdit* a = fr->campo(5);
+        a->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), a);
+        QVERIFY(digitaNelCampo(a, QString(62, QLatin1Char('q'))));
+        QCOMPARE(s.visti.size(), std::size_t(3));
+        QCOMPARE(a->text(), QString(62, QLatin1Char('q')));
+    }
+
+    // Escape closes the support window, the help pages, the contents and
+    // the tips, wherever the focus is; Enter in the support window saves.
+    void escETastoInvio()
+    {
+        reale::Sorvegliante s(100);
+        // A key goes where the focus is once the event loop has run.
+        const auto tasto = [](QWidget* finestra, Qt::Key k) {
+            QCoreApplication::processEvents();
+            QWidget* f = QApplication::focusWidget();
+            QVERIFY2(f != nullptr && f->window() == finestra, "la finestra non ha il fuoco");
+            QTest::keyClick(f, k);
+        };
+        finestre::mostra(IdFinestra::Supporto);
+        auto* sp = finestre::esistente<supportoprodotto>(IdFinestra::Supporto);
+        QVERIFY(QTest::qWaitForWindowActive(sp));
+        sp->nome()->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), sp->nome());
+        sp->nome()->selectAll();
+        QVERIFY(digitaNelCampo(sp->nome(), QStringLiteral("Studio Neri")));
+        tasto(sp, Qt::Key_Return);
+        QCOMPARE(s.visti.size(), std::size_t(1));
+        QCOMPARE(s.visti[0].testo, testi_frontespizio::kSupportoSalvato);
+        QCOMPARE(scena_.impostazioni->nome, QStringLiteral("Studio Neri"));
+        tasto(sp, Qt::Key_Escape);
+        QTRY_VERIFY(finestre::esistente(IdFinestra::Supporto) == nullptr);
+
+        mostraGuida(IdFinestra::GuidaTiranti);
+        auto* g = finestre::esistente<PaginaGuida>(IdFinestra::GuidaTiranti);
+        QVERIFY(g != nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(g));
+        g->cmdstampa()->setFocus();
+        tasto(g, Qt::Key_Escape);
+        QTRY_VERIFY(finestre::esistente(IdFinestra::GuidaTiranti) == nullptr);
+
+        for (IdFinestra id : {IdFinestra::Sommario, IdFinestra::Tip}) {
+            QVERIFY(finestre::mostra(id));
+            QWidget* w = finestre::esistente(id);
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QList<QPushButton*> pulsanti = w->findChildren<QPushButton*>();
+            QVERIFY(!pulsanti.isEmpty());
+            pulsanti.back()->setFocus();
+            tasto(w, Qt::Key_Escape);
+            QVERIFY(!w->isVisible());
+        }
+        QCOMPARE(s.visti.size(), std::size_t(1));
     }
 };
 
