@@ -55,8 +55,8 @@ private slots:
     }
 
     // The complete report of both samples: title page, chapters of the
-    // type, the listing without its title; the charts' pages hold only their
-    // page number as text.
+    // type, the listing without its title, each ring's charts on its own
+    // page; every page after the title page carries its number.
     void relazione_data()
     {
         QTest::addColumn<QString>("file");
@@ -64,7 +64,7 @@ private slots:
         QTest::addColumn<QString>("intestazione");
         QTest::addColumn<int>("numeroPagine");
         QTest::newRow("caldo") << "esempi/Cercol-dati-esempio" << testi_relazione::kCerchiCriteri[0]
-                               << "RISULTATI: cerchiatura parallela a caldo n." << 8;
+                               << "RISULTATI: cerchiatura parallela a caldo n." << 6;
         QTest::newRow("freddo") << "esempi/Cercol-dati-esempio-freddo" << testi_relazione::kElicaCriteri[0]
                                 << "RISULTATI CERCHIATURE COLONNE A FREDDO" << 4;
     }
