@@ -154,6 +154,32 @@ while read -r tipo x y w h; do
   done
 done < "$LAVORO/barre"
 
+# 4b. Closing with the window manager (Alt+F4) on typed, unsaved data asks
+# once; Escape (Cancel) stays with the data.
+attendi_finestra "Rinsal: tiranti"
+prima=$(scatole)
+xdotool key alt+F4
+sleep 1.0
+[ "$(scatole)" -eq $((prima + 1)) ] || errore "la chiusura con dati non salvati non chiede una volta sola"
+grep '^BOX' "$SONDA" | tail -n 1 | grep -q "non sono stati salvati" || errore "domanda di chiusura errata"
+xdotool key Escape
+sleep 0.8
+vivo
+attendi_finestra "Rinsal: tiranti"
+
+# 4c. Open, then Escape in the file dialog: the window stays as it was.
+awk -F'\t' '$1=="CAMPO" || $1=="ETICHETTA"' "$LAVORO/vista" > "$LAVORO/prima"
+xdotool key alt+f
+sleep 0.5
+xdotool key a
+sleep 1.5
+vivo
+xdotool key Escape
+sleep 0.8
+attendi_finestra "Rinsal: tiranti"
+awk -F'\t' '$1=="CAMPO" || $1=="ETICHETTA"' "$LAVORO/vista" > "$LAVORO/dopo"
+cmp -s "$LAVORO/prima" "$LAVORO/dopo" || errore "Apri annullato ha cambiato la finestra"
+
 # 5. The exit sequence: "&USCITA", Yes, then a key on the splash ends it.
 attendi_finestra "Rinsal: tiranti"
 read -r ex ey < <(centro_di PULSANTE "&USCITA")
@@ -170,5 +196,45 @@ xdotool key q
 for _ in $(seq 50); do kill -0 "$RPID" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$RPID" 2>/dev/null; then errore "il programma non termina con un tasto sulla finestra finale"; fi
 wait "$RPID" || errore "il programma è uscito con errore"
+RPID=
+
+# 6. A crash after typing: killed (SIGKILL) once the recovery copy is
+# written, the next start offers the typed row back.
+export RINSAL_INTERVALLO_RECUPERO=500
+SONDA=$LAVORO/sonda2
+export RINSAL_SONDA=$SONDA
+(cd "$LAVORO" && exec "$BIN") &
+RPID=$!
+for _ in $(seq 100); do [ -f "$SONDA" ] && break; sleep 0.05; done
+sleep 1
+vista
+read -r sx sy sw sh < <(awk -F'\t' '/^FINESTRA/{print $2, $3, $4, $5; exit}' "$LAVORO/vista")
+clic $((sx + sw / 2)) $((sy + sh / 2))
+attendi_finestra "menu delle procedure"
+read -r ox oy < <(awk -F'\t' '$1=="PULSANTE" && $6=="Tiranti" {print $2 + 30, int($3 + $5/2); exit}' "$LAVORO/vista")
+clic "$ox" "$oy"
+attendi_finestra "Rinsal: tiranti"
+read -r fx fy < <(awk -F'\t' '$1=="CAMPO"{print $3, $2, $4, $5}' "$LAVORO/vista" | sort -n -k1,1 -k2,2 |
+                  awk '{print int($2+$3/2), int($1+$4/2); exit}')
+clic "$fx" "$fy"
+xdotool type --delay 30 "47"
+copia() { find "$XDG_DATA_HOME" -name 'Tiranti-dati-.recupero' 2>/dev/null | grep -q .; }
+for _ in $(seq 50); do copia && break; sleep 0.1; done
+copia || errore "nessuna copia di recupero"
+kill -KILL "$RPID"
+wait "$RPID" 2>/dev/null || true
+SONDA=$LAVORO/sonda3
+export RINSAL_SONDA=$SONDA
+(cd "$LAVORO" && exec "$BIN") &
+RPID=$!
+for _ in $(seq 100); do grep -q '^BOX' "$SONDA" 2>/dev/null && break; sleep 0.1; done
+grep '^BOX' "$SONDA" | tail -n 1 | grep -q "copie di recupero.*- Tiranti, copia scritta il" ||
+  errore "la copia di recupero non è offerta"
+xdotool key Return
+attendi_finestra "Rinsal: tiranti"
+awk -F'\t' '$1=="CAMPO"{print $3, $2, $6}' "$LAVORO/vista" | sort -n -k1,1 -k2,2 | head -1 |
+  awk '{print $3}' | grep -qx 47 || errore "la riga digitata non è tornata"
+kill "$RPID" 2>/dev/null || true
+wait "$RPID" 2>/dev/null || true
 RPID=
 echo "walk: percorso completato"
