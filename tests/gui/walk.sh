@@ -234,6 +234,33 @@ xdotool key Return
 attendi_finestra "Rinsal: tiranti"
 awk -F'\t' '$1=="CAMPO"{print $3, $2, $6}' "$LAVORO/vista" | sort -n -k1,1 -k2,2 | head -1 |
   awk '{print $3}' | grep -qx 47 || errore "la riga digitata non è tornata"
+
+# 7. A click on the row number "1" (no row before it) changes nothing.
+awk -F'\t' '$1=="CAMPO" || $1=="ETICHETTA"' "$LAVORO/vista" > "$LAVORO/prima"
+read -r nx ny < <(awk -F'\t' '$1=="ETICHETTA" && $6=="1" {print $2, $3, int($2+$4/2), int($3+$5/2)}' "$LAVORO/vista" |
+                  sort -n -k1,1 -k2,2 | awk '{print $3, $4; exit}')
+[ -n "${nx:-}" ] || errore "numero 1 non trovato"
+prima=$(scatole)
+clic "$nx" "$ny"
+xdotool mousemove 5 5
+sleep 0.5
+vista
+[ "$(scatole)" -eq "$prima" ] || errore "il clic sul numero 1 apre un messaggio"
+awk -F'\t' '$1=="CAMPO"{print $3, $2, $6}' "$LAVORO/vista" | sort -n -k1,1 -k2,2 | head -1 |
+  awk '{print $3}' | grep -qx 47 || errore "il clic sul numero 1 ha cambiato la riga 1"
+
+# 8. Tab from the last field of screen line 5 goes on to row 6, the rows
+# scrolling under the cursor.
+read -r lx ly < <(awk -F'\t' '$1=="CAMPO"{print $3, $2, $4, $5}' "$LAVORO/vista" | sort -n -k1,1 -k2,2 | head -45 |
+                  tail -1 | awk '{print int($2+$3/2), int($1+$4/2)}')
+clic "$lx" "$ly"
+xdotool key Tab
+sleep 0.5
+vista
+# The row numbers: the leftmost column of numeric labels, the top one.
+primo=$(awk -F'\t' '$1=="ETICHETTA" && $6 ~ /^[0-9]+$/ {print $2, $3, $6}' "$LAVORO/vista" | sort -n -k1,1 -k2,2 |
+        head -1 | awk '{print $3}')
+[ "$primo" = 2 ] || errore "Tab dalla riga 5 non porta alla riga 6 (prima riga mostrata: $primo)"
 kill "$RPID" 2>/dev/null || true
 wait "$RPID" 2>/dev/null || true
 RPID=
