@@ -604,11 +604,11 @@ void FinestraCalcolo::apri_click()
 void FinestraCalcolo::apriFile(const QString& file)
 {
     // What the window held, to put back when the file cannot be read whole:
-    // a failed Open, like a cancelled one, costs nothing.
+    // a failed Open, like a cancelled one, costs nothing. The saved states
+    // are the window's and, first after it, the title page's.
     const QByteArray prima = datiArchivio();
     const QString filePrima = fileCorrente_;
     const QString nomePrima = ModRinsal::NomeFile;
-    const QByteArray salvatoPrima = salvato_;
     std::vector<QByteArray> salvatiLegati;
     for (FinestraCalcolo* f : lavoriLegati()) {
         salvatiLegati.push_back(f->salvato_);
@@ -644,9 +644,7 @@ void FinestraCalcolo::apriFile(const QString& file)
         legati[i]->salvato_ = salvatiLegati[i];
         legati[i]->aggiornaModifica();
     }
-    salvato_ = salvatoPrima;
     aggiornaTitolo();
-    aggiornaModifica();
     avviso(errore, Icona::Critica, ModRinsal::TitoloControllo);
 }
 
