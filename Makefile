@@ -3,11 +3,12 @@
 # make package, make install PREFIX=... : below
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
 CMAKE_OPTS  = -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_SLOPPINESS = pch_defines,time_macros
 
-.PHONY: deps build run test test-asan fuzz bench package install clean
+.PHONY: deps build run test test-asan fuzz bench package install windows test-windows clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -34,6 +35,14 @@ fuzz: deps
 bench: build
 	@bash scripts/bench.sh $(BUILD)
 
+# make windows : the 64-bit Windows setup program, $(WIN_BUILD)/Rinsal-*-setup.exe
+windows: build
+	@bash scripts/windows.sh $(BUILD) $(WIN_BUILD)
+
+# make test-windows : the suite, the batch printer and the setup program under wine
+test-windows: windows
+	@bash tests/windows/test-windows.sh $(BUILD) $(WIN_BUILD)
+
 # make package : the Debian package, $(BUILD)/pacchetto/rinsal_*.deb
 package: build
 	cd $(BUILD) && cpack -G DEB
@@ -44,4 +53,4 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz build-fuzz-lsan
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD) build-fuzz build-fuzz-lsan

@@ -3,12 +3,15 @@
 # rinsal-stampa --testo, keeping output, messages and exit status per case:
 # run it before and after a restructuring and compare the folders (diff -r).
 #   scripts/confronta-stampe.sh BUILD_DIR OUT_DIR [FILES_PER_SAMPLE]
+# With RINSAL_EMULATORE=wine it runs the Windows build's rinsal-stampa.exe.
 set -euo pipefail
 build=${1:?build folder}
 out=${2:?output folder}
 quanti=${3:-40}
 radice=$(cd "$(dirname "$0")/.." && pwd)
 stampa=$(cd "$build" && pwd)/rinsal-stampa
+[ -n "${RINSAL_EMULATORE:-}" ] && stampa=$stampa.exe
+emulatore=${RINSAL_EMULATORE:-}
 rm -rf "$out"
 mkdir -p "$out/casi"
 python3 "$radice/scripts/genera-casi.py" "$radice/data/esempi" "$out/casi" "$quanti"
@@ -18,11 +21,11 @@ uno() {
     local file=$1 modo=$2 nome
     nome=$(basename "$file")-${modo#--}
     set +e
-    "$stampa" "$modo" --testo "$file" >"$out/$nome.out" 2>"$out/$nome.err"
+    $emulatore "$stampa" "$modo" --testo "$file" >"$out/$nome.out" 2>"$out/$nome.err"
     echo $? >"$out/$nome.rc"
 }
 export -f uno
-export stampa out
+export stampa out emulatore
 for f in "$out"/casi/*; do
     for m in --modulo --dati --relazione; do
         printf '%s\0%s\0' "$f" "$m"

@@ -1,6 +1,7 @@
 // Rinsal: starts with the splash window; the program ends when the last
 // window closes.
 #include "platform/piattaforma.h"
+#include "platform/caratteri.h"
 #include "platform/piattaforma_qt.h"
 #include "platform/sonda.h"
 #include "shell/finestracalcolo.h"
@@ -51,7 +52,9 @@ private:
 int main(int argc, char* argv[])
 {
     // A file-size limit must make a save fail, not kill the program.
+#ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Help, version and a wrong usage answer without a display.
     QStringList argomenti;
     for (int i = 1; i < argc; ++i) {
@@ -59,13 +62,16 @@ int main(int argc, char* argv[])
     }
     const auto riga = rigacomando::leggi(argomenti);
     if (riga.comando != rigacomando::Comando::Finestre) {
+        platform::usaTerminaleDelPadre();
         const QCoreApplication nascosta(argc, argv);
         return rigacomando::rispondi(riga);
     }
     QApplication app(argc, argv);
+    // Read again from Qt: on Windows only Qt has the file name in Unicode.
+    const QString fileRichiesto = rigacomando::leggi(QApplication::arguments().mid(1)).file;
     QApplication::setOrganizationName(QStringLiteral("Rinsal"));
     QApplication::setApplicationName(QStringLiteral("Rinsal"));
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    QApplication::setFont(QFont(platform::famigliaSchermo(QStringLiteral("DejaVu Sans")), 9));
     QApplication::setWindowIcon(iconaProgramma());
     platform::caricaTraduzioni();
     rigacomando::avvisaFileMancanti();
@@ -78,7 +84,7 @@ int main(int argc, char* argv[])
     finestre::mostra(IdFinestra::Splash);
     // The file asked for first, then the work a crash left behind, which is
     // newer than any file.
-    QTimer::singleShot(0, [file = riga.file] {
+    QTimer::singleShot(0, [file = fileRichiesto] {
         if (!file.isEmpty()) {
             rigacomando::apriFile(file);
         }

@@ -4,12 +4,55 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_WIN
+#include <QFileInfo>
+#else
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace platform {
+
+#ifdef Q_OS_WIN
+// Windows has no FIFOs or devices under ordinary names; a directory or a
+// reserved name (NUL, COM1) is not a regular file.
+FileLetto leggiFileRegolare(const QString& percorso, qint64 massimo)
+{
+    FileLetto out;
+    if (percorso.isEmpty()) {
+        return out;
+    }
+    const QFileInfo fi(percorso);
+    if (!fi.exists()) {
+        return out;
+    }
+    if (!fi.isFile()) {
+        out.esito = EsitoLettura::NonRegolare;
+        return out;
+    }
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return out;
+    }
+    if (f.isSequential()) {
+        out.esito = EsitoLettura::NonRegolare;
+        return out;
+    }
+    QByteArray dati = f.read(std::min<qint64>(f.size(), massimo) + 1);
+    if (f.error() != QFileDevice::NoError) {
+        return out;
+    }
+    if (dati.size() > massimo) {
+        out.esito = EsitoLettura::TroppoGrande;
+        return out;
+    }
+    out.dati = std::move(dati);
+    out.esito = EsitoLettura::Letto;
+    return out;
+}
+#else
 
 FileLetto leggiFileRegolare(const QString& percorso, qint64 massimo)
 {
@@ -73,5 +116,7 @@ FileLetto leggiFileRegolare(const QString& percorso, qint64 massimo)
     out.esito = EsitoLettura::Letto;
     return out;
 }
+
+#endif
 
 } // namespace platform

@@ -55,24 +55,6 @@ void silenziaAudio()
     });
 }
 
-QString trovaFileMusica(const QString& nome)
-{
-    if (nome.isEmpty()) {
-        return {};
-    }
-    const QFileInfo diretto(nome);
-    if (diretto.isFile()) {
-        return diretto.absoluteFilePath();
-    }
-    if (diretto.isRelative() && QCoreApplication::instance()) {
-        const QFileInfo accanto(QDir(QCoreApplication::applicationDirPath()).filePath(nome));
-        if (accanto.isFile()) {
-            return accanto.absoluteFilePath();
-        }
-    }
-    return {};
-}
-
 QString trovaSoundfont(const QStringList& candidati)
 {
     for (const QString& c : candidati) {
@@ -118,6 +100,11 @@ LettoreFluidSynth::LettoreFluidSynth(OpzioniFluidSynth opzioni) : opzioni_(std::
 }
 
 LettoreFluidSynth::~LettoreFluidSynth() = default;
+
+std::unique_ptr<LettoreMidi> lettoreMidiDiSistema()
+{
+    return std::make_unique<LettoreFluidSynth>();
+}
 
 void LettoreFluidSynth::comando(const QString& comando)
 {

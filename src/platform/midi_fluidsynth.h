@@ -3,7 +3,7 @@
 // no soundfont, no sound device) leaves the player silent and closed; the
 // program never learns about it, as the music is only a courtesy.
 
-#include "platform/piattaforma.h"
+#include "platform/musica.h"
 
 #include <QString>
 #include <QStringList>
@@ -50,10 +50,6 @@ private:
     QString file_;
     std::unique_ptr<Motore, Chiudi> motore_;
 };
-
-// A relative music file name is looked up in the working folder, then beside
-// the executable. Empty when found nowhere.
-QString trovaFileMusica(const QString& nome);
 
 // The first existing soundfont of the list, or empty.
 QString trovaSoundfont(const QStringList& candidati);

@@ -1,6 +1,6 @@
 #include "platform/piattaforma_qt.h"
 
-#include "platform/midi_fluidsynth.h"
+#include "platform/musica.h"
 #include "platform/stampante_qt.h"
 
 #include <QAbstractButton>
@@ -24,6 +24,16 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTranslator>
+
+#include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace platform {
 
@@ -142,12 +152,46 @@ void rilasciaInput()
 
 bool caricaTraduzioni()
 {
+    // Qt's own folder, then the "translations" folder the Windows setup puts
+    // beside the program.
     static QTranslator traduzione;
-    if (!traduzione.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        return false;
+    const QLocale italiano(QLocale::Italian, QLocale::Italy);
+    const QStringList cartelle{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                               QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
+    for (const QString& c : cartelle) {
+        if (traduzione.load(italiano, QStringLiteral("qtbase"), QStringLiteral("_"), c)) {
+            return QCoreApplication::installTranslator(&traduzione);
+        }
     }
-    return QCoreApplication::installTranslator(&traduzione);
+    return false;
+}
+
+void usaTerminaleDelPadre()
+{
+#ifdef Q_OS_WIN
+    if (GetStdHandle(STD_OUTPUT_HANDLE) == nullptr && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
+#endif
+}
+
+void preparaSenzaFinestre()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdout), _O_BINARY);
+#else
+    // Standard error is for our messages: give Qt the private runtime folder
+    // it would otherwise complain about.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/rinsal-runtime-" + QByteArray::number(getuid());
+        ::mkdir(dir.constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", dir);
+    }
+#endif
 }
 
 std::unique_ptr<Messaggi> messaggiQt()
@@ -295,7 +339,7 @@ Servizi serviziQt()
     s.dialogoFile = std::make_unique<DialogoFileQt>();
     s.dialogoStampa = std::make_unique<DialogoStampaQt>();
     s.dialogoColore = std::make_unique<DialogoColoreQt>();
-    s.midi = std::make_unique<LettoreFluidSynth>();
+    s.midi = lettoreMidiDiSistema();
     s.impostazioni = std::make_unique<ImpostazioniQt>();
     s.orologio = std::make_unique<OrologioQt>();
     return s;

@@ -37,6 +37,13 @@ void preparaDialogoFile(QFileDialog& dialogo, const RichiestaFile& richiesta);
 // buttons) before the first window; a missing translation is no reason to
 // stop, so this only says whether it was found.
 bool caricaTraduzioni();
+// Before the QApplication of a program without windows (the batch printer):
+// the offscreen platform unless another is asked for, a private runtime
+// folder where the system wants one, standard output passed on byte for byte.
+void preparaSenzaFinestre();
+// A window program on Windows has no terminal of its own: its answers to
+// --help and --version go to the terminal that started it, if any.
+void usaTerminaleDelPadre();
 
 // The Qt message box service alone.
 std::unique_ptr<Messaggi> messaggiQt();

@@ -1,4 +1,5 @@
 #include "platform/stampante_qt.h"
+#include "platform/caratteri.h"
 
 #include "platform/stampante_testo.h"
 
@@ -83,7 +84,7 @@ QFont StampanteQt::fontCorrente() const
 {
     QFont f;
     if (!famiglia_.isEmpty()) {
-        f.setFamily(famiglia_);
+        f.setFamily(famigliaStampa(famiglia_));
     }
     f.setPointSizeF(punti_);
     return f;

@@ -1,4 +1,5 @@
 #include "shell/icone.h"
+#include "platform/caratteri.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -14,7 +15,7 @@ void cerchioConTesto(QPainter& p, QColor fondo, const QString& t)
     p.setBrush(fondo);
     p.setPen(fondo.darker(130));
     p.drawEllipse(QRectF(2, 2, 20, 20));
-    QFont f(QStringLiteral("DejaVu Sans"));
+    QFont f(platform::famigliaSchermo(QStringLiteral("DejaVu Sans")));
     f.setPixelSize(14);
     f.setBold(true);
     p.setFont(f);
@@ -86,7 +87,7 @@ QIcon icona(Glifo g, int numero)
         p.drawRect(QRectF(2, 3, 20, 18));
         p.setBrush(QColor(50, 90, 180));
         p.drawRect(QRectF(2, 3, 20, 5));
-        QFont f(QStringLiteral("DejaVu Sans"));
+        QFont f(platform::famigliaSchermo(QStringLiteral("DejaVu Sans")));
         f.setPixelSize(12);
         f.setBold(true);
         p.setFont(f);
@@ -120,7 +121,7 @@ QIcon icona(Glifo g, int numero)
         cerchioConTesto(p, QColor(60, 60, 160), QStringLiteral("i"));
         break;
     case Glifo::Controllo: {
-        QFont f(QStringLiteral("DejaVu Sans"));
+        QFont f(platform::famigliaSchermo(QStringLiteral("DejaVu Sans")));
         f.setPixelSize(10);
         f.setBold(true);
         p.setFont(f);

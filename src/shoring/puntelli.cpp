@@ -1,4 +1,5 @@
 #include "shoring/puntelli.h"
+#include "platform/caratteri.h"
 
 #include "platform/piattaforma.h"
 #include "shell/campi.h"
@@ -39,7 +40,7 @@ ConfigFinestra configurazione()
 
 QFont carattere()
 {
-    QFont f(QStringLiteral("DejaVu Sans Condensed"));
+    QFont f(platform::famigliaSchermo(QStringLiteral("DejaVu Sans Condensed")));
     f.setPointSize(8);
     return f;
 }

@@ -1,4 +1,5 @@
 #include "shoring/risultatipuntelli.h"
+#include "platform/caratteri.h"
 
 #include "shell/datifrontespizio.h"
 #include "shell/modrinsal.h"
@@ -37,7 +38,7 @@ ConfigFinestra configurazione()
 
 QFont carattere()
 {
-    QFont f(QStringLiteral("DejaVu Sans Condensed"));
+    QFont f(platform::famigliaSchermo(QStringLiteral("DejaVu Sans Condensed")));
     f.setPointSize(8);
     return f;
 }

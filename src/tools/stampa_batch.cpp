@@ -22,11 +22,10 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "platform/consegna.h"
+
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -71,24 +70,6 @@ void errore(const QString& testo)
     scrivi(stderr, QStringLiteral("rinsal-stampa: ") + testo + QLatin1Char('\n'));
 }
 
-QString descrizioneErrno(int e)
-{
-    switch (e) {
-    case ENOSPC: return QStringLiteral("disco pieno");
-    case EDQUOT: return QStringLiteral("spazio disponibile esaurito");
-    case EFBIG: return QStringLiteral("file troppo grande");
-    case EACCES:
-    case EPERM: return QStringLiteral("permesso negato");
-    case EROFS: return QStringLiteral("disco in sola lettura");
-    case EIO: return QStringLiteral("errore del dispositivo");
-    case ENOENT: return QStringLiteral("la cartella non esiste");
-    case ENOTDIR: return QStringLiteral("il percorso non è una cartella");
-    case EISDIR: return QStringLiteral("è una cartella");
-    case EPIPE: return QStringLiteral("uscita chiusa");
-    default: return QStringLiteral("errore di sistema n. %1").arg(e);
-    }
-}
-
 // Counts the lines that carry some text, whatever the destination.
 class Conteggio : public platform::StampanteInoltro {
 public:
@@ -114,95 +95,18 @@ private:
     int& righe_;
 };
 
-// The PDF is written into a temporary file beside the target, checked to be
-// a whole document, flushed to the disk and only then renamed over the
-// target: a full disk or a failing device leaves the old file as it was.
-class UscitaPdf {
-public:
-    explicit UscitaPdf(QString destinazione) : destinazione_(std::move(destinazione)) {}
-    ~UscitaPdf()
-    {
-        if (!temporaneo_.isEmpty()) {
-            ::unlink(QFile::encodeName(temporaneo_).constData());
-        }
+// A PDF ends with its trailer: without it the writing stopped short.
+QString consegnaPdf(platform::FileInConsegna& uscita)
+{
+    const QByteArray coda = uscita.coda(64);
+    if (coda.size() < 32) {
+        return QStringLiteral("il documento non è stato scritto");
     }
-    UscitaPdf(const UscitaPdf&) = delete;
-    UscitaPdf& operator=(const UscitaPdf&) = delete;
-
-    const QString& temporaneo() const { return temporaneo_; }
-
-    // An empty text when ready; else why not.
-    QString prepara()
-    {
-        const QFileInfo fi(destinazione_);
-        struct stat st {};
-        const QByteArray nome = QFile::encodeName(fi.absoluteFilePath());
-        mode_t modo = 0;
-        if (::stat(nome.constData(), &st) == 0) {
-            if (!S_ISREG(st.st_mode)) {
-                return QStringLiteral("non è un file ordinario");
-            }
-            modo = st.st_mode & 07777;
-        } else {
-            const mode_t maschera = ::umask(0);
-            ::umask(maschera);
-            modo = 0666 & ~maschera;
-        }
-        QByteArray modello = QFile::encodeName(fi.absolutePath()) + "/.rinsal-stampa-XXXXXX";
-        const int fd = ::mkstemp(modello.data());
-        if (fd < 0) {
-            return QStringLiteral("la cartella non è scrivibile (%1)").arg(descrizioneErrno(errno));
-        }
-        temporaneo_ = QFile::decodeName(modello);
-        const bool ok = ::fchmod(fd, modo) == 0;
-        ::close(fd);
-        if (!ok) {
-            return descrizioneErrno(errno);
-        }
-        return {};
+    if (!coda.contains("%%EOF")) {
+        return QStringLiteral("il documento è incompleto (disco pieno o errore di scrittura)");
     }
-
-    // An empty text when the target now holds the whole document.
-    QString consegna()
-    {
-        const QByteArray temp = QFile::encodeName(temporaneo_);
-        const int fd = ::open(temp.constData(), O_RDWR | O_CLOEXEC);
-        if (fd < 0) {
-            return descrizioneErrno(errno);
-        }
-        QString motivo;
-        struct stat st {};
-        if (::fstat(fd, &st) != 0 || st.st_size < 32) {
-            motivo = QStringLiteral("il documento non è stato scritto");
-        } else {
-            // A PDF ends with its trailer: without it the writing stopped short.
-            char coda[64] = {};
-            const off_t da = st.st_size - off_t(sizeof coda);
-            const ssize_t n = ::pread(fd, coda, sizeof coda, da);
-            if (n != ssize_t(sizeof coda) || !QByteArray(coda, sizeof coda).contains("%%EOF")) {
-                motivo = QStringLiteral("il documento è incompleto (disco pieno o errore di scrittura)");
-            } else if (::fsync(fd) != 0) {
-                motivo = descrizioneErrno(errno);
-            }
-        }
-        if (::close(fd) != 0 && motivo.isEmpty()) {
-            motivo = descrizioneErrno(errno);
-        }
-        if (!motivo.isEmpty()) {
-            return motivo;
-        }
-        if (::rename(temp.constData(), QFile::encodeName(QFileInfo(destinazione_).absoluteFilePath()).constData()) !=
-            0) {
-            return descrizioneErrno(errno);
-        }
-        temporaneo_.clear();
-        return {};
-    }
-
-private:
-    QString destinazione_;
-    QString temporaneo_;
-};
+    return uscita.consegna();
+}
 
 struct Richiesta {
     int tipo = 0;
@@ -241,9 +145,11 @@ int stampaCalcolo(const Richiesta& rq)
         return kIllegibile;
     }
 
-    std::unique_ptr<UscitaPdf> uscita;
+    // The PDF is written beside the target and renamed over it only once it
+    // is whole and on the disk.
+    std::unique_ptr<platform::FileInConsegna> uscita;
     if (!rq.testo) {
-        uscita = std::make_unique<UscitaPdf>(rq.pdf);
+        uscita = std::make_unique<platform::FileInConsegna>(rq.pdf);
         const QString motivo = uscita->prepara();
         if (!motivo.isEmpty()) {
             errore(QStringLiteral("impossibile scrivere il file PDF \"%1\": %2").arg(rq.pdf, motivo));
@@ -318,7 +224,7 @@ int stampaCalcolo(const Richiesta& rq)
         }
         if (std::fflush(stdout) != 0 || std::ferror(stdout) || !ok) {
             errore(QStringLiteral("impossibile scrivere la stampa sull'uscita standard (%1)")
-                       .arg(descrizioneErrno(errno)));
+                       .arg(platform::descrizioneErrno(errno)));
             return kNonScritta;
         }
     }
@@ -332,7 +238,7 @@ int stampaCalcolo(const Richiesta& rq)
         for (const auto& p : pdf) {
             ok = !p->inErrore() && ok;
         }
-        const QString motivo = ok ? uscita->consegna() : QStringLiteral("errore della stampante PDF");
+        const QString motivo = ok ? consegnaPdf(*uscita) : QStringLiteral("errore della stampante PDF");
         if (!motivo.isEmpty()) {
             errore(QStringLiteral("impossibile scrivere il file PDF \"%1\": %2; "
                                   "un file precedente con lo stesso nome non è stato modificato")
@@ -360,17 +266,7 @@ int stampaBatch(int argc, char* argv[])
             return std::fflush(stdout) == 0 && !std::ferror(stdout) ? kEseguita : kNonScritta;
         }
     }
-    // The real windows run hidden on the offscreen platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // Standard error is for our messages: give Qt the private runtime folder
-    // it would otherwise complain about.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/rinsal-runtime-" + QByteArray::number(getuid());
-        ::mkdir(dir.constData(), 0700);
-        qputenv("XDG_RUNTIME_DIR", dir);
-    }
+    platform::preparaSenzaFinestre();
     // Standard error carries our own messages only: the toolkit's notes about
     // the offscreen platform (raise(), fonts) mean nothing to the user here.
     qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
@@ -25,6 +26,7 @@
 #include <sys/wait.h>
 #include <grp.h>
 #include <unistd.h>
+#endif
 
 using platform::Icona;
 using platform::Risposta;
@@ -462,6 +464,7 @@ private slots:
             prova_->valore[std::size_t(k)]->setText(QString(40, QLatin1Char('7')));
         }
 
+#ifndef Q_OS_WIN
         // A file system that refuses more than a few bytes.
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit vecchioLimite{};
@@ -477,6 +480,7 @@ private slots:
         QVERIFY(scena_.messaggi->visti.back().testo.contains(QStringLiteral("Tiranti-dati-vecchio")));
         QVERIFY(ModRinsal::NomeFile.isEmpty());
         QVERIFY(prova_->fileCorrente().isEmpty());
+#endif
 
         // A folder that cannot be written to (its place is taken by a file).
         const QString bloccata = dir.filePath(QStringLiteral("non-una-cartella"));
@@ -492,6 +496,7 @@ private slots:
         QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Critica);
         QCOMPARE(leggi(file), vecchio);
 
+#ifndef Q_OS_WIN
         // A folder that cannot be written to, with the old file in it.
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         scena_.file->risposte = {file};
@@ -531,6 +536,7 @@ private slots:
             QCOMPARE(WEXITSTATUS(stato), 0);
         }
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+#endif
         QCOMPARE(leggi(file), vecchio);
         // Nothing left behind by the failed saves.
         QStringList resti = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -585,10 +591,12 @@ private slots:
     {
         QTest::addColumn<QString>("tipo");
         QTest::newRow("cartella") << QStringLiteral("cartella");
+#ifndef Q_OS_WIN
         QTest::newRow("coda senza scrittore") << QStringLiteral("coda");
         QTest::newRow("presa") << QStringLiteral("presa");
         QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero");
         QTest::newRow("/dev/urandom") << QStringLiteral("/dev/urandom");
+#endif
     }
     void fileNonOrdinari()
     {
@@ -599,6 +607,7 @@ private slots:
         int presa = -1;
         if (tipo == QLatin1String("cartella")) {
             QVERIFY(QDir().mkdir(file));
+#ifndef Q_OS_WIN
         } else if (tipo == QLatin1String("coda")) {
             QCOMPARE(::mkfifo(locale.constData(), 0600), 0);
         } else if (tipo == QLatin1String("presa")) {
@@ -612,15 +621,18 @@ private slots:
         } else {
             // Reached through a link, as a name picked in the dialog would be.
             QVERIFY(QFile::link(tipo, file));
+#endif
         }
         scena_.file->risposte = {file};
         QElapsedTimer t;
         t.start();
         prova_->apri_click();
         QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
+#ifndef Q_OS_WIN
         if (presa >= 0) {
             ::close(presa);
         }
+#endif
         QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
         QCOMPARE(scena_.messaggi->visti[0].icona, Icona::Critica);
         QCOMPARE(scena_.messaggi->visti[0].testo,
@@ -641,18 +653,22 @@ private slots:
         const auto tutto = platform::leggiFileRegolare(file, 100);
         QCOMPARE(tutto.esito, EsitoLettura::Letto);
         QCOMPARE(tutto.dati, QByteArray(100, 'x'));
+#ifndef Q_OS_WIN
         QCOMPARE(QFileInfo(QStringLiteral("/proc/self/maps")).size(), 0);
         QCOMPARE(platform::leggiFileRegolare(QStringLiteral("/proc/self/maps"), 16).esito, EsitoLettura::TroppoGrande);
         const auto mappe = platform::leggiFileRegolare(QStringLiteral("/proc/self/maps"), 1 << 24);
         QCOMPARE(mappe.esito, EsitoLettura::Letto);
         QVERIFY(mappe.dati.size() > 16);
+#endif
         QCOMPARE(platform::leggiFileRegolare(dir.filePath(QStringLiteral("manca")), 100).esito,
                  EsitoLettura::Illeggibile);
         QCOMPARE(platform::leggiFileRegolare(QString(), 100).esito, EsitoLettura::Illeggibile);
+#ifndef Q_OS_WIN
         if (geteuid() != 0) {
             QFile::setPermissions(file, QFile::WriteOwner);
             QCOMPARE(platform::leggiFileRegolare(file, 100).esito, EsitoLettura::Illeggibile);
         }
+#endif
     }
 
     // The end of the file ends the last line: a record whose final line end
