@@ -6,7 +6,8 @@
 get_filename_component(RINSAL_QT_PREFIX "${Qt6_DIR}/../../.." ABSOLUTE)
 set(RINSAL_DLL_QT
   bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6PrintSupport.dll
-  plugins/platforms/qwindows.dll plugins/platforms/qoffscreen.dll)
+  plugins/platforms/qwindows.dll plugins/platforms/qoffscreen.dll plugins/platforms/qminimal.dll
+  bin/Qt6Test.dll)   # for the suite in the build folder; not installed
 file(GLOB RINSAL_PLUGIN_EXTRA RELATIVE ${RINSAL_QT_PREFIX}
   ${RINSAL_QT_PREFIX}/plugins/styles/*.dll ${RINSAL_QT_PREFIX}/plugins/imageformats/*.dll)
 list(APPEND RINSAL_DLL_QT ${RINSAL_PLUGIN_EXTRA})
@@ -37,7 +38,9 @@ foreach(coppia ${RINSAL_DLL_COPIATE})
     COMMAND ${CMAKE_STRIP} --strip-unneeded ${CMAKE_BINARY_DIR}/${dest}
     DEPENDS ${origine})
   list(APPEND RINSAL_DLL_USCITE ${CMAKE_BINARY_DIR}/${dest})
-  install(FILES ${CMAKE_BINARY_DIR}/${dest} DESTINATION ./${cartella})
+  if(NOT dest STREQUAL "Qt6Test.dll")
+    install(FILES ${CMAKE_BINARY_DIR}/${dest} DESTINATION ./${cartella})
+  endif()
 endforeach()
 
 # Qt's messages and dialogs in Italian: the translation is the host's, the
@@ -49,6 +52,8 @@ endif()
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/translations/qtbase_it.qm
   COMMAND ${CMAKE_COMMAND} -E copy ${RINSAL_QM} ${CMAKE_BINARY_DIR}/translations/qtbase_it.qm
   DEPENDS ${RINSAL_QM})
+# Qt's folders are the program's own: plugins and translations beside it.
+file(WRITE ${CMAKE_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n")
 add_custom_target(rinsal_dll ALL DEPENDS ${RINSAL_DLL_USCITE} ${CMAKE_BINARY_DIR}/translations/qtbase_it.qm)
 add_dependencies(rinsal rinsal_dll)
 
@@ -61,6 +66,7 @@ add_custom_target(rinsal_manuale ALL DEPENDS ${CMAKE_BINARY_DIR}/rinsal-stampa.h
 
 install(TARGETS rinsal rinsal-stampa RUNTIME DESTINATION .)
 install(FILES ${CMAKE_BINARY_DIR}/translations/qtbase_it.qm DESTINATION translations)
+install(FILES ${CMAKE_BINARY_DIR}/qt.conf DESTINATION .)
 install(FILES data/Internet.mid data/SuggerimentiRinsal.TXT ${CMAKE_BINARY_DIR}/rinsal.ico
               ${CMAKE_BINARY_DIR}/rinsal-stampa.html DESTINATION .)
 install(DIRECTORY data/esempi/ DESTINATION esempi)

@@ -152,18 +152,12 @@ void rilasciaInput()
 
 bool caricaTraduzioni()
 {
-    // Qt's own folder, then the "translations" folder the Windows setup puts
-    // beside the program.
     static QTranslator traduzione;
-    const QLocale italiano(QLocale::Italian, QLocale::Italy);
-    const QStringList cartelle{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                               QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
-    for (const QString& c : cartelle) {
-        if (traduzione.load(italiano, QStringLiteral("qtbase"), QStringLiteral("_"), c)) {
-            return QCoreApplication::installTranslator(&traduzione);
-        }
+    if (!traduzione.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return false;
     }
-    return false;
+    return QCoreApplication::installTranslator(&traduzione);
 }
 
 void usaTerminaleDelPadre()
@@ -178,12 +172,18 @@ void usaTerminaleDelPadre()
 
 void preparaSenzaFinestre()
 {
+#ifdef Q_OS_WIN
+    // Qt's offscreen platform on Windows knows no system fonts: the minimal
+    // one, with the system's fonts, prints the PDF in Courier New and Arial.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "minimal:enable_fonts");
+    }
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#else
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-#ifdef Q_OS_WIN
-    _setmode(_fileno(stdout), _O_BINARY);
-#else
     // Standard error is for our messages: give Qt the private runtime folder
     // it would otherwise complain about.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {

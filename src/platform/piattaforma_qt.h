@@ -39,7 +39,7 @@ void preparaDialogoFile(QFileDialog& dialogo, const RichiestaFile& richiesta);
 bool caricaTraduzioni();
 // Before the QApplication of a program without windows (the batch printer):
 // the offscreen platform unless another is asked for, a private runtime
-// folder where the system wants one, standard output passed on byte for byte.
+// folder where the system wants one, standard output and error passed on byte for byte.
 void preparaSenzaFinestre();
 // A window program on Windows has no terminal of its own: its answers to
 // --help and --version go to the terminal that started it, if any.

@@ -52,8 +52,8 @@ public:
     void linea(double x1, double y1, double x2, double y2, int spessore) override;
     void scrivi(double x, double y, const QString& testo) override;
     // In "Courier" every character is one cell of 0.6 em; any other font is
-    // measured as the printer would measure it, so that texts wrap where
-    // they wrap on paper.
+    // measured with the advance widths of DejaVu Sans, the title page's font,
+    // so that texts wrap where they wrap on paper, alike on every system.
     double larghezzaTesto(const QString& testo) const override;
     double larghezzaPagina() const override { return kLarghezzaPaginaTwips; }
     void nuovaPagina() override;

@@ -254,6 +254,7 @@ int stampaCalcolo(const Richiesta& rq)
 
 int stampaBatch(int argc, char* argv[])
 {
+    platform::preparaSenzaFinestre();
     // Help and version need no window system.
     for (int i = 1; i < argc; ++i) {
         const QByteArray a(argv[i]);
@@ -266,7 +267,6 @@ int stampaBatch(int argc, char* argv[])
             return std::fflush(stdout) == 0 && !std::ferror(stdout) ? kEseguita : kNonScritta;
         }
     }
-    platform::preparaSenzaFinestre();
     // Standard error carries our own messages only: the toolkit's notes about
     // the offscreen platform (raise(), fonts) mean nothing to the user here.
     qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {

@@ -603,8 +603,10 @@ private slots:
         QFETCH(QString, tipo);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("Tiranti-dati-strano"));
+#ifndef Q_OS_WIN
         const QByteArray locale = QFile::encodeName(file);
         int presa = -1;
+#endif
         if (tipo == QLatin1String("cartella")) {
             QVERIFY(QDir().mkdir(file));
 #ifndef Q_OS_WIN

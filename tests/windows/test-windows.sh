@@ -24,6 +24,10 @@ echo "== prefisso wine pronto ($(( $(date +%s) - t0 )) s)"
 echo "== suite sotto wine superata ($(( $(date +%s) - t0 )) s)"
 
 # 2. The batch printer against Linux's.
+# A prefix of its own: the suite leaves the program's settings in its one.
+export WINEPREFIX=$windows/wine-stampe
+rm -rf "$WINEPREFIX"
+cp -a "$windows/wine-modello" "$WINEPREFIX"
 confronto=$windows/confronto
 bash "$radice/scripts/confronta-stampe.sh" "$linux" "$confronto/linux" "$quanti" >/dev/null
 RINSAL_EMULATORE=wine bash "$radice/scripts/confronta-stampe.sh" "$windows" "$confronto/windows" "$quanti"
@@ -35,13 +39,17 @@ for f in "$radice"/data/esempi/*; do
   nome=$(basename "$f")
   for modo in --dati --relazione; do
     pdf=$confronto/pdf/$nome${modo#-}.pdf
-    rm -f "$pdf"
+    rm -f "$pdf" "$pdf.linux.pdf"
+    QT_QPA_PLATFORM=offscreen "$linux/rinsal-stampa" "$modo" -o "$pdf.linux.pdf" "$f" 2>/dev/null || true
+    [ -s "$pdf.linux.pdf" ] || continue   # a printout the calculation does not have
     wine "$windows/rinsal-stampa.exe" "$modo" -o "$pdf" "$f" >/dev/null 2>&1 || true
     [ -s "$pdf" ] || { echo "test-windows: nessun PDF da $nome $modo" >&2; exit 1; }
-    QT_QPA_PLATFORM=offscreen "$linux/rinsal-stampa" "$modo" -o "$pdf.linux.pdf" "$f" 2>/dev/null
-    # The words, accents included, as Linux's PDF has them (the fonts differ).
-    pdftotext -enc UTF-8 "$pdf" - | tr -s ' \n' >"$pdf.txt"
-    pdftotext -enc UTF-8 "$pdf.linux.pdf" - | tr -s ' \n' >"$pdf.linux.txt"
+    # The words, accents included, that Linux's PDF has: the fonts differ,
+    # and with them the order in which pdftotext meets the charts' labels.
+    pdftotext -enc UTF-8 "$pdf" - | tr -s ' \n\f' '\n\n\n' | sort >"$pdf.txt"
+    pdftotext -enc UTF-8 "$pdf.linux.pdf" - | tr -s ' \n\f' '\n\n\n' | sort >"$pdf.linux.txt"
+    [ "$(pdfinfo "$pdf" | awk '/^Pages:/{print $2}')" = "$(pdfinfo "$pdf.linux.pdf" | awk '/^Pages:/{print $2}')" ] ||
+      { echo "test-windows: il PDF di $nome $modo non ha le pagine di Linux" >&2; exit 1; }
     cmp -s "$pdf.txt" "$pdf.linux.txt" ||
       { diff "$pdf.linux.txt" "$pdf.txt" | head -20; echo "test-windows: il PDF di $nome $modo differisce" >&2; exit 1; }
   done
