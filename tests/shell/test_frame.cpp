@@ -208,8 +208,10 @@ private slots:
 
     void salvaEApri()
     {
+        // Accents and spaces in the folder and the name, as on a Windows desktop.
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("Tiranti-dati-prova"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Lavori è già")));
+        const QString file = dir.filePath(QStringLiteral("Lavori è già/Tiranti-dati-prova città"));
         auto* fr = finestre::ottieni<frontespizio>(IdFinestra::Frontespizio);
         prova_->valore[0]->setText(QStringLiteral("12,5"));
         prova_->valore[1]->setText(QStringLiteral("3"));
@@ -273,7 +275,7 @@ private slots:
         QCOMPARE(scena_.file->richieste.back().nomeFile, QFileInfo(file).absoluteDir().filePath("Tiranti-dati-"));
         QCOMPARE(scena_.messaggi->visti.size(), messaggi + 1);
         QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Domanda);
-        QVERIFY(scena_.messaggi->visti.back().testo.startsWith("Eliminare il file 'Tiranti-dati-prova'?\r"));
+        QVERIFY(scena_.messaggi->visti.back().testo.startsWith("Eliminare il file 'Tiranti-dati-prova città'?\r"));
         QCOMPARE(scena_.messaggi->visti.back().predefinito, Risposta::No);
         // Yes deletes it; the data stay, unsaved, and Save asks for a name.
         QVERIFY(!prova_->nonSalvato());

@@ -113,6 +113,7 @@ attendi_sonda() {
 }
 
 (cd "$lavoro" && exec wine "$cartella/rinsal.exe" >/dev/null 2>&1) &
+disown
 attendi_sonda
 sleep 2
 attendi_finestra "."
@@ -129,6 +130,7 @@ rm -f "$SONDA"
 
 # A sample named on the command line, as "Apri con" starts it.
 (cd "$lavoro" && exec wine "$cartella/rinsal.exe" 'C:\Program Files\Rinsal\esempi\Tiranti-dati-esempio' >/dev/null 2>&1) &
+disown
 attendi_sonda
 attendi_finestra "Rinsal: tiranti"
 grep -q "Tiranti-dati-esempio" "$lavoro/vista" || errore "il titolo non nomina il file aperto"
