@@ -11,7 +11,10 @@
 #include "shoring/stampe.h"
 #include "shoring/testi.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QSignalBlocker>
+#include <QTimer>
 
 using namespace modpuntelli;
 namespace T = modpuntelli::testi;
@@ -275,8 +278,39 @@ void puntelli::campoLasciato()
     if (!assurdiInSospeso_) {
         return;
     }
+    // Left by a mouse press on a button or another field: a box opened now
+    // would take the release and the click would be lost. The message waits
+    // for the click to have acted (which may itself have said it, or mended
+    // the data).
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        if (!attesaRilascio_) {
+            attesaRilascio_ = true;
+            qApp->installEventFilter(this);
+        }
+        return;
+    }
     assurdiInSospeso_ = false;
     CalcolaPuntelli();
+}
+
+bool puntelli::eventFilter(QObject* o, QEvent* e)
+{
+    if (attesaRilascio_ && e->type() == QEvent::MouseButtonRelease) {
+        attesaRilascio_ = false;
+        qApp->removeEventFilter(this);
+        QTimer::singleShot(0, this, &puntelli::dopoIlClic);
+    }
+    return FinestraCalcolo::eventFilter(o, e);
+}
+
+void puntelli::dopoIlClic()
+{
+    // A box the click opened is answered first: one box at a time.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(100, this, &puntelli::dopoIlClic);
+        return;
+    }
+    campoLasciato();
 }
 
 void puntelli::carica(Campo c, const QString& testo)

@@ -96,7 +96,10 @@ private:
     bool caricamento_ = false;
     bool digitando_ = false;          // the change being handled is typing in the focused field
     bool assurdiInSospeso_ = false;   // absurd data met while typing: said when the field is left
+    bool attesaRilascio_ = false;     // the field was left by a mouse press: said after the click
     void campoLasciato();
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void dopoIlClic();
     int mostraConsolidamento_ = 0;
     // While a consolidation is shown, the pass its fields and options would
     // each start runs once, at the end (the stored data do not change).

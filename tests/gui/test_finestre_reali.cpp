@@ -32,6 +32,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -577,6 +578,33 @@ private slots:
         tab();
         QCOMPARE(s.visti.size(), std::size_t(2));
         QCOMPARE(w->campo(puntelli::altpu)->text(), QString("3000"));
+
+        // The field left by a press on a button: no box takes the release,
+        // the click acts, then the check speaks once.
+        w->activateWindow();
+        QTest::mouseClick(w->campo(puntelli::altpu), Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), w->campo(puntelli::altpu));
+        w->campo(puntelli::altpu)->end(false);
+        digitaTasti("0");
+        QPushButton* aiuto = nullptr;
+        for (QPushButton* b : w->findChildren<QPushButton*>()) {
+            if (b->isVisible() && QString(b->text()).remove(QLatin1Char('&')) == QLatin1String("AIUTO")) {
+                aiuto = b;
+            }
+        }
+        QVERIFY(aiuto);
+        QSignalSpy cliccato(aiuto, &QAbstractButton::clicked);
+        QTest::mousePress(aiuto, Qt::LeftButton, {}, aiuto->rect().center());
+        QCOMPARE(s.visti.size(), std::size_t(2));
+        QTest::mouseRelease(aiuto, Qt::LeftButton, {}, aiuto->rect().center());
+        // AIUTO's own box first, answered, then the check's.
+        QCOMPARE(cliccato.count(), 1);
+        QTRY_COMPARE(s.visti.size(), std::size_t(4));
+        QVERIFY(s.visti[2].testo != modpuntelli::testi::kDatiAssurdi);
+        QCOMPARE(s.visti[3].testo, modpuntelli::testi::kDatiAssurdi);
+        QTest::qWait(100);
+        QCOMPARE(s.visti.size(), std::size_t(4));
+        supporto::chiudiTutte();
     }
 
     // The exit question shows its whole title: the box is at least as wide
