@@ -3,10 +3,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QScrollBar>
 
 namespace platform {
@@ -67,12 +69,26 @@ private:
             if (!c->isVisibleTo(w)) continue;
             QString tipo;
             QString testo;
+            QString fuori;
             if (auto* e = qobject_cast<QLineEdit*>(c)) {
                 tipo = QStringLiteral("CAMPO");
                 testo = e->text();
             } else if (auto* l = qobject_cast<QLabel*>(c)) {
                 tipo = QStringLiteral("ETICHETTA");
                 testo = l->text();
+                // A one-line text wider than its label runs out of it (or is
+                // cut), measured as drawn: a result cell draws a long value
+                // smaller or cut, and says so.
+                QString disegnato = testo;
+                QFont f = l->font();
+                if (l->metaObject()->indexOfMethod("fontMostrato()") >= 0) {
+                    QMetaObject::invokeMethod(l, "testoMostrato", Q_RETURN_ARG(QString, disegnato));
+                    QMetaObject::invokeMethod(l, "fontMostrato", Q_RETURN_ARG(QFont, f));
+                }
+                if (!l->wordWrap() && !disegnato.contains(QLatin1Char('\n')) && l->pixmap().isNull() &&
+                    QFontMetrics(f).horizontalAdvance(disegnato) > l->contentsRect().width()) {
+                    fuori = QStringLiteral("\tDEBORDA");
+                }
             } else if (auto* b = qobject_cast<QAbstractButton*>(c)) {
                 tipo = QStringLiteral("PULSANTE");
                 testo = b->text();
@@ -90,7 +106,8 @@ private:
                        .arg(p.y())
                        .arg(c->width())
                        .arg(c->height())
-                       .arg(piatto(testo)));
+                       .arg(piatto(testo)) +
+                   fuori);
         }
         scrivi(QStringLiteral("FINE"));
     }

@@ -33,6 +33,9 @@ public:
     explicit Cella(QWidget* genitore) : QLabel(genitore) {}
     // The text drawn in the cell at its present size, and its font.
     std::pair<QString, QFont> mostrato() const;
+    // The same, for the program's probe (which knows no shell types).
+    Q_INVOKABLE QString testoMostrato() const { return mostrato().first; }
+    Q_INVOKABLE QFont fontMostrato() const { return mostrato().second; }
     // The tooltip shown on hover: the cell's own text, then the whole value.
     QString suggerimentoCompleto() const;
 

@@ -137,6 +137,32 @@ done
 
 [ -n "${WALK_SCHERMATE:-}" ] && import -window root "$WALK_SCHERMATE/tiranti.png"
 
+# 3b. A huge distance between the restraints: the tie rod's length, far
+# longer than its cell, stays inside it (cut or smaller, whole in its
+# tooltip), never over its neighbour.
+read -r lux luy < <(awk -F'\t' '$1=="ETICHETTA" && $6=="5997" {print $2, $3; exit}' "$LAVORO/vista")
+[ -n "${lux:-}" ] || errore "lunghezza del tirante 5997 non trovata"
+read -r dx dy < <(awk -F'\t' '$1=="CAMPO"{print $3, $2, $4, $5}' "$LAVORO/vista" | sort -n -k1,1 -k2,2 | sed -n 6p |
+                  awk '{print int($2+$3/2), int($1+$4/2)}')
+clic "$dx" "$dy"
+xdotool key ctrl+a
+xdotool type --delay 30 "60000000"
+sleep 0.5
+vista
+riga=$(awk -F'\t' -v x="$lux" -v y="$luy" '$1=="ETICHETTA" && $2==x && $3==y' "$LAVORO/vista")
+[ -n "$riga" ] || errore "la cella della lunghezza è sparita"
+[ "$(cut -f6 <<<"$riga")" != 5997 ] || errore "la lunghezza non è stata ricalcolata"
+! grep -q DEBORDA <<<"$riga" || errore "la lunghezza esce dalla sua cella: $riga"
+if grep -q 'DEBORDA' "$LAVORO/vista"; then
+  awk -F'\t' '$1=="ETICHETTA" && $7=="DEBORDA" && $6 ~ /^[-0-9,.]+$/' "$LAVORO/vista" | grep -q . &&
+    errore "un risultato esce dalla sua cella: $(grep DEBORDA "$LAVORO/vista" | head -1)"
+fi
+[ -n "${WALK_SCHERMATE:-}" ] && import -window root "$WALK_SCHERMATE/valore-lungo.png"
+xdotool key ctrl+a
+xdotool type --delay 30 "600"
+xdotool key Tab
+sleep 0.3
+
 # 4. Every scroll-bar arrow of the window, once: at most one message each.
 awk -F'\t' '$1 ~ /^BARRA/ && $6 !~ /disabilitata/ {print $1, $2, $3, $4, $5}' "$LAVORO/vista" > "$LAVORO/barre"
 [ -s "$LAVORO/barre" ] || errore "nessuna barra di scorrimento"
