@@ -3,7 +3,6 @@
 // message boxes, the printer, the MIDI player, the settings and the clock.
 // The program installs the Qt implementations; tests install scripted ones.
 
-#include <QColor>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -11,6 +10,10 @@
 #include <memory>
 #include <optional>
 #include <vector>
+
+// The colour dialog is a window service: the layers below the windows
+// name QColor without linking Qt Gui.
+class QColor;
 
 namespace platform {
 
