@@ -261,17 +261,14 @@ void cercol::dopoApertura()
 
 void cercol::acquisizionedati_Click() { suLavoro(stampaModulo); }
 
-void cercol::stampa_click()
+void cercol::stampaDati(platform::Stampante& p, ModoStampa modo)
 {
     // The rows are scrolled through first, as the user would see them.
     for (int v = 6; v <= NumeroCerchiature && NumeroCerchiature > 5; v += 5) {
         VScroll1()->setValue(std::min(v, VScroll1()->maximum()));
     }
-    suLavoro([this](platform::Stampante& p) {
-        const QString progetto = progettoFrontespizio();
-        const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
-        stampaDatiRisultati(p, dati_, ris_, TipoCerchiatura, NumeroCerchiature, progetto, relazione);
-    });
+    stampaDatiRisultati(p, dati_, ris_, TipoCerchiatura, NumeroCerchiature, progettoFrontespizio(),
+                        modo == ModoStampa::InRelazione);
 }
 
 std::optional<ChiusuraRelazione> cercol::chiusuraRelazione() const

@@ -30,7 +30,7 @@ public:
 
     void cancella_click() override;
     void acquisizionedati_Click() override;
-    void stampa_click() override;
+    void stampaDati(platform::Stampante& p, ModoStampa modo) override;
     std::optional<ChiusuraRelazione> chiusuraRelazione() const override;
 
     int TipoCerchiatura = 0;   // 0 until a type is chosen

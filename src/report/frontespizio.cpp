@@ -301,14 +301,11 @@ private:
     int numerata_ = 0;
 };
 
-// Report mode lasts exactly as long as the report, whatever way it ends.
+// StampaCompleta says "sì" exactly as long as the report prints, whatever
+// way it ends.
 struct ModoRelazione {
     ModoRelazione() { ModRinsal::StampaCompleta = QStringLiteral("sì"); }
-    ~ModoRelazione()
-    {
-        stampa::impostaLavoroRelazione(nullptr);
-        ModRinsal::StampaCompleta.clear();
-    }
+    ~ModoRelazione() { ModRinsal::StampaCompleta.clear(); }
     ModoRelazione(const ModoRelazione&) = delete;
     ModoRelazione& operator=(const ModoRelazione&) = delete;
 };
@@ -352,9 +349,7 @@ void frontespizio::stampa_click()
     if (!p.inErrore()) {
         p.impostaY(stampa::kYInizio);
         p.numeraPagine();
-        stampa::impostaLavoroRelazione(&p);
-        chiusura->stampa_click();
-        stampa::impostaLavoroRelazione(nullptr);
+        chiusura->stampaDati(p, ModoStampa::InRelazione);
     }
     if (!p.terminato()) {
         p.fineDocumento();

@@ -7,6 +7,7 @@
 #include "shell/modrinsal.h"
 #include "shell/recupero.h"
 #include "shell/splash.h"
+#include "shell/stampa.h"
 #include "shell/testi.h"
 #include "shell/testi_frame.h"
 
@@ -199,6 +200,17 @@ bool FinestraCalcolo::rinviaCalcolo()
     }
     calcoloDovuto_ = true;
     return true;
+}
+
+void FinestraCalcolo::stampaSola()
+{
+    preparaStampa();
+    if (!stampaPossibile()) {
+        return;
+    }
+    if (auto p = stampa::apriLavoro()) {
+        stampaDati(*p, ModoStampa::Sola);
+    }
 }
 
 // ---- menus -------------------------------------------------------------------

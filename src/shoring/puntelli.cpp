@@ -652,6 +652,25 @@ void puntelli::cmdavanti_Click()
     }
 }
 
+FinestraCalcolo* puntelli::finestraRisultati()
+{
+    return finestre::esistente<FinestraCalcolo>(IdFinestra::Risultati);
+}
+
+bool puntelli::stampaPossibile()
+{
+    // No results window yet: the data check has refused them (and said so).
+    FinestraCalcolo* r = finestraRisultati();
+    return r && r->stampaPossibile();
+}
+
+void puntelli::stampaDati(platform::Stampante& p, ModoStampa modo)
+{
+    if (FinestraCalcolo* r = finestraRisultati()) {
+        r->stampaDati(p, modo);
+    }
+}
+
 void puntelli::acquisizionedati_Click()
 {
     auto p = stampa::apriLavoro();

@@ -46,6 +46,11 @@ public:
     void cancella_click() override;
     void acquisizionedati_Click() override;
     void cmdavanti_Click() override;
+    // The listing of data and results is the results window's: it shows the
+    // consolidation whose figures it prints. "&Risultati" brings it up to date.
+    void preparaStampa() override { cmdavanti_Click(); }
+    bool stampaPossibile() override;
+    void stampaDati(platform::Stampante& p, ModoStampa modo) override;
 
     // Runs the calculation on the job with what the window shows.
     modpuntelli::EsitoCalcolo CalcolaPuntelli();
@@ -61,6 +66,8 @@ protected:
 
 private:
     void costruisci();
+    // The results window, once "&Risultati" has made it.
+    static FinestraCalcolo* finestraRisultati();
     void campo_Change(Campo c);
     void Option_Click(int gruppo, int i);
     void Option1_Click(int i);

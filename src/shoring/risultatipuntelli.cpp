@@ -4,7 +4,6 @@
 #include "shell/datifrontespizio.h"
 #include "shell/modrinsal.h"
 #include "shell/numeri.h"
-#include "shell/stampa.h"
 #include "shoring/calcolo.h"
 #include "shoring/dati.h"
 #include "shoring/stampe.h"
@@ -331,22 +330,19 @@ void risultatipuntelli::controlla_click()
                                 Icona::Informazione, Pulsanti::Ok, Risposta::Ok);
 }
 
-void risultatipuntelli::stampa_click()
+bool risultatipuntelli::stampaPossibile()
 {
     if (tipocon_->text().isEmpty()) {
         platform::messaggi().mostra(T::kNullaDaStampare, ModRinsal::TitoloControllo, Icona::Domanda, Pulsanti::Ok,
                                     Risposta::Ok);
-        return;
+        return false;
     }
-    auto p = stampa::apriLavoro();
-    if (p) {
-        stampaSu(*p);
-    }
+    return true;
 }
 
-void risultatipuntelli::stampaSu(platform::Stampante& p)
+void risultatipuntelli::stampaDati(platform::Stampante& p, ModoStampa modo)
 {
-    StampaDatiRisultati(p, lavoro(), progettoCorrente(), ModRinsal::StampaCompleta == QStringLiteral("sì"));
+    StampaDatiRisultati(p, lavoro(), progettoCorrente(), modo == ModoStampa::InRelazione);
 }
 
 void risultatipuntelli::apri_click()

@@ -39,10 +39,9 @@ public:
     void eliminare_click() override;
     void controlla_click() override;
     void cancella_click() override;
-    void stampa_click() override;
+    bool stampaPossibile() override;
+    void stampaDati(platform::Stampante& p, ModoStampa modo) override;
     std::optional<ChiusuraRelazione> chiusuraRelazione() const override;
-    // The listing onto a job already open; in report mode when StampaCompleta is "sì".
-    void stampaSu(platform::Stampante& p);
 
 protected:
     void indietro_Click() override;

@@ -327,20 +327,14 @@ void cuciture::dopoApertura()
 
 void cuciture::acquisizionedati_Click() { suLavoro(stampaModulo); }
 
-void cuciture::stampa_click()
+void cuciture::stampaDati(platform::Stampante& p, ModoStampa modo)
 {
     // The data area moves through the rows, so every row is recomputed.
     for (int pos = 6; pos <= NumeroCuciture; pos += 5) {
         VScroll1()->setValue(pos);
     }
-    suLavoro([this](platform::Stampante& p) { stampaDatiSu(p); });
-}
-
-void cuciture::stampaDatiSu(platform::Stampante& p)
-{
-    const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
-    const QString progetto = progettoFrontespizio();
-    stampaDatiRisultati(p, dati_, ris_, NumeroCuciture, TipoCucitura, progetto, relazione);
+    stampaDatiRisultati(p, dati_, ris_, NumeroCuciture, TipoCucitura, progettoFrontespizio(),
+                        modo == ModoStampa::InRelazione);
 }
 
 std::optional<ChiusuraRelazione> cuciture::chiusuraRelazione() const

@@ -54,11 +54,8 @@ public:
 
     void cancella_click() override;
     void acquisizionedati_Click() override;
-    void stampa_click() override;
+    void stampaDati(platform::Stampante& p, ModoStampa modo) override;
     std::optional<ChiusuraRelazione> chiusuraRelazione() const override;
-    // The listing on a job already open; report mode when StampaCompleta
-    // says so. Ends the job.
-    void stampaDatiSu(platform::Stampante& p);
 
     int TipoCucitura = 0;   // 0 until a type is chosen
     int NumeroCuciture = 0;

@@ -196,16 +196,9 @@ void tiranti::dopoApertura()
 
 void tiranti::acquisizionedati_Click() { suLavoro(stampaModulo); }
 
-void tiranti::stampa_click()
+void tiranti::stampaDati(platform::Stampante& p, ModoStampa modo)
 {
-    suLavoro([this](platform::Stampante& p) { stampaDatiSu(p); });
-}
-
-void tiranti::stampaDatiSu(platform::Stampante& p)
-{
-    const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
-    const QString progetto = progettoFrontespizio();
-    stampaDatiRisultati(p, dati_, ris_, NumeroTiranti, progetto, relazione);
+    stampaDatiRisultati(p, dati_, ris_, NumeroTiranti, progettoFrontespizio(), modo == ModoStampa::InRelazione);
 }
 
 // ---- mouse ---------------------------------------------------------------------------

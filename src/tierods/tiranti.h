@@ -37,10 +37,7 @@ public:
 
     void cancella_click() override;
     void acquisizionedati_Click() override;
-    void stampa_click() override;
-    // The data-and-results listing on a job already open; report mode when
-    // StampaCompleta says so. Ends the job.
-    void stampaDatiSu(platform::Stampante& p);
+    void stampaDati(platform::Stampante& p, ModoStampa modo) override;
 
     int NumeroTiranti = 0;
 
