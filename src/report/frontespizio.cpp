@@ -182,9 +182,9 @@ void frontespizio::scriviDati(archivio::ScrittoreRecord& w)
     w.fineRecord();
 }
 
-void frontespizio::controlla_click() { controllodati_Click(); }
+bool frontespizio::controlla_click() { return controllodati_Click(); }
 
-void frontespizio::controllodati_Click()
+bool frontespizio::controllodati_Click()
 {
     const QStringList t = campiTesto();
     QString testo;
@@ -200,6 +200,7 @@ void frontespizio::controllodati_Click()
         icona = Icona::Informazione;
     }
     platform::messaggi().mostra(testo, ModRinsal::TitoloControllo, icona, Pulsanti::Ok, Risposta::Ok);
+    return icona == Icona::Informazione;
 }
 
 void frontespizio::cancella_click()

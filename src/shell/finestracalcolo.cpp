@@ -531,24 +531,25 @@ void FinestraCalcolo::aiuto_Click()
 
 // ---- data check and colour -------------------------------------------------------
 
-void FinestraCalcolo::controlla_click()
+bool FinestraCalcolo::controlla_click()
 {
     const EsitoControllo esito = verificaDati();
     switch (esito.tipo) {
     case EsitoControllo::Tipo::NessunDato:
         avviso(esito.messaggio, Icona::Esclamativa, ModRinsal::TitoloControllo);
-        return;
+        return false;
     case EsitoControllo::Tipo::Incompleto:
         avviso(esito.messaggio, Icona::Critica, ModRinsal::TitoloControllo);
-        return;
+        return false;
     case EsitoControllo::Tipo::Completo:
-        if (ControlloArchivio == 1) {
-            ControlloArchivio = 0;
-        } else {
-            avviso(testi::kDatiCorretti, Icona::Informazione, ModRinsal::TitoloControllo);
-        }
-        return;
+        break;
     }
+    if (ControlloArchivio == 1) {
+        ControlloArchivio = 0;
+    } else {
+        avviso(testi::kDatiCorretti, Icona::Informazione, ModRinsal::TitoloControllo);
+    }
+    return true;
 }
 
 QColor FinestraCalcolo::sfondo() const { return palette().color(QPalette::Window); }
@@ -711,8 +712,7 @@ void FinestraCalcolo::ArchiviaDati()
         return;
     }
     ControlloArchivio = 1;
-    controlla_click();
-    if (ControlloArchivio == 1) {
+    if (!controlla_click()) {
         return;
     }
     if (config_.frontespizioNelFile && progettoVuoto()) {

@@ -91,8 +91,10 @@ public:
     virtual void salvanome_click();
     virtual void eliminare_click();
 
-    // Data check with the common frame; clearing; colour.
-    virtual void controlla_click();
+    // Data check with the common frame: true when the data are complete.
+    // With ControlloArchivio at 1 (a check on behalf of a save) complete
+    // data are not announced and the flag goes back to 0. Clearing; colour.
+    virtual bool controlla_click();
     virtual void cancella_click() {}
     virtual void colorare_Click();
 
@@ -130,7 +132,7 @@ public:
     void aiuto_Click();
     void guidaFinestra();
 
-    int ControlloArchivio = 0;
+    int ControlloArchivio = 0;   // 1 while a check runs on behalf of a save
 
     // The file this window last opened or saved.
     const QString& fileCorrente() const { return fileCorrente_; }

@@ -609,19 +609,20 @@ EsitoControllo puntelli::verificaDati()
             s->testo};
 }
 
-void puntelli::controlla_click()
+bool puntelli::controlla_click()
 {
     const auto s = ControllaPuntelli(lavoro());
     if (s) {
         platform::messaggi().mostra(s->testo, ModRinsal::TitoloControllo, s->icona, Pulsanti::Ok, Risposta::Ok);
-        return;
+        return false;
     }
     if (ControlloArchivio == 1) {
         ControlloArchivio = 0;
-        return;
+        return true;
     }
     platform::messaggi().mostra(T::kDatiCorretti, ModRinsal::TitoloControllo, Icona::Informazione, Pulsanti::Ok,
                                 Risposta::Ok);
+    return true;
 }
 
 void puntelli::cancella_click()
@@ -640,8 +641,7 @@ void puntelli::cancella_click()
 void puntelli::cmdavanti_Click()
 {
     ControlloArchivio = 1;
-    controlla_click();
-    if (ControlloArchivio == 1) {
+    if (!controlla_click()) {
         return;
     }
     CalcolaPuntelli();

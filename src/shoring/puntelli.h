@@ -42,7 +42,7 @@ public:
     int PuntelloCorrente = 1;
     int MuraturaCorrente = 0;
 
-    void controlla_click() override;
+    bool controlla_click() override;
     void cancella_click() override;
     void acquisizionedati_Click() override;
     void cmdavanti_Click() override;

@@ -300,7 +300,7 @@ void risultatipuntelli::indietro_Click()
     finestre::mostra(IdFinestra::Puntelli);
 }
 
-void risultatipuntelli::controlla_click()
+bool risultatipuntelli::controlla_click()
 {
     double somma = 0;
     for (int k = 2; k <= 14; ++k) {
@@ -310,7 +310,7 @@ void risultatipuntelli::controlla_click()
         platform::messaggi().mostra(T::kNessunRisultato, ModRinsal::TitoloControllo, Icona::Esclamativa,
                                     Pulsanti::Ok, Risposta::Ok);
         finestre::mostra(IdFinestra::Puntelli);
-        return;
+        return false;
     }
     std::vector<QLineEdit*> attesi;
     switch (tipoCalcolato(TipoMostrato)) {
@@ -328,6 +328,7 @@ void risultatipuntelli::controlla_click()
     const bool vuoto = std::any_of(attesi.begin(), attesi.end(), [](QLineEdit* e) { return e->text().isEmpty(); });
     platform::messaggi().mostra(vuoto ? T::kRisultatiScorretti : T::kRisultatiCorretti, ModRinsal::TitoloControllo,
                                 Icona::Informazione, Pulsanti::Ok, Risposta::Ok);
+    return !vuoto;
 }
 
 bool risultatipuntelli::stampaPossibile()

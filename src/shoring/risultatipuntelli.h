@@ -37,7 +37,7 @@ public:
     void salva_click() override;
     void salvanome_click() override;
     void eliminare_click() override;
-    void controlla_click() override;
+    bool controlla_click() override;
     void cancella_click() override;
     bool stampaPossibile() override;
     void stampaDati(platform::Stampante& p, ModoStampa modo) override;
