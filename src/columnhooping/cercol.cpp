@@ -131,7 +131,7 @@ void cercol::campo_Change(int c, int linea)
 void cercol::calcoloRinviato()
 {
     GuidaCerchiature();
-    VScroll2_Change();
+    aggiornaRisultati();
 }
 
 void cercol::VScroll3_Change(int linea)
@@ -183,7 +183,7 @@ void cercol::VScroll1_Change()
         caldo_, [this] { mostraTabella(); });
 }
 
-void cercol::VScroll2_Change()
+void cercol::aggiornaRisultati()
 {
     Occupato occupato;
     CalcolaCerchiature();
@@ -254,7 +254,7 @@ void cercol::dopoApertura()
     VScroll1_Change();
     ContaCerchiature();
     GuidaCerchiature();
-    VScroll2_Change();
+    aggiornaRisultati();
 }
 
 // ---- printouts -----------------------------------------------------------------------

@@ -26,7 +26,9 @@ public:
     void GuidaCerchiature();
     void CalcolaCerchiature();
     void VScroll1_Change();
-    void VScroll2_Change();
+    // The calculation pass over every row, then the hot table.
+    void aggiornaRisultati();
+    void VScroll2_Change() { aggiornaRisultati(); }
 
     void cancella_click() override;
     void acquisizionedati_Click() override;

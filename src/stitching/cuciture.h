@@ -44,11 +44,16 @@ public:
     void GuidaCuciture();
     void CalcolaCuciture();
 
+    // The hot results of the row and temperature the bars pick; the cold
+    // results of the five rows from the one its bar picks.
+    void mostraCaldo();
+    void mostraFreddo();
+
     // Refreshes, each also the change handler of its bar.
     void VScroll1_Change();
-    void VScroll2_Change();
+    void VScroll2_Change() { mostraCaldo(); }
     void HScroll1_Change();
-    void VScroll3_Change();
+    void VScroll3_Change() { mostraFreddo(); }
     void VScroll4_Change(int linea);
     void VScroll9_Change(int lato);
 

@@ -78,7 +78,7 @@ void tiranti::campo_Change(int c, int linea)
 void tiranti::calcoloRinviato()
 {
     GuidaTiranti();
-    VScroll2_Change();
+    aggiornaRisultati();
 }
 
 void tiranti::ContaTiranti()
@@ -123,7 +123,7 @@ void tiranti::VScroll1_Change()
         temperature_, [this] { mostraTabella(); });
 }
 
-void tiranti::VScroll2_Change()
+void tiranti::aggiornaRisultati()
 {
     Occupato occupato;
     CalcolaTiranti();

@@ -33,7 +33,9 @@ public:
     void GuidaTiranti();
     void CalcolaTiranti();
     void VScroll1_Change();
-    void VScroll2_Change();
+    // The calculation pass over every row, then the temperature table.
+    void aggiornaRisultati();
+    void VScroll2_Change() { aggiornaRisultati(); }
 
     void cancella_click() override;
     void acquisizionedati_Click() override;
