@@ -217,8 +217,9 @@ protected:
     void ArchiviaDati();
     clsResize scala_;
 
-    // While the lines of a row window are refreshed, every field whose text
-    // changes raises its handler; with a RinvioCalcolo alive the handlers
+    // While the lines of a row window are refreshed (or a shoring
+    // consolidation is shown), every field whose text changes raises its
+    // handler; with a RinvioCalcolo alive the handlers
     // store their values and owe the recalculation, which runs once
     // (calcoloRinviato) when the outermost one ends. The values stored are
     // the same, so is the last pass.
@@ -234,6 +235,8 @@ protected:
     };
     // True while a refresh is under way: the caller skips its pass, now owed.
     bool rinviaCalcolo();
+    // Whether a refresh is under way, owing nothing.
+    bool inRinvio() const { return rinvii_ > 0; }
     // The owed pass: guidance, recalculation and refresh of the results.
     virtual void calcoloRinviato() {}
 

@@ -338,8 +338,8 @@ modpuntelli::EsitoCalcolo puntelli::CalcolaPuntelli()
     // While a consolidation is being shown its options are selected before
     // its fields are loaded: the angle field still holds the previous
     // consolidation's angle and must not be stored as this one's.
-    s.angoloDalCampo = !caricamento_ && mostraConsolidamento_ == 0;
-    if (mostraConsolidamento_ > 0) {
+    s.angoloDalCampo = !caricamento_ && !inRinvio();
+    if (rinviaCalcolo()) {
         // Every pass of the showing reads the same stored data: one is enough.
         if (!calcoloRinviato_ && modpuntelli::calcolabile(lavoro(), s)) {
             calcoloRinviato_ = s;
@@ -355,7 +355,7 @@ modpuntelli::EsitoCalcolo puntelli::CalcolaPuntelli()
     return e;
 }
 
-void puntelli::calcolaRinviato()
+void puntelli::calcoloRinviato()
 {
     if (!calcoloRinviato_) {
         return;
@@ -521,11 +521,8 @@ void puntelli::impostaScorrimento(QScrollBar* s, int valore, void (puntelli::*ge
 
 void puntelli::HScroll1_Change()
 {
-    ++mostraConsolidamento_;
+    const RinvioCalcolo rinvio(this);
     mostraConsolidamento(hscroll_->value());
-    if (--mostraConsolidamento_ == 0) {
-        calcolaRinviato();
-    }
 }
 
 void puntelli::mostraConsolidamento(int c)

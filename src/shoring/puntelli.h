@@ -107,9 +107,9 @@ private:
     void campoLasciato();
     bool eventFilter(QObject* o, QEvent* e) override;
     void dopoIlClic();
-    int mostraConsolidamento_ = 0;
-    // While a consolidation is shown, the pass its fields and options would
-    // each start runs once, at the end (the stored data do not change).
+    // While a consolidation is shown (under a RinvioCalcolo), the pass its
+    // fields and options would each start runs once, at the end, on the
+    // screen of the first that could run (the stored data do not change).
     std::optional<modpuntelli::Schermo> calcoloRinviato_;
-    void calcolaRinviato();
+    void calcoloRinviato() override;
 };
