@@ -131,7 +131,7 @@ void cercol::campo_Change(int c, int linea)
 void cercol::calcoloRinviato()
 {
     GuidaCerchiature();
-    VScroll2_Change();
+    aggiornaRisultati();
 }
 
 void cercol::VScroll3_Change(int linea)
@@ -183,7 +183,7 @@ void cercol::VScroll1_Change()
         caldo_, [this] { mostraTabella(); });
 }
 
-void cercol::VScroll2_Change()
+void cercol::aggiornaRisultati()
 {
     Occupato occupato;
     CalcolaCerchiature();
@@ -254,24 +254,21 @@ void cercol::dopoApertura()
     VScroll1_Change();
     ContaCerchiature();
     GuidaCerchiature();
-    VScroll2_Change();
+    aggiornaRisultati();
 }
 
 // ---- printouts -----------------------------------------------------------------------
 
 void cercol::acquisizionedati_Click() { suLavoro(stampaModulo); }
 
-void cercol::stampa_click()
+void cercol::stampaDati(platform::Stampante& p, ModoStampa modo)
 {
     // The rows are scrolled through first, as the user would see them.
     for (int v = 6; v <= NumeroCerchiature && NumeroCerchiature > 5; v += 5) {
         VScroll1()->setValue(std::min(v, VScroll1()->maximum()));
     }
-    suLavoro([this](platform::Stampante& p) {
-        const QString progetto = progettoFrontespizio();
-        const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
-        stampaDatiRisultati(p, dati_, ris_, TipoCerchiatura, NumeroCerchiature, progetto, relazione);
-    });
+    stampaDatiRisultati(p, dati_, ris_, TipoCerchiatura, NumeroCerchiature, progettoFrontespizio(),
+                        modo == ModoStampa::InRelazione);
 }
 
 std::optional<ChiusuraRelazione> cercol::chiusuraRelazione() const

@@ -26,11 +26,13 @@ public:
     void GuidaCerchiature();
     void CalcolaCerchiature();
     void VScroll1_Change();
-    void VScroll2_Change();
+    // The calculation pass over every row, then the hot table.
+    void aggiornaRisultati();
+    void VScroll2_Change() { aggiornaRisultati(); }
 
     void cancella_click() override;
     void acquisizionedati_Click() override;
-    void stampa_click() override;
+    void stampaDati(platform::Stampante& p, ModoStampa modo) override;
     std::optional<ChiusuraRelazione> chiusuraRelazione() const override;
 
     int TipoCerchiatura = 0;   // 0 until a type is chosen

@@ -1,9 +1,11 @@
 #include "pillarhooping/cerpil.h"
 
 #include "pillarhooping/archivio.h"
+#include "pillarhooping/stampe.h"
 #include "pillarhooping/testi.h"
 #include "shell/campi.h"
 #include "shell/controlli.h"
+#include "shell/datifrontespizio.h"
 #include "shell/numeri.h"
 
 #include <QApplication>
@@ -223,4 +225,14 @@ void cerpil::dopoApertura()
     ContaPilastri();
     GuidaPilastri();
     CalcolaPilastri();
+}
+
+// ---- printout ------------------------------------------------------------------------
+
+QString cerpil::senzaListato() const { return TipoPilastri == kCaldo ? T::kSenzaListato : QString(); }
+
+void cerpil::stampaDati(platform::Stampante& p, ModoStampa modo)
+{
+    (void)modo;
+    stampaDatiRisultati(p, dati_, ris_, NumeroPilastri, progettoFrontespizio());
 }

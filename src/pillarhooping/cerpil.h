@@ -53,6 +53,14 @@ public:
     QScrollBar* VScroll6(int linea) const { return vscroll6_[std::size_t(linea)]; }
     QScrollBar* VScroll9(int lato) const { return lati_.barre[std::size_t(lato)]; }
 
+    // The menu's print entries do nothing in this window: its listing, of
+    // the cold helix only, is printed by the batch printer.
+    void stampa_click() override {}
+    bool stampaPossibile() override { return senzaListato().isEmpty(); }
+    QString senzaListato() const override;
+    // Alone only: the complete report has no chapters for pillar hooping.
+    void stampaDati(platform::Stampante& p, ModoStampa modo) override;
+
 protected:
     void calcoloRinviato() override;
     ColonnaRighe& valori(int c) override { return dati_.colonna(c); }

@@ -1,7 +1,7 @@
 #pragma once
 // The pillar-hooping data-and-results listing: one table of every row with
 // the data the cold helix uses and its five results. The window has no
-// print command of its own; the batch printer prints it.
+// print command of its own; the batch printer prints it through the window.
 
 #include "pillarhooping/calcolo.h"
 #include "platform/piattaforma.h"

@@ -142,5 +142,7 @@ inline const Q kFreddoIntestazione = QStringLiteral(
     "  cerch.   l.c.   l.l.    alt.  diam.  h sez.    grav.   elica  lungh.    sez.   prec.    att.");
 inline const Q kFreddoUnita = QStringLiteral(
     "   n.       cm     cm      cm    mm      cm       kg      cm     cm      cmq   kg/cmq  kg/cmq");
+// The type the listing leaves out, as the batch printer names it.
+inline const Q kSenzaListato = QStringLiteral("cerchiature a caldo");
 
 } // namespace testi_cerpil

@@ -182,9 +182,9 @@ void frontespizio::scriviDati(archivio::ScrittoreRecord& w)
     w.fineRecord();
 }
 
-void frontespizio::controlla_click() { controllodati_Click(); }
+bool frontespizio::controlla_click() { return controllodati_Click(); }
 
-void frontespizio::controllodati_Click()
+bool frontespizio::controllodati_Click()
 {
     const QStringList t = campiTesto();
     QString testo;
@@ -200,6 +200,7 @@ void frontespizio::controllodati_Click()
         icona = Icona::Informazione;
     }
     platform::messaggi().mostra(testo, ModRinsal::TitoloControllo, icona, Pulsanti::Ok, Risposta::Ok);
+    return icona == Icona::Informazione;
 }
 
 void frontespizio::cancella_click()
@@ -301,14 +302,11 @@ private:
     int numerata_ = 0;
 };
 
-// Report mode lasts exactly as long as the report, whatever way it ends.
+// StampaCompleta says "sì" exactly as long as the report prints, whatever
+// way it ends.
 struct ModoRelazione {
     ModoRelazione() { ModRinsal::StampaCompleta = QStringLiteral("sì"); }
-    ~ModoRelazione()
-    {
-        stampa::impostaLavoroRelazione(nullptr);
-        ModRinsal::StampaCompleta.clear();
-    }
+    ~ModoRelazione() { ModRinsal::StampaCompleta.clear(); }
     ModoRelazione(const ModoRelazione&) = delete;
     ModoRelazione& operator=(const ModoRelazione&) = delete;
 };
@@ -352,9 +350,7 @@ void frontespizio::stampa_click()
     if (!p.inErrore()) {
         p.impostaY(stampa::kYInizio);
         p.numeraPagine();
-        stampa::impostaLavoroRelazione(&p);
-        chiusura->stampa_click();
-        stampa::impostaLavoroRelazione(nullptr);
+        chiusura->stampaDati(p, ModoStampa::InRelazione);
     }
     if (!p.terminato()) {
         p.fineDocumento();

@@ -29,13 +29,13 @@ public:
     void salva_click() override;
     void salvanome_click() override;
     void eliminare_click() override;
-    void controlla_click() override;
+    bool controlla_click() override;
     void cancella_click() override;
     void acquisizionedati_Click() override;   // "&Dati finestra": the title page alone
     void stampa_click() override;             // the complete report
     void stampatutto_Click();                 // "&Stampa completa"
     void solodati_Click();
-    void controllodati_Click();
+    bool controllodati_Click();
     QString nomeRecupero() const override { return QStringLiteral("Frontespizio-"); }
 
 protected:

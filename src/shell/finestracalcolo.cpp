@@ -7,6 +7,7 @@
 #include "shell/modrinsal.h"
 #include "shell/recupero.h"
 #include "shell/splash.h"
+#include "shell/stampa.h"
 #include "shell/testi.h"
 #include "shell/testi_frame.h"
 
@@ -199,6 +200,17 @@ bool FinestraCalcolo::rinviaCalcolo()
     }
     calcoloDovuto_ = true;
     return true;
+}
+
+void FinestraCalcolo::stampaSola()
+{
+    preparaStampa();
+    if (!stampaPossibile()) {
+        return;
+    }
+    if (auto p = stampa::apriLavoro()) {
+        stampaDati(*p, ModoStampa::Sola);
+    }
 }
 
 // ---- menus -------------------------------------------------------------------
@@ -519,24 +531,25 @@ void FinestraCalcolo::aiuto_Click()
 
 // ---- data check and colour -------------------------------------------------------
 
-void FinestraCalcolo::controlla_click()
+bool FinestraCalcolo::controlla_click()
 {
     const EsitoControllo esito = verificaDati();
     switch (esito.tipo) {
     case EsitoControllo::Tipo::NessunDato:
         avviso(esito.messaggio, Icona::Esclamativa, ModRinsal::TitoloControllo);
-        return;
+        return false;
     case EsitoControllo::Tipo::Incompleto:
         avviso(esito.messaggio, Icona::Critica, ModRinsal::TitoloControllo);
-        return;
+        return false;
     case EsitoControllo::Tipo::Completo:
-        if (ControlloArchivio == 1) {
-            ControlloArchivio = 0;
-        } else {
-            avviso(testi::kDatiCorretti, Icona::Informazione, ModRinsal::TitoloControllo);
-        }
-        return;
+        break;
     }
+    if (ControlloArchivio == 1) {
+        ControlloArchivio = 0;
+    } else {
+        avviso(testi::kDatiCorretti, Icona::Informazione, ModRinsal::TitoloControllo);
+    }
+    return true;
 }
 
 QColor FinestraCalcolo::sfondo() const { return palette().color(QPalette::Window); }
@@ -699,8 +712,7 @@ void FinestraCalcolo::ArchiviaDati()
         return;
     }
     ControlloArchivio = 1;
-    controlla_click();
-    if (ControlloArchivio == 1) {
+    if (!controlla_click()) {
         return;
     }
     if (config_.frontespizioNelFile && progettoVuoto()) {

@@ -22,6 +22,10 @@
 #include <optional>
 #include <vector>
 
+namespace platform {
+class Stampante;
+}
+
 struct ConfigFinestra {
     int numero = 0;                 // 2..8, the window's number for the user
     QString caption;                // window caption
@@ -58,6 +62,11 @@ struct EsitoControllo {
     QString messaggio;   // for NessunDato and Incompleto
 };
 
+// How a listing of data and results is printed: alone, on a job of its own
+// with the program and project headings, or closing the complete report on
+// the report's job, already begun, which prints those itself.
+enum class ModoStampa { Sola, InRelazione };
+
 // The kind of calculation a window shows, which picks the chapters of the
 // complete report that its printout closes.
 struct ChiusuraRelazione {
@@ -82,8 +91,10 @@ public:
     virtual void salvanome_click();
     virtual void eliminare_click();
 
-    // Data check with the common frame; clearing; colour.
-    virtual void controlla_click();
+    // Data check with the common frame: true when the data are complete.
+    // With ControlloArchivio at 1 (a check on behalf of a save) complete
+    // data are not announced and the flag goes back to 0. Clearing; colour.
+    virtual bool controlla_click();
     virtual void cancella_click() {}
     virtual void colorare_Click();
 
@@ -93,8 +104,27 @@ public:
 
     // Printouts: blank form and data-and-results.
     virtual void acquisizionedati_Click() {}
-    virtual void stampa_click() {}
-    // For the complete report closed by stampa_click(): the kind shown, or
+    // The print command of the menu and the toolbar: the listing alone.
+    virtual void stampa_click() { stampaSola(); }
+    // The listing of data and results alone: the step that puts the results
+    // on screen, the window's refusal when there is nothing to print, else
+    // the print dialog and stampaDati() on the job chosen.
+    void stampaSola();
+    // The window's listing of data and results on a job already open; it
+    // ends the job (in the report, the report's job). Nothing by default.
+    virtual void stampaDati(platform::Stampante& p, ModoStampa modo) { (void)p, (void)modo; }
+    // What a user does to have the results to print on screen, run before a
+    // listing or a report is printed on the window's behalf (the shoring
+    // data window runs "&Risultati"); the other windows show their results
+    // as the data are typed.
+    virtual void preparaStampa() {}
+    // Before the print dialog of a listing alone: false when there is
+    // nothing to print, after the window's own message if it has one.
+    virtual bool stampaPossibile() { return true; }
+    // What the window shows that has no listing yet, named as a kind of
+    // calculation in the plural; empty when its listing covers it.
+    virtual QString senzaListato() const { return {}; }
+    // For the complete report closed by stampaDati(): the kind shown, or
     // nothing while there is nothing to print.
     virtual std::optional<ChiusuraRelazione> chiusuraRelazione() const { return ChiusuraRelazione{}; }
 
@@ -102,7 +132,7 @@ public:
     void aiuto_Click();
     void guidaFinestra();
 
-    int ControlloArchivio = 0;
+    int ControlloArchivio = 0;   // 1 while a check runs on behalf of a save
 
     // The file this window last opened or saved.
     const QString& fileCorrente() const { return fileCorrente_; }
@@ -187,8 +217,9 @@ protected:
     void ArchiviaDati();
     clsResize scala_;
 
-    // While the lines of a row window are refreshed, every field whose text
-    // changes raises its handler; with a RinvioCalcolo alive the handlers
+    // While the lines of a row window are refreshed (or a shoring
+    // consolidation is shown), every field whose text changes raises its
+    // handler; with a RinvioCalcolo alive the handlers
     // store their values and owe the recalculation, which runs once
     // (calcoloRinviato) when the outermost one ends. The values stored are
     // the same, so is the last pass.
@@ -204,6 +235,8 @@ protected:
     };
     // True while a refresh is under way: the caller skips its pass, now owed.
     bool rinviaCalcolo();
+    // Whether a refresh is under way, owing nothing.
+    bool inRinvio() const { return rinvii_ > 0; }
     // The owed pass: guidance, recalculation and refresh of the results.
     virtual void calcoloRinviato() {}
 

@@ -1,7 +1,5 @@
 #include "shell/stampa.h"
 
-#include "platform/stampante_inoltro.h"
-
 #include "shell/modrinsal.h"
 #include "shell/numeri.h"
 #include "shell/testi.h"
@@ -10,27 +8,7 @@
 
 namespace stampa {
 
-namespace {
-platform::Stampante* gLavoroRelazione = nullptr;
-
-// Hands the report's job to a printout without giving it away.
-class Continuazione : public platform::StampanteInoltro {
-public:
-    using StampanteInoltro::StampanteInoltro;
-};
-} // namespace
-
-void impostaLavoroRelazione(platform::Stampante* lavoro) { gLavoroRelazione = lavoro; }
-
-platform::Stampante* lavoroRelazione() { return gLavoroRelazione; }
-
-std::unique_ptr<platform::Stampante> apriLavoro()
-{
-    if (gLavoroRelazione && ModRinsal::StampaCompleta == QStringLiteral("sì")) {
-        return std::make_unique<Continuazione>(*gLavoroRelazione);
-    }
-    return platform::dialogoStampa().scegli();
-}
+std::unique_ptr<platform::Stampante> apriLavoro() { return platform::dialogoStampa().scegli(); }
 
 void inizioPagina(platform::Stampante& p)
 {

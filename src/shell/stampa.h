@@ -18,15 +18,8 @@ constexpr double kTitolo = 18;
 constexpr double kIntestazione = 12;
 constexpr double kTabella = 8;
 
-// Shows the print dialog; on Cancel (or no printer) nothing. While the
-// complete report prints (StampaCompleta "sì" and a report job set), no
-// dialog: the printout continues the report's job, and ending it ends that
-// job.
+// Shows the print dialog; on Cancel (or no printer) nothing.
 std::unique_ptr<platform::Stampante> apriLavoro();
-
-// The job of the complete report, set for its duration (nullptr after).
-void impostaLavoroRelazione(platform::Stampante* lavoro);
-platform::Stampante* lavoroRelazione();
 
 // Starts a page: Y at 800 twips, "Courier", 18 points.
 void inizioPagina(platform::Stampante& p);

@@ -338,8 +338,8 @@ modpuntelli::EsitoCalcolo puntelli::CalcolaPuntelli()
     // While a consolidation is being shown its options are selected before
     // its fields are loaded: the angle field still holds the previous
     // consolidation's angle and must not be stored as this one's.
-    s.angoloDalCampo = !caricamento_ && mostraConsolidamento_ == 0;
-    if (mostraConsolidamento_ > 0) {
+    s.angoloDalCampo = !caricamento_ && !inRinvio();
+    if (rinviaCalcolo()) {
         // Every pass of the showing reads the same stored data: one is enough.
         if (!calcoloRinviato_ && modpuntelli::calcolabile(lavoro(), s)) {
             calcoloRinviato_ = s;
@@ -355,7 +355,7 @@ modpuntelli::EsitoCalcolo puntelli::CalcolaPuntelli()
     return e;
 }
 
-void puntelli::calcolaRinviato()
+void puntelli::calcoloRinviato()
 {
     if (!calcoloRinviato_) {
         return;
@@ -521,11 +521,8 @@ void puntelli::impostaScorrimento(QScrollBar* s, int valore, void (puntelli::*ge
 
 void puntelli::HScroll1_Change()
 {
-    ++mostraConsolidamento_;
+    const RinvioCalcolo rinvio(this);
     mostraConsolidamento(hscroll_->value());
-    if (--mostraConsolidamento_ == 0) {
-        calcolaRinviato();
-    }
 }
 
 void puntelli::mostraConsolidamento(int c)
@@ -609,19 +606,20 @@ EsitoControllo puntelli::verificaDati()
             s->testo};
 }
 
-void puntelli::controlla_click()
+bool puntelli::controlla_click()
 {
     const auto s = ControllaPuntelli(lavoro());
     if (s) {
         platform::messaggi().mostra(s->testo, ModRinsal::TitoloControllo, s->icona, Pulsanti::Ok, Risposta::Ok);
-        return;
+        return false;
     }
     if (ControlloArchivio == 1) {
         ControlloArchivio = 0;
-        return;
+        return true;
     }
     platform::messaggi().mostra(T::kDatiCorretti, ModRinsal::TitoloControllo, Icona::Informazione, Pulsanti::Ok,
                                 Risposta::Ok);
+    return true;
 }
 
 void puntelli::cancella_click()
@@ -640,8 +638,7 @@ void puntelli::cancella_click()
 void puntelli::cmdavanti_Click()
 {
     ControlloArchivio = 1;
-    controlla_click();
-    if (ControlloArchivio == 1) {
+    if (!controlla_click()) {
         return;
     }
     CalcolaPuntelli();
@@ -649,6 +646,25 @@ void puntelli::cmdavanti_Click()
     if (r != nullptr) {
         r->visualizza();
         finestre::mostra(IdFinestra::Risultati);
+    }
+}
+
+FinestraCalcolo* puntelli::finestraRisultati()
+{
+    return finestre::esistente<FinestraCalcolo>(IdFinestra::Risultati);
+}
+
+bool puntelli::stampaPossibile()
+{
+    // No results window yet: the data check has refused them (and said so).
+    FinestraCalcolo* r = finestraRisultati();
+    return r && r->stampaPossibile();
+}
+
+void puntelli::stampaDati(platform::Stampante& p, ModoStampa modo)
+{
+    if (FinestraCalcolo* r = finestraRisultati()) {
+        r->stampaDati(p, modo);
     }
 }
 

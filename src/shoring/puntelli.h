@@ -42,10 +42,15 @@ public:
     int PuntelloCorrente = 1;
     int MuraturaCorrente = 0;
 
-    void controlla_click() override;
+    bool controlla_click() override;
     void cancella_click() override;
     void acquisizionedati_Click() override;
     void cmdavanti_Click() override;
+    // The listing of data and results is the results window's: it shows the
+    // consolidation whose figures it prints. "&Risultati" brings it up to date.
+    void preparaStampa() override { cmdavanti_Click(); }
+    bool stampaPossibile() override;
+    void stampaDati(platform::Stampante& p, ModoStampa modo) override;
 
     // Runs the calculation on the job with what the window shows.
     modpuntelli::EsitoCalcolo CalcolaPuntelli();
@@ -61,6 +66,8 @@ protected:
 
 private:
     void costruisci();
+    // The results window, once "&Risultati" has made it.
+    static FinestraCalcolo* finestraRisultati();
     void campo_Change(Campo c);
     void Option_Click(int gruppo, int i);
     void Option1_Click(int i);
@@ -100,9 +107,9 @@ private:
     void campoLasciato();
     bool eventFilter(QObject* o, QEvent* e) override;
     void dopoIlClic();
-    int mostraConsolidamento_ = 0;
-    // While a consolidation is shown, the pass its fields and options would
-    // each start runs once, at the end (the stored data do not change).
+    // While a consolidation is shown (under a RinvioCalcolo), the pass its
+    // fields and options would each start runs once, at the end, on the
+    // screen of the first that could run (the stored data do not change).
     std::optional<modpuntelli::Schermo> calcoloRinviato_;
-    void calcolaRinviato();
+    void calcoloRinviato() override;
 };

@@ -4,7 +4,6 @@
 #include "shell/datifrontespizio.h"
 #include "shell/modrinsal.h"
 #include "shell/numeri.h"
-#include "shell/stampa.h"
 #include "shoring/calcolo.h"
 #include "shoring/dati.h"
 #include "shoring/stampe.h"
@@ -301,7 +300,7 @@ void risultatipuntelli::indietro_Click()
     finestre::mostra(IdFinestra::Puntelli);
 }
 
-void risultatipuntelli::controlla_click()
+bool risultatipuntelli::controlla_click()
 {
     double somma = 0;
     for (int k = 2; k <= 14; ++k) {
@@ -311,7 +310,7 @@ void risultatipuntelli::controlla_click()
         platform::messaggi().mostra(T::kNessunRisultato, ModRinsal::TitoloControllo, Icona::Esclamativa,
                                     Pulsanti::Ok, Risposta::Ok);
         finestre::mostra(IdFinestra::Puntelli);
-        return;
+        return false;
     }
     std::vector<QLineEdit*> attesi;
     switch (tipoCalcolato(TipoMostrato)) {
@@ -329,24 +328,22 @@ void risultatipuntelli::controlla_click()
     const bool vuoto = std::any_of(attesi.begin(), attesi.end(), [](QLineEdit* e) { return e->text().isEmpty(); });
     platform::messaggi().mostra(vuoto ? T::kRisultatiScorretti : T::kRisultatiCorretti, ModRinsal::TitoloControllo,
                                 Icona::Informazione, Pulsanti::Ok, Risposta::Ok);
+    return !vuoto;
 }
 
-void risultatipuntelli::stampa_click()
+bool risultatipuntelli::stampaPossibile()
 {
     if (tipocon_->text().isEmpty()) {
         platform::messaggi().mostra(T::kNullaDaStampare, ModRinsal::TitoloControllo, Icona::Domanda, Pulsanti::Ok,
                                     Risposta::Ok);
-        return;
+        return false;
     }
-    auto p = stampa::apriLavoro();
-    if (p) {
-        stampaSu(*p);
-    }
+    return true;
 }
 
-void risultatipuntelli::stampaSu(platform::Stampante& p)
+void risultatipuntelli::stampaDati(platform::Stampante& p, ModoStampa modo)
 {
-    StampaDatiRisultati(p, lavoro(), progettoCorrente(), ModRinsal::StampaCompleta == QStringLiteral("sì"));
+    StampaDatiRisultati(p, lavoro(), progettoCorrente(), modo == ModoStampa::InRelazione);
 }
 
 void risultatipuntelli::apri_click()

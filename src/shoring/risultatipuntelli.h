@@ -37,12 +37,11 @@ public:
     void salva_click() override;
     void salvanome_click() override;
     void eliminare_click() override;
-    void controlla_click() override;
+    bool controlla_click() override;
     void cancella_click() override;
-    void stampa_click() override;
+    bool stampaPossibile() override;
+    void stampaDati(platform::Stampante& p, ModoStampa modo) override;
     std::optional<ChiusuraRelazione> chiusuraRelazione() const override;
-    // The listing onto a job already open; in report mode when StampaCompleta is "sì".
-    void stampaSu(platform::Stampante& p);
 
 protected:
     void indietro_Click() override;

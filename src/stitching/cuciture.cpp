@@ -144,14 +144,14 @@ void cuciture::CalcolaCuciture()
         if (esito.aggiornato) {
             HScroll1_Change();
         } else if (mostrataSvuotata) {
-            VScroll2_Change();
+            mostraCaldo();
         }
         if (esito.rottura) {
             passo()->setText(T::kRottura);
         }
     } else {
         // The rows before a stop show their new results too.
-        VScroll3_Change();
+        mostraFreddo();
     }
 }
 
@@ -173,7 +173,7 @@ void cuciture::svuotaRisultati()
     memoria_.dimentica();
 }
 
-void cuciture::VScroll2_Change()
+void cuciture::mostraCaldo()
 {
     const int r = lati_.vscroll2->value();
     lati_.numcons->setText(QString::number(r));
@@ -192,10 +192,10 @@ void cuciture::HScroll1_Change()
 {
     lati_.eserc->setText(QString::number(lati_.hscroll1->value() - 41));
     IndiceTemperatura = lati_.hscroll1->value();
-    VScroll2_Change();
+    mostraCaldo();
 }
 
-void cuciture::VScroll3_Change()
+void cuciture::mostraFreddo()
 {
     RigaRisultati = vscroll3_->value();
     for (int k = 1; k <= 5; ++k) {
@@ -222,7 +222,7 @@ void cuciture::VScroll9_Change(int lato)
     const int r = std::clamp(RigaRisultati, 1, kRighe);
     ris_.ntir[std::size_t(r)][std::size_t(lato)] = lati_.barre[std::size_t(lato)]->value();
     memoria_.dimentica();
-    VScroll2_Change();
+    mostraCaldo();
     CalcolaCuciture();
 }
 
@@ -327,20 +327,14 @@ void cuciture::dopoApertura()
 
 void cuciture::acquisizionedati_Click() { suLavoro(stampaModulo); }
 
-void cuciture::stampa_click()
+void cuciture::stampaDati(platform::Stampante& p, ModoStampa modo)
 {
     // The data area moves through the rows, so every row is recomputed.
     for (int pos = 6; pos <= NumeroCuciture; pos += 5) {
         VScroll1()->setValue(pos);
     }
-    suLavoro([this](platform::Stampante& p) { stampaDatiSu(p); });
-}
-
-void cuciture::stampaDatiSu(platform::Stampante& p)
-{
-    const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
-    const QString progetto = progettoFrontespizio();
-    stampaDatiRisultati(p, dati_, ris_, NumeroCuciture, TipoCucitura, progetto, relazione);
+    stampaDatiRisultati(p, dati_, ris_, NumeroCuciture, TipoCucitura, progettoFrontespizio(),
+                        modo == ModoStampa::InRelazione);
 }
 
 std::optional<ChiusuraRelazione> cuciture::chiusuraRelazione() const

@@ -44,21 +44,23 @@ public:
     void GuidaCuciture();
     void CalcolaCuciture();
 
+    // The hot results of the row and temperature the bars pick; the cold
+    // results of the five rows from the one its bar picks.
+    void mostraCaldo();
+    void mostraFreddo();
+
     // Refreshes, each also the change handler of its bar.
     void VScroll1_Change();
-    void VScroll2_Change();
+    void VScroll2_Change() { mostraCaldo(); }
     void HScroll1_Change();
-    void VScroll3_Change();
+    void VScroll3_Change() { mostraFreddo(); }
     void VScroll4_Change(int linea);
     void VScroll9_Change(int lato);
 
     void cancella_click() override;
     void acquisizionedati_Click() override;
-    void stampa_click() override;
+    void stampaDati(platform::Stampante& p, ModoStampa modo) override;
     std::optional<ChiusuraRelazione> chiusuraRelazione() const override;
-    // The listing on a job already open; report mode when StampaCompleta
-    // says so. Ends the job.
-    void stampaDatiSu(platform::Stampante& p);
 
     int TipoCucitura = 0;   // 0 until a type is chosen
     int NumeroCuciture = 0;

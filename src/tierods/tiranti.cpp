@@ -78,7 +78,7 @@ void tiranti::campo_Change(int c, int linea)
 void tiranti::calcoloRinviato()
 {
     GuidaTiranti();
-    VScroll2_Change();
+    aggiornaRisultati();
 }
 
 void tiranti::ContaTiranti()
@@ -123,7 +123,7 @@ void tiranti::VScroll1_Change()
         temperature_, [this] { mostraTabella(); });
 }
 
-void tiranti::VScroll2_Change()
+void tiranti::aggiornaRisultati()
 {
     Occupato occupato;
     CalcolaTiranti();
@@ -196,16 +196,9 @@ void tiranti::dopoApertura()
 
 void tiranti::acquisizionedati_Click() { suLavoro(stampaModulo); }
 
-void tiranti::stampa_click()
+void tiranti::stampaDati(platform::Stampante& p, ModoStampa modo)
 {
-    suLavoro([this](platform::Stampante& p) { stampaDatiSu(p); });
-}
-
-void tiranti::stampaDatiSu(platform::Stampante& p)
-{
-    const bool relazione = ModRinsal::StampaCompleta == QStringLiteral("sì");
-    const QString progetto = progettoFrontespizio();
-    stampaDatiRisultati(p, dati_, ris_, NumeroTiranti, progetto, relazione);
+    stampaDatiRisultati(p, dati_, ris_, NumeroTiranti, progettoFrontespizio(), modo == ModoStampa::InRelazione);
 }
 
 // ---- mouse ---------------------------------------------------------------------------

@@ -33,14 +33,13 @@ public:
     void GuidaTiranti();
     void CalcolaTiranti();
     void VScroll1_Change();
-    void VScroll2_Change();
+    // The calculation pass over every row, then the temperature table.
+    void aggiornaRisultati();
+    void VScroll2_Change() { aggiornaRisultati(); }
 
     void cancella_click() override;
     void acquisizionedati_Click() override;
-    void stampa_click() override;
-    // The data-and-results listing on a job already open; report mode when
-    // StampaCompleta says so. Ends the job.
-    void stampaDatiSu(platform::Stampante& p);
+    void stampaDati(platform::Stampante& p, ModoStampa modo) override;
 
     int NumeroTiranti = 0;
 

@@ -1,7 +1,5 @@
 #include "tools/stampa_batch.h"
 
-#include "pillarhooping/cerpil.h"
-#include "pillarhooping/stampe.h"
 #include "platform/piattaforma_qt.h"
 #include "platform/piattaforma_scritta.h"
 #include "platform/stampante_inoltro.h"
@@ -13,8 +11,6 @@
 #include "shell/modrinsal.h"
 #include "shell/stampa.h"
 #include "shell/testi.h"
-#include "shoring/puntelli.h"
-#include "shoring/risultatipuntelli.h"
 
 #include <QApplication>
 #include <QDir>
@@ -172,33 +168,16 @@ int stampaCalcolo(const Richiesta& rq)
     if (rq.modo == QLatin1String("--modulo")) {
         w->acquisizionedati_Click();
     } else if (rq.modo == QLatin1String("--relazione")) {
-        // As from the calculation's "F&rontespizio" button, then "&Stampa completa".
+        // As a user would: the results on screen, "F&rontespizio", then "&Stampa completa".
         ModRinsal::TipoCalcolo = rq.tipo;
-        if (auto* dati = dynamic_cast<puntelli*>(w)) {
-            dati->cmdavanti_Click();
-        }
+        w->preparaStampa();
         finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->stampatutto_Click();
-    } else if (auto* dati = dynamic_cast<puntelli*>(w)) {
-        // The shoring listing is printed by the results window, reached through "&Risultati".
-        dati->cmdavanti_Click();
-        if (auto* r = finestre::esistente<risultatipuntelli>(IdFinestra::Risultati)) {
-            r->stampa_click();
-        }
-    } else if (auto* pil = dynamic_cast<cerpil*>(w)) {
-        // The pillar-hooping window has no print command: its listing is ours.
-        if (pil->TipoPilastri == modcerpil::kCaldo) {
-            errore(QStringLiteral("nulla da stampare: il file \"%1\" è di cerchiature a caldo, "
-                                  "che non hanno ancora una stampa")
-                       .arg(nome));
-            return kNullaDaStampare;
-        }
-        if (auto p = platform::dialogoStampa().scegli()) {
-            const QString progetto =
-                finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->campiTesto().value(0);
-            modcerpil::stampaDatiRisultati(*p, pil->dati(), pil->risultati(), pil->NumeroPilastri, progetto);
-        }
+    } else if (const QString tipo = w->senzaListato(); !tipo.isEmpty()) {
+        errore(QStringLiteral("nulla da stampare: il file \"%1\" è di %2, che non hanno ancora una stampa")
+                   .arg(nome, tipo));
+        return kNullaDaStampare;
     } else {
-        w->stampa_click();
+        w->stampaSola();
     }
     // Jobs end when the printouts drop them; make sure every one has.
     for (const auto& p : pdf) {

@@ -226,22 +226,10 @@ void misura(const Caso& caso, platform::Scena& scena, const QDir& dir)
             std::printf("  %-42s %9.0f ms  (%lld byte)\n", cosa, t, static_cast<long long>(QFile(pdf).size()));
         }
     };
-    auto* pu = dynamic_cast<puntelli*>(w);
-    stampa("stampa dati e risultati in PDF", [&] {
-        if (pu) {
-            pu->cmdavanti_Click();
-            if (auto* r = finestre::esistente<risultatipuntelli>(IdFinestra::Risultati)) {
-                r->stampa_click();
-            }
-        } else {
-            w->stampa_click();
-        }
-    });
+    stampa("stampa dati e risultati in PDF", [&] { w->stampaSola(); });
     stampa("relazione completa in PDF", [&] {
         ModRinsal::TipoCalcolo = caso.tipoCalcolo;
-        if (pu) {
-            pu->cmdavanti_Click();
-        }
+        w->preparaStampa();
         finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->stampatutto_Click();
     });
     scena.stampa->fabbrica = nullptr;

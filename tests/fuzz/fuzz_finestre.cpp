@@ -7,15 +7,11 @@
 // The first byte picks the window: 'p' shoring, 't' tie rods, 'c' column
 // hooping, 'l' pillar hooping, 'u' stitching (any other byte: by its value);
 // the rest is the file.
-#include "pillarhooping/cerpil.h"
-#include "pillarhooping/stampe.h"
 #include "platform/piattaforma_scritta.h"
 #include "report/frontespizio.h"
 #include "shell/finestracalcolo.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
-#include "shoring/puntelli.h"
-#include "shoring/risultatipuntelli.h"
 
 #include <QApplication>
 #include <QFile>
@@ -45,20 +41,10 @@ int tipoDa(std::uint8_t b)
 void stampe(int tipo, FinestraCalcolo* w)
 {
     w->acquisizionedati_Click();
-    if (auto* dati = dynamic_cast<puntelli*>(w)) {
-        dati->cmdavanti_Click();
-        if (auto* r = finestre::esistente<risultatipuntelli>(IdFinestra::Risultati)) {
-            r->stampa_click();
-        }
-    } else if (auto* pil = dynamic_cast<cerpil*>(w)) {
-        if (auto p = platform::dialogoStampa().scegli()) {
-            modcerpil::stampaDatiRisultati(*p, pil->dati(), pil->risultati(), pil->NumeroPilastri, QString());
-        }
-    } else {
-        w->stampa_click();
-    }
+    w->stampaSola();
     ModRinsal::TipoCalcolo = tipo;
     if (tipo != 4) {
+        w->preparaStampa();
         finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->stampatutto_Click();
     }
 }

@@ -64,10 +64,10 @@ private slots:
         for (int i = 0; i < 6; ++i) {
             fr_->campo(i)->setText(QStringLiteral("x%1").arg(i));
         }
-        fr_->controlla_click();
+        QVERIFY(fr_->controlla_click());
         QCOMPARE(scena_.messaggi->visti.back().testo, QStringLiteral("I dati sono stati immessi correttamente."));
         fr_->campo(5)->clear();
-        fr_->controlla_click();
+        QVERIFY(!fr_->controlla_click());
         QCOMPARE(scena_.messaggi->visti.back().testo, QStringLiteral("Inserire dati per ogni campo."));
         QCOMPARE(scena_.messaggi->visti.back().icona, Icona::Esclamativa);
         // Clearing empties the six fields, the office stays.

@@ -4,16 +4,11 @@
 // decimals): the second save equals the first byte for byte, the first save
 // equals the file opened, and the listing (data and results) is the same
 // after the reopen.
-#include "pillarhooping/cerpil.h"
-#include "pillarhooping/stampe.h"
-#include "platform/stampante_testo.h"
 #include "report/frontespizio.h"
 #include "shell/finestracalcolo.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
 #include "shell/numeri.h"
-#include "shoring/puntelli.h"
-#include "shoring/risultatipuntelli.h"
 #include "support/supporto.h"
 
 #include <QDir>
@@ -163,16 +158,7 @@ class TestAndataRitorno : public QObject {
     QString lista(int tipo, FinestraCalcolo* w)
     {
         const std::size_t prima = scena_.stampa->lavori.size();
-        if (auto* d = dynamic_cast<puntelli*>(w)) {
-            d->cmdavanti_Click();
-            finestre::ottieni<risultatipuntelli>(IdFinestra::Risultati)->stampa_click();
-        } else if (auto* p = dynamic_cast<cerpil*>(w)) {
-            platform::StampanteTesto t;
-            modcerpil::stampaDatiRisultati(t, p->dati(), p->risultati(), p->NumeroPilastri, QString());
-            return t.testo();
-        } else {
-            w->stampa_click();
-        }
+        w->stampaSola();
         (void)tipo;
         return scena_.stampa->lavori.size() > prima ? scena_.stampa->lavori.back()->testo() : QString();
     }

@@ -396,12 +396,8 @@ private slots:
         // no program or project line, the cold heading at 18 points.
         platform::StampanteTesto relazione;
         relazione.stampaRiga({{1, "frontespizio"}});
-        stampa::impostaLavoroRelazione(&relazione);
-        ModRinsal::StampaCompleta = QStringLiteral("sì");
         const int aperture = scena_.stampa->aperture;
-        w_->stampa_click();
-        ModRinsal::StampaCompleta.clear();
-        stampa::impostaLavoroRelazione(nullptr);
+        w_->stampaDati(relazione, ModoStampa::InRelazione);
         QCOMPARE(scena_.stampa->aperture, aperture);
         QVERIFY(relazione.terminato());
         const QString r = relazione.testo();

@@ -444,12 +444,8 @@ private slots:
         relazione.impostaFont(QString("Courier"));
         relazione.stampaRiga({{10, QString("Si allegano i seguenti documenti:")}});
         relazione.nuovaPagina();
-        ModRinsal::StampaCompleta = QString("sì");
-        stampa::impostaLavoroRelazione(&relazione);
         const int aperture = scena_.stampa->aperture;
-        w_->stampa_click();
-        stampa::impostaLavoroRelazione(nullptr);
-        ModRinsal::StampaCompleta.clear();
+        w_->stampaDati(relazione, ModoStampa::InRelazione);
         QCOMPARE(scena_.stampa->aperture, aperture);
         QVERIFY(relazione.terminato());
         QCOMPARE(relazione.righe()[1].testo.trimmed(), QString("RISULTATI: tirante n. 1"));
