@@ -10,7 +10,6 @@
 #include "shell/numeri.h"
 #include "shell/stampa.h"
 
-#include <QApplication>
 #include <QSignalBlocker>
 
 namespace T = testi_cercol;

@@ -8,7 +8,6 @@
 #include "shell/finestrarighe.h"
 
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <array>
@@ -19,8 +18,6 @@ public:
     explicit cercol(QWidget* parent = nullptr);
 
     void Option1_Click(int k);
-    void rag_Change(int linea) { campo_Change(modcercol::Rag, linea); }
-    void elic_Change(int linea) { campo_Change(modcercol::Elic, linea); }
     void VScroll3_Change(int linea);
     void ContaCerchiature();
     void GuidaCerchiature();

@@ -8,8 +8,6 @@
 #include "shell/datifrontespizio.h"
 #include "shell/numeri.h"
 
-#include <QApplication>
-
 namespace T = testi_cerpil;
 using namespace modcerpil;
 

@@ -7,7 +7,6 @@
 #include "shell/finestrarighe.h"
 
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <array>

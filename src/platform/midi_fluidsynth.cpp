@@ -2,8 +2,6 @@
 
 #include "platform/lettura.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 

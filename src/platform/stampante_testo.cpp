@@ -260,7 +260,6 @@ void StampanteTesto::stampaRiga(const std::vector<Voce>& voci)
 void StampanteTesto::linea(double x1, double y1, double x2, double y2, int spessore)
 {
     // Drawing a line leaves the current position at its end, as on paper.
-    ++linee_;
     tratti_.push_back({Tratto::Linea, x1, y1, x2, y2, spessore, QString(), 0, pagina_});
     x_ = x2;
     y_ = y2;
@@ -269,23 +268,6 @@ void StampanteTesto::linea(double x1, double y1, double x2, double y2, int spess
 void StampanteTesto::scrivi(double x, double y, const QString& testo)
 {
     tratti_.push_back({Tratto::Etichetta, x, y, x, y, 0, testo, punti_, pagina_});
-}
-
-QStringList StampanteTesto::annotazioni() const
-{
-    QStringList out;
-    const auto n = [](double v) { return QString::number(qRound64(v)); };
-    for (const Tratto& t : tratti_) {
-        if (t.tipo == Tratto::Linea) {
-            out << QStringLiteral("linea %1 %2 %3 %4 %5 %6")
-                       .arg(t.pagina)
-                       .arg(n(t.x1), n(t.y1), n(t.x2), n(t.y2))
-                       .arg(t.spessore);
-        } else {
-            out << QStringLiteral("testo %1 %2 %3 %4 «%5»").arg(t.pagina).arg(n(t.x1), n(t.y1)).arg(t.punti).arg(t.testo);
-        }
-    }
-    return out;
 }
 
 void StampanteTesto::nuovaPagina()

@@ -8,7 +8,6 @@
 #include "platform/piattaforma.h"
 
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 namespace platform {
@@ -63,11 +62,7 @@ public:
 
     const QString& font() const { return font_; }
     const std::vector<RigaStampata>& righe() const { return righe_; }
-    int lineeTracciate() const { return linee_; }
     const std::vector<Tratto>& tratti() const { return tratti_; }
-    // One line of text per drawn item: "linea p x1 y1 x2 y2 w" or
-    // "testo p x y size «text»" (p the page, twips rounded).
-    QStringList annotazioni() const;
     bool terminato() const { return terminato_; }
     // All lines, pages separated by "\f", lines ended by "\n". A page that
     // holds only a drawing adds no page break: the text is the listing.
@@ -81,7 +76,6 @@ private:
     double x_ = 0;
     double y_ = 0;
     int pagina_ = 1;
-    int linee_ = 0;
     bool terminato_ = false;
     std::vector<RigaStampata> righe_;
     std::vector<Tratto> tratti_;

@@ -35,16 +35,10 @@ void Linea::impostaEstremi(int x1, int y1, int x2, int y2)
     update();
 }
 
-void Linea::impostaColore(const QColor& colore)
-{
-    colore_ = colore;
-    update();
-}
-
 void Linea::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setPen(QPen(colore_.isValid() ? colore_ : palette().color(QPalette::WindowText), 1));
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1));
     const QPoint origine = pos();
     p.drawLine(QPoint(x1_, y1_) - origine, QPoint(x2_, y2_) - origine);
 }

@@ -20,7 +20,6 @@
 // inner parts themselves and are scaled as one piece.
 // Controls are recorded in creation order. Fonts are never scaled.
 
-#include <QColor>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
@@ -44,15 +43,12 @@ public:
     int Y1() const { return y1_; }
     int X2() const { return x2_; }
     int Y2() const { return y2_; }
-    // Default: the palette's text colour.
-    void impostaColore(const QColor& colore);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
-    QColor colore_;
 };
 
 class clsResize {

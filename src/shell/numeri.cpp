@@ -1,6 +1,5 @@
 #include "shell/numeri.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 

@@ -10,7 +10,6 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QFrame>
-#include <QGroupBox>
 #include <QVBoxLayout>
 
 namespace {

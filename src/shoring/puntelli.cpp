@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGroupBox>
 #include <QSignalBlocker>
 #include <QTimer>
 

@@ -9,7 +9,6 @@
 #include "shoring/dati.h"
 
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -34,8 +33,6 @@ public:
     QScrollBar* VScroll1() const { return vscroll_; }
     QLabel* Label1() const { return label1_; }
     QLabel* Label6() const { return label6_; }
-    QLabel* lab8() const { return lab8_; }
-    QLabel* Labe8() const { return labe8_; }
     QPushButton* cmdavanti() const { return frontes(); }
 
     int ConsolidamentoCorrente = 0;   // 0 until the window has loaded

@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <algorithm>
-#include <QSignalBlocker>
 
 using namespace modpuntelli;
 namespace T = modpuntelli::testi;

@@ -18,7 +18,6 @@ public:
 
     QLineEdit* ris(int k) const { return ris_[std::size_t(k)]; }      // 1..14
     QLineEdit* punt(int k) const { return punt_[std::size_t(k)]; }    // 1..6
-    QLabel* consolid() const { return consolid_; }
     QLabel* tipocon() const { return tipocon_; }
     QLabel* note() const { return note_; }
     QScrollBar* HScroll1() const { return hscroll_; }

@@ -9,7 +9,6 @@
 #include "stitching/calcolo.h"
 
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <array>
@@ -18,26 +17,6 @@ class cuciture : public FinestraRighe {
     Q_OBJECT
 public:
     explicit cuciture(QWidget* parent = nullptr);
-
-    // Field change handlers (screen line 1..5).
-    void cort_Change(int linea) { campo_Change(modcuciture::Cort, linea); }
-    void lung_Change(int linea) { campo_Change(modcuciture::Lung, linea); }
-    void alt_Change(int linea) { campo_Change(modcuciture::Alt, linea); }
-    void diam_Change(int linea) { campo_Change(modcuciture::Diam, linea); }
-    void pas_Change(int linea) { campo_Change(modcuciture::Pas, linea); }
-    void car_Change(int linea) { campo_Change(modcuciture::Car, linea); }
-    void fesc_Change(int linea) { campo_Change(modcuciture::Fesc, linea); }
-    void fesl_Change(int linea) { campo_Change(modcuciture::Fesl, linea); }
-    void tens_Change(int linea) { campo_Change(modcuciture::Tens, linea); }
-    void temp_Change(int linea) { campo_Change(modcuciture::Temp, linea); }
-    void rott_Change(int linea) { campo_Change(modcuciture::Rott, linea); }
-    void rond_Change(int linea) { campo_Change(modcuciture::Rond, linea); }
-
-    // Row scroll bars beside the fields (screen line 1..5).
-    void VScroll5_Change(int linea) { barraRiga_Change(modcuciture::Rond, linea); }
-    void VScroll6_Change(int linea) { barraRiga_Change(modcuciture::Temp, linea); }
-    void VScroll7_Change(int linea) { barraRiga_Change(modcuciture::Pas, linea); }
-    void VScroll8_Change(int linea) { barraRiga_Change(modcuciture::Diam, linea); }
 
     void Option1_Click(int k);
     void ContaCuciture();

@@ -10,8 +10,6 @@
 #include "tierods/stampe.h"
 #include "tierods/testi.h"
 
-#include <QApplication>
-
 namespace T = testi_tiranti;
 using namespace modtiranti;
 using platform::Icona;

@@ -7,7 +7,6 @@
 #include "shell/finestrarighe.h"
 #include "tierods/calcolo.h"
 
-#include <QLineEdit>
 #include <QScrollBar>
 #include <array>
 
@@ -15,17 +14,6 @@ class tiranti : public FinestraRighe {
     Q_OBJECT
 public:
     explicit tiranti(QWidget* parent = nullptr);
-
-    // Field change handlers (screen line 1..5).
-    void spes_Change(int linea) { campo_Change(modtiranti::Spes, linea); }
-    void rag_Change(int linea) { campo_Change(modtiranti::Rag, linea); }
-    void car_Change(int linea) { campo_Change(modtiranti::Car, linea); }
-    void coeff_Change(int linea) { campo_Change(modtiranti::Coeff, linea); }
-    void traz_Change(int linea) { campo_Change(modtiranti::Traz, linea); }
-    void dist_Change(int linea) { campo_Change(modtiranti::Dist, linea); }
-    void sigmaf_Change(int linea) { campo_Change(modtiranti::Sigmaf, linea); }
-    void deform_Change(int linea) { campo_Change(modtiranti::Deform, linea); }
-    void pass_Change(int linea) { campo_Change(modtiranti::Pass, linea); }
 
     // The tension of table line k into the row being edited.
     void malt_Click(int k);

@@ -1,8 +1,6 @@
 // rinsal-stampa: prints a data file with the real windows, without a user.
 #include "tools/stampa_batch.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[])
 {
     return stampaBatch(argc, argv);

@@ -2,7 +2,6 @@
 // trough, clicked, held down and from the keyboard, with the real message
 // box and its modal loop. No user action may raise a message more than once.
 #include "shell/finestre.h"
-#include "shell/modrinsal.h"
 #include "shoring/puntelli.h"
 #include "shoring/risultatipuntelli.h"
 #include "support/reale.h"

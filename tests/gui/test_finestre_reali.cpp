@@ -13,7 +13,6 @@
 #include "shell/finestracalcolo.h"
 #include "shell/finestrarighe.h"
 #include "shell/finestre.h"
-#include "shell/modrinsal.h"
 #include "shell/scelta.h"
 #include "shell/testi.h"
 #include "shoring/puntelli.h"
@@ -30,12 +29,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QTest>
 
 namespace {

@@ -4,7 +4,6 @@
 #include "help/paginaguida.h"
 #include "help/sommario.h"
 #include "shell/finestre.h"
-#include "shell/modrinsal.h"
 #include "support/supporto.h"
 
 #include <QApplication>

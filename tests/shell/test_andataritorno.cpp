@@ -7,7 +7,6 @@
 #include "report/frontespizio.h"
 #include "shell/finestracalcolo.h"
 #include "shell/finestre.h"
-#include "shell/modrinsal.h"
 #include "shell/numeri.h"
 #include "support/supporto.h"
 

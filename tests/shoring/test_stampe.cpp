@@ -1,7 +1,6 @@
 // Shoring printouts through the text printer: form, listing of each type,
 // columns, page breaks and the report mode.
 #include "platform/stampante_testo.h"
-#include "shell/modrinsal.h"
 #include "shoring/calcolo.h"
 #include "shoring/stampe.h"
 #include "support/supporto.h"

@@ -1,7 +1,6 @@
 // The stitching file layout and printouts through the text printer.
 #include "platform/stampante_testo.h"
 #include "shell/archivio.h"
-#include "shell/modrinsal.h"
 #include "stitching/archivio.h"
 #include "stitching/calcolo.h"
 #include "stitching/stampe.h"
