@@ -1,6 +1,7 @@
 #include "columnhooping/calcolo.h"
 
 #include "columnhooping/testi.h"
+#include "shell/acciaio.h"
 #include "shell/numeri.h"
 
 #include <algorithm>
@@ -10,9 +11,9 @@ namespace modcercol {
 
 namespace {
 
-constexpr double E = 2000000;
+constexpr double E = acciaio::kModulo;
 constexpr double Ec = 200000;
-constexpr double alfa = 0.000012;
+constexpr double alfa = acciaio::kDilatazione;
 constexpr double m = 4;
 constexpr double ts = 0.1;
 constexpr double piCaldo = 3.141592654;

@@ -1,25 +1,10 @@
 #include "pillarhooping/archivio.h"
 
-#include <algorithm>
-
 namespace modcerpil {
 
 void scriviPilastri(archivio::ScrittoreRecord& w, const DatiPilastri& dati, int numero, int tipo)
 {
-    const int n = std::clamp(numero, 0, kRighe);
-    w.intero(n);
-    if (tipo == kCaldo || tipo == kFreddo) {
-        w.intero(tipo);
-    } else {
-        w.testo(QString());
-    }
-    w.fineRecord();
-    for (int i = 1; i <= n; ++i) {
-        for (int c = 0; c < kCampi; ++c) {
-            w.testo(dati.valore(c, i));
-        }
-        w.fineRecord();
-    }
+    archivio::scriviRigheTipo(w, dati.colonne, numero, tipo);
 }
 
 Intestazione leggiPilastri(archivio::LettoreRecord& r, DatiPilastri& dati)

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -274,6 +275,24 @@ void LettoreRecord::fineRecord()
 {
     if (!inizioRiga_) {
         errore(QStringLiteral("la riga contiene più dati del previsto"));
+    }
+}
+
+void scriviRigheTipo(ScrittoreRecord& w, std::span<const ColonnaRighe> colonne, int numero, int tipo)
+{
+    const int n = std::clamp(numero, 0, int(std::tuple_size_v<ColonnaRighe>) - 1);
+    w.intero(n);
+    if (tipo == 1 || tipo == 2) {
+        w.intero(tipo);
+    } else {
+        w.testo(QString());
+    }
+    w.fineRecord();
+    for (int i = 1; i <= n; ++i) {
+        for (const ColonnaRighe& c : colonne) {
+            w.testo(c[std::size_t(i)]);
+        }
+        w.fineRecord();
     }
 }
 

@@ -5,8 +5,11 @@
 // nothing between two commas. A null QString is a never-set value; an empty
 // non-null one is a text that was typed and then emptied.
 
+#include "shell/righe.h"
+
 #include <QByteArray>
 #include <QString>
+#include <span>
 #include <stdexcept>
 #include <vector>
 
@@ -82,6 +85,12 @@ private:
     bool inizioRiga_ = true;
     std::vector<Scartato> scartati_;
 };
+
+// The data of a row window with two types, as pillar hooping and stitching
+// keep it: one record of the number of rows (held to 0..100) and the type,
+// 1 or 2, anything else (none chosen yet) as a never-set value; then rows
+// 1..N, one record of the texts of every column.
+void scriviRigheTipo(ScrittoreRecord& w, std::span<const ColonnaRighe> colonne, int numero, int tipo);
 
 // Messages of the archive commands.
 QString messaggioLettura(const QString& file, int riga, const QString& motivo);

@@ -2,27 +2,13 @@
 
 #include "shell/numeri.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace modcuciture {
 
 void scriviCuciture(archivio::ScrittoreRecord& w, const DatiCuciture& dati, int numeroCuciture, int tipo)
 {
-    const int n = std::clamp(numeroCuciture, 0, kRighe);
-    w.intero(n);
-    if (tipo == kCaldo || tipo == kFreddo) {
-        w.intero(tipo);
-    } else {
-        w.testo(QString());
-    }
-    w.fineRecord();
-    for (int i = 1; i <= n; ++i) {
-        for (int c = 0; c < kCampi; ++c) {
-            w.testo(dati.valore(c, i));
-        }
-        w.fineRecord();
-    }
+    archivio::scriviRigheTipo(w, dati.campi, numeroCuciture, tipo);
 }
 
 Intestazione leggiCuciture(archivio::LettoreRecord& r, DatiCuciture& dati)

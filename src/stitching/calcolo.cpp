@@ -1,5 +1,6 @@
 #include "stitching/calcolo.h"
 
+#include "shell/acciaio.h"
 #include "shell/numeri.h"
 #include "stitching/testi.h"
 
@@ -16,8 +17,8 @@ using numeri::intero;
 namespace {
 
 constexpr double kEm = 200000;      // masonry modulus, kg/cm²
-constexpr double kEs = 2000000;     // steel modulus, kg/cm²
-constexpr double kAlfa = 0.000012;  // steel expansion per °C
+constexpr double kEs = acciaio::kModulo;
+constexpr double kAlfa = acciaio::kDilatazione;
 constexpr double kPi = 3.14;
 constexpr double kSigmaPredefinita = 1000;
 

@@ -1,5 +1,6 @@
 #include "tierods/calcolo.h"
 
+#include "shell/acciaio.h"
 #include "shell/numeri.h"
 #include "tierods/testi.h"
 
@@ -10,8 +11,8 @@ namespace modtiranti {
 
 namespace {
 
-constexpr double E = 2000000;
-constexpr double alfa = 0.000012;
+constexpr double E = acciaio::kModulo;
+constexpr double alfa = acciaio::kDilatazione;
 constexpr double pi = 3.14;
 constexpr double deltaAlfa = -0.000006;
 constexpr double kCorda = 176.644;
