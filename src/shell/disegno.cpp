@@ -244,6 +244,193 @@ double etichettaPiuLarga(const Scala& s)
     }
     return w;
 }
+
+// Whether every left-axis series is at 0 or below at abscissa k (and one is).
+bool aZero(const Grafico& g, std::size_t k)
+{
+    bool qualcuna = false;
+    for (const Serie& s : g.serie) {
+        if (s.destra) {
+            continue;
+        }
+        if (k >= s.valori.size() || !s.valori[k] || *s.valori[k] > 0) {
+            return false;
+        }
+        qualcuna = true;
+    }
+    return qualcuna;
+}
+
+// One chart being drawn: its plot area, its scales and the label boxes
+// placed so far.
+struct Tracciato {
+    Disegno& d;
+    const Grafico& g;
+    Occupati occupati{};
+    double sinistro = 0;
+    double destro = 0;
+    double cima = 0;
+    double fondo = 0;
+    bool asseDestro = false;
+    Scala ascissa{};
+    Scala sy{};
+    Scala sd{};
+
+    void scrivi(double x, double yc, const QString& t, double punti, Allineo a)
+    {
+        d.testo(x, yc, t, punti, a);
+        occupati.boxes.push_back(scatola(x, yc, t, punti, a));
+    }
+    double X(double v) const { return ascissa.su(v, sinistro, destro); }
+    double Y(double v) const { return sy.su(v, fondo, cima); }
+    double YD(double v) const { return sd.su(v, fondo, cima); }
+
+    void legenda(double yLegenda, double margine);
+    void zonaZero();
+    void assi(const Riquadro& r);
+    void riferimento();
+    void linee();
+};
+
+// The units at the ends of the legend row, and between them a sample of each
+// line with its name; a row of its own below when they do not fit.
+void Tracciato::legenda(double yLegenda, double margine)
+{
+    const double hEtichetta = altezza(kEtichetta);
+    scrivi(sinistro, yLegenda, g.unitaSinistra, kEtichetta, Allineo::Centro);
+    if (asseDestro) {
+        scrivi(destro, yLegenda, g.unitaDestra, kEtichetta, Allineo::Centro);
+    }
+    double wLegenda = 0;
+    const double campione = 300;
+    for (const Serie& s : g.serie) {
+        wLegenda += campione + kSpazio + larghezza(s.nome, kEtichetta) + 2 * campione / 2;
+    }
+    const double liberoDa = sinistro + larghezza(g.unitaSinistra, kEtichetta) / 2 + kSpazio * 2;
+    const double liberoA = asseDestro ? destro - larghezza(g.unitaDestra, kEtichetta) / 2 - kSpazio * 2 : margine;
+    double xLeg = std::max(liberoDa, (liberoDa + liberoA - wLegenda) / 2);
+    double yLeg = yLegenda;
+    if (xLeg + wLegenda > liberoA) {
+        yLeg = cima + hEtichetta / 2;
+        cima += hEtichetta + kSpazio;
+        xLeg = sinistro;
+    }
+    for (const Serie& s : g.serie) {
+        d.polilinea({{xLeg, yLeg}, {xLeg + campione, yLeg}}, s.tratteggiata ? 2 : 3, s.tratteggiata ? 70 : 0);
+        xLeg += campione + kSpazio;
+        scrivi(xLeg, yLeg, s.nome, kEtichetta, Allineo::Sinistra);
+        xLeg += larghezza(s.nome, kEtichetta) + campione;
+    }
+}
+
+// The zero region, hatched under everything else.
+void Tracciato::zonaZero()
+{
+    const double hEtichetta = altezza(kEtichetta);
+    std::size_t i = 0;
+    while (i < g.x.size()) {
+        if (!aZero(g, i)) {
+            ++i;
+            continue;
+        }
+        std::size_t k = i;
+        while (k + 1 < g.x.size() && aZero(g, k + 1)) {
+            ++k;
+        }
+        const double xa = X(g.x[i]), xb = X(g.x[k]);
+        if (xb - xa > 1) {
+            // The label stays in the free band at the top, above the hatching.
+            const double banda = g.nomeZonaZero.isEmpty() ? 0 : 2 * kSpazio + hEtichetta;
+            d.campitura({xa, cima + banda, xb - xa, fondo - cima - banda}, 150);
+            if (!g.nomeZonaZero.isEmpty()) {
+                const double w = larghezza(g.nomeZonaZero, kEtichetta);
+                const double xc = std::clamp((xa + xb) / 2, sinistro + w / 2 + kSpazio, destro - w / 2 - kSpazio);
+                scrivi(xc, cima + kSpazio + hEtichetta / 2, g.nomeZonaZero, kEtichetta, Allineo::Centro);
+            }
+        }
+        i = k + 1;
+    }
+}
+
+// Frame, axes, their ticks and the abscissa's name at the foot of `r`.
+void Tracciato::assi(const Riquadro& r)
+{
+    const double hEtichetta = altezza(kEtichetta);
+    d.linea(sinistro, cima, sinistro, fondo, 2);
+    d.linea(sinistro, fondo, destro, fondo, 2);
+    d.linea(destro, cima, destro, fondo, asseDestro ? 2 : 1);
+    d.linea(sinistro, cima, destro, cima, 1);
+    if (sy.min < 0) {
+        d.linea(sinistro, Y(0), destro, Y(0), 1);
+    }
+    for (double v : ascissa.tacche()) {
+        d.linea(X(v), fondo, X(v), fondo + kTacca, 1);
+        scrivi(X(v), fondo + kTacca + kSpazio / 2 + hEtichetta / 2, etichettaTacca(v), kEtichetta, Allineo::Centro);
+    }
+    scrivi((sinistro + destro) / 2, r.fondo() - hEtichetta / 2, g.nomeX, kEtichetta, Allineo::Centro);
+    for (double v : sy.tacche()) {
+        d.linea(sinistro - kTacca, Y(v), sinistro, Y(v), 1);
+        scrivi(sinistro - kTacca - kSpazio, Y(v), etichettaTacca(v), kEtichetta, Allineo::Destra);
+    }
+    if (asseDestro) {
+        for (double v : sd.tacche()) {
+            d.linea(destro, YD(v), destro + kTacca, YD(v), 1);
+            scrivi(destro + kTacca + kSpazio, YD(v), etichettaTacca(v), kEtichetta, Allineo::Sinistra);
+        }
+    }
+}
+
+// The marked abscissa: a dashed upright inside the range, else a note at the
+// side it lies beyond.
+void Tracciato::riferimento()
+{
+    if (!g.riferimento || !std::isfinite(*g.riferimento) || g.nomeRiferimento.isEmpty()) {
+        return;
+    }
+    const double hEtichetta = altezza(kEtichetta);
+    const double t = *g.riferimento;
+    const double w = larghezza(g.nomeRiferimento, kEtichetta);
+    double xl = 0;
+    Allineo a = Allineo::Sinistra;
+    if (t >= ascissa.min && t <= ascissa.max) {
+        d.polilinea({{X(t), fondo}, {X(t), cima}}, 1, 50);
+        xl = X(t) + kSpazio;
+        if (xl + w > destro - kSpazio) {
+            xl = X(t) - kSpazio;
+            a = Allineo::Destra;
+        }
+    } else if (t < ascissa.min) {
+        xl = sinistro + kSpazio;
+    } else {
+        xl = destro - kSpazio;
+        a = Allineo::Destra;
+    }
+    double yc = cima + kSpazio + hEtichetta / 2;
+    while (!occupati.libero(scatola(xl, yc, g.nomeRiferimento, kEtichetta, a)) && yc < fondo - hEtichetta) {
+        yc += hEtichetta;
+    }
+    scrivi(xl, yc, g.nomeRiferimento, kEtichetta, a);
+}
+
+// The series, broken where a value is missing.
+void Tracciato::linee()
+{
+    for (const Serie& s : g.serie) {
+        std::vector<QPointF> tratto;
+        auto chiudi = [&] {
+            d.polilinea(tratto, s.tratteggiata ? 2 : 3, s.tratteggiata ? 70 : 0);
+            tratto.clear();
+        };
+        for (std::size_t k = 0; k < g.x.size(); ++k) {
+            if (k < s.valori.size() && s.valori[k] && std::isfinite(*s.valori[k])) {
+                tratto.emplace_back(X(g.x[k]), s.destra ? YD(*s.valori[k]) : Y(*s.valori[k]));
+            } else {
+                chiudi();
+            }
+        }
+        chiudi();
+    }
+}
 } // namespace
 
 bool grafico(platform::Stampante& p, const Riquadro& r, const Grafico& g)
@@ -268,175 +455,39 @@ bool grafico(platform::Stampante& p, const Riquadro& r, const Grafico& g)
     }
 
     Disegno d(p);
-    Occupati occupati;
+    Tracciato c{d, g};
     const double hTitolo = altezza(kTitolo);
     const double hEtichetta = altezza(kEtichetta);
-    auto scrivi = [&](double x, double yc, const QString& t, double punti, Allineo a) {
-        d.testo(x, yc, t, punti, a);
-        occupati.boxes.push_back(scatola(x, yc, t, punti, a));
-    };
 
-    // Title, then the units at the ends of the legend row.
-    scrivi(r.x, r.y + hTitolo / 2, g.titolo, kTitolo, Allineo::Sinistra);
+    // Title, then the legend row below it.
+    c.scrivi(r.x, r.y + hTitolo / 2, g.titolo, kTitolo, Allineo::Sinistra);
     const double yLegenda = r.y + hTitolo + kSpazio + hEtichetta / 2;
-    double cima = yLegenda + hEtichetta / 2 + 2 * kSpazio;
-    const double fondo = r.fondo() - (kTacca + kSpazio + hEtichetta) - (kSpazio + hEtichetta);
-    const double alto = fondo - cima;
+    c.cima = yLegenda + hEtichetta / 2 + 2 * kSpazio;
+    c.fondo = r.fondo() - (kTacca + kSpazio + hEtichetta) - (kSpazio + hEtichetta);
+    const double alto = c.fondo - c.cima;
 
     // Provisional scales for the margins; a legend row of its own may still
     // take some height, so one cell more is allowed for their labels.
     const Scala sy = scalaAsse(sinistra, alto);
-    const bool asseDestro = !destra.vuoto;
+    c.asseDestro = !destra.vuoto;
     const Scala sd = scalaAsse(destra, alto);
     const double cella = larghezza(QStringLiteral("0"), kEtichetta);
-    const double sinistro =
+    c.sinistro =
         r.x + std::max(etichettaPiuLarga(sy) + cella, larghezza(g.unitaSinistra, kEtichetta) / 2) + kTacca + kSpazio;
-    const double destro =
-        r.destra() - (asseDestro ? std::max(etichettaPiuLarga(sd) + cella, larghezza(g.unitaDestra, kEtichetta) / 2) +
-                                       kTacca + kSpazio
-                                 : 2 * cella);
+    c.destro =
+        r.destra() - (c.asseDestro ? std::max(etichettaPiuLarga(sd) + cella, larghezza(g.unitaDestra, kEtichetta) / 2) +
+                                         kTacca + kSpazio
+                                   : 2 * cella);
     // Ticks of the abscissa as many as their labels allow.
-    const Scala ascissa = Scala::leggibile(ascisse.min, ascisse.max,
-                                           std::clamp(int((destro - sinistro) / 380), 2, 10));
+    c.ascissa = Scala::leggibile(ascisse.min, ascisse.max, std::clamp(int((c.destro - c.sinistro) / 380), 2, 10));
 
-    scrivi(sinistro, yLegenda, g.unitaSinistra, kEtichetta, Allineo::Centro);
-    if (asseDestro) {
-        scrivi(destro, yLegenda, g.unitaDestra, kEtichetta, Allineo::Centro);
-    }
-    // Legend: a sample of each line and its name, centred between the units.
-    double wLegenda = 0;
-    const double campione = 300;
-    for (const Serie& s : g.serie) {
-        wLegenda += campione + kSpazio + larghezza(s.nome, kEtichetta) + 2 * campione / 2;
-    }
-    const double liberoDa = sinistro + larghezza(g.unitaSinistra, kEtichetta) / 2 + kSpazio * 2;
-    const double liberoA = asseDestro ? destro - larghezza(g.unitaDestra, kEtichetta) / 2 - kSpazio * 2 : r.destra();
-    double xLeg = std::max(liberoDa, (liberoDa + liberoA - wLegenda) / 2);
-    double yLeg = yLegenda;
-    if (xLeg + wLegenda > liberoA) {
-        // No room beside the units: a row of its own.
-        yLeg = cima + hEtichetta / 2;
-        cima += hEtichetta + kSpazio;
-        xLeg = sinistro;
-    }
-    for (const Serie& s : g.serie) {
-        d.polilinea({{xLeg, yLeg}, {xLeg + campione, yLeg}}, s.tratteggiata ? 2 : 3, s.tratteggiata ? 70 : 0);
-        xLeg += campione + kSpazio;
-        scrivi(xLeg, yLeg, s.nome, kEtichetta, Allineo::Sinistra);
-        xLeg += larghezza(s.nome, kEtichetta) + campione;
-    }
-
-    const Scala sy2 = scalaAsse(sinistra, fondo - cima);
-    const Scala sd2 = scalaAsse(destra, fondo - cima);
-    auto X = [&](double v) { return ascissa.su(v, sinistro, destro); };
-    auto Y = [&](double v) { return sy2.su(v, fondo, cima); };
-    auto YD = [&](double v) { return sd2.su(v, fondo, cima); };
-
-    // The zero region: hatched under everything else.
-    std::size_t i = 0;
-    while (i < g.x.size()) {
-        auto aZero = [&](std::size_t k) {
-            bool qualcuna = false;
-            for (const Serie& s : g.serie) {
-                if (s.destra) {
-                    continue;
-                }
-                if (k >= s.valori.size() || !s.valori[k] || *s.valori[k] > 0) {
-                    return false;
-                }
-                qualcuna = true;
-            }
-            return qualcuna;
-        };
-        if (!aZero(i)) {
-            ++i;
-            continue;
-        }
-        std::size_t k = i;
-        while (k + 1 < g.x.size() && aZero(k + 1)) {
-            ++k;
-        }
-        const double xa = X(g.x[i]), xb = X(g.x[k]);
-        if (xb - xa > 1) {
-            // The label stays in the free band at the top, above the hatching.
-            const double banda = g.nomeZonaZero.isEmpty() ? 0 : 2 * kSpazio + hEtichetta;
-            d.campitura({xa, cima + banda, xb - xa, fondo - cima - banda}, 150);
-            if (!g.nomeZonaZero.isEmpty()) {
-                const double w = larghezza(g.nomeZonaZero, kEtichetta);
-                const double xc = std::clamp((xa + xb) / 2, sinistro + w / 2 + kSpazio, destro - w / 2 - kSpazio);
-                scrivi(xc, cima + kSpazio + hEtichetta / 2, g.nomeZonaZero, kEtichetta, Allineo::Centro);
-            }
-        }
-        i = k + 1;
-    }
-
-    // Frame and axes.
-    d.linea(sinistro, cima, sinistro, fondo, 2);
-    d.linea(sinistro, fondo, destro, fondo, 2);
-    d.linea(destro, cima, destro, fondo, asseDestro ? 2 : 1);
-    d.linea(sinistro, cima, destro, cima, 1);
-    if (sy2.min < 0) {
-        d.linea(sinistro, Y(0), destro, Y(0), 1);
-    }
-    for (double v : ascissa.tacche()) {
-        d.linea(X(v), fondo, X(v), fondo + kTacca, 1);
-        scrivi(X(v), fondo + kTacca + kSpazio / 2 + hEtichetta / 2, etichettaTacca(v), kEtichetta, Allineo::Centro);
-    }
-    scrivi((sinistro + destro) / 2, r.fondo() - hEtichetta / 2, g.nomeX, kEtichetta, Allineo::Centro);
-    for (double v : sy2.tacche()) {
-        d.linea(sinistro - kTacca, Y(v), sinistro, Y(v), 1);
-        scrivi(sinistro - kTacca - kSpazio, Y(v), etichettaTacca(v), kEtichetta, Allineo::Destra);
-    }
-    if (asseDestro) {
-        for (double v : sd2.tacche()) {
-            d.linea(destro, YD(v), destro + kTacca, YD(v), 1);
-            scrivi(destro + kTacca + kSpazio, YD(v), etichettaTacca(v), kEtichetta, Allineo::Sinistra);
-        }
-    }
-
-    // The marked abscissa: a dashed upright inside the range, else a note at
-    // the side it lies beyond.
-    if (g.riferimento && std::isfinite(*g.riferimento) && !g.nomeRiferimento.isEmpty()) {
-        const double t = *g.riferimento;
-        const double w = larghezza(g.nomeRiferimento, kEtichetta);
-        double xl = 0;
-        Allineo a = Allineo::Sinistra;
-        if (t >= ascissa.min && t <= ascissa.max) {
-            d.polilinea({{X(t), fondo}, {X(t), cima}}, 1, 50);
-            xl = X(t) + kSpazio;
-            if (xl + w > destro - kSpazio) {
-                xl = X(t) - kSpazio;
-                a = Allineo::Destra;
-            }
-        } else if (t < ascissa.min) {
-            xl = sinistro + kSpazio;
-        } else {
-            xl = destro - kSpazio;
-            a = Allineo::Destra;
-        }
-        double yc = cima + kSpazio + hEtichetta / 2;
-        while (!occupati.libero(scatola(xl, yc, g.nomeRiferimento, kEtichetta, a)) && yc < fondo - hEtichetta) {
-            yc += hEtichetta;
-        }
-        scrivi(xl, yc, g.nomeRiferimento, kEtichetta, a);
-    }
-
-    // The series, broken where a value is missing.
-    for (const Serie& s : g.serie) {
-        std::vector<QPointF> tratto;
-        auto chiudi = [&] {
-            d.polilinea(tratto, s.tratteggiata ? 2 : 3, s.tratteggiata ? 70 : 0);
-            tratto.clear();
-        };
-        for (std::size_t k = 0; k < g.x.size(); ++k) {
-            if (k < s.valori.size() && s.valori[k] && std::isfinite(*s.valori[k])) {
-                tratto.emplace_back(X(g.x[k]), s.destra ? YD(*s.valori[k]) : Y(*s.valori[k]));
-            } else {
-                chiudi();
-            }
-        }
-        chiudi();
-    }
+    c.legenda(yLegenda, r.destra());
+    c.sy = scalaAsse(sinistra, c.fondo - c.cima);
+    c.sd = scalaAsse(destra, c.fondo - c.cima);
+    c.zonaZero();
+    c.assi(r);
+    c.riferimento();
+    c.linee();
     return true;
 }
 
