@@ -10,15 +10,20 @@
 #include <vector>
 
 namespace {
+QFont grassetto(int pixel)
+{
+    QFont f(platform::famigliaSchermo(QStringLiteral("DejaVu Sans")));
+    f.setPixelSize(pixel);
+    f.setBold(true);
+    return f;
+}
+
 void cerchioConTesto(QPainter& p, QColor fondo, const QString& t)
 {
     p.setBrush(fondo);
     p.setPen(fondo.darker(130));
     p.drawEllipse(QRectF(2, 2, 20, 20));
-    QFont f(platform::famigliaSchermo(QStringLiteral("DejaVu Sans")));
-    f.setPixelSize(14);
-    f.setBold(true);
-    p.setFont(f);
+    p.setFont(grassetto(14));
     p.setPen(Qt::white);
     p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, t);
 }
@@ -33,6 +38,113 @@ void dischetto(QPainter& p)
     p.setBrush(QColor(200, 200, 200));
     p.drawRect(QRectF(6, 13, 12, 8));
 }
+
+// A folder.
+void cartella(QPainter& p)
+{
+    p.setPen(QColor(150, 110, 20));
+    p.setBrush(QColor(240, 200, 80));
+    QPainterPath bordo;
+    bordo.moveTo(2, 6);
+    bordo.lineTo(9, 6);
+    bordo.lineTo(11, 8);
+    bordo.lineTo(22, 8);
+    bordo.lineTo(22, 20);
+    bordo.lineTo(2, 20);
+    bordo.closeSubpath();
+    p.drawPath(bordo);
+}
+
+// A sheet crossed out.
+void foglioBarrato(QPainter& p)
+{
+    p.setPen(QColor(90, 90, 90));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(5, 2, 14, 20));
+    p.setPen(QPen(QColor(210, 30, 30), 3));
+    p.drawLine(QPointF(7, 7), QPointF(17, 17));
+    p.drawLine(QPointF(17, 7), QPointF(7, 17));
+}
+
+// A printer with a sheet in and one out.
+void stampante(QPainter& p)
+{
+    p.setPen(QColor(60, 60, 60));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(7, 2, 10, 8));
+    p.setBrush(QColor(150, 150, 150));
+    p.drawRoundedRect(QRectF(2, 9, 20, 9), 2, 2);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(6, 15, 12, 7));
+}
+
+// A window with its number.
+void finestra(QPainter& p, int numero)
+{
+    p.setPen(QColor(30, 50, 120));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(2, 3, 20, 18));
+    p.setBrush(QColor(50, 90, 180));
+    p.drawRect(QRectF(2, 3, 20, 5));
+    p.setFont(grassetto(12));
+    p.setPen(QColor(20, 20, 20));
+    p.drawText(QRectF(2, 8, 20, 13), Qt::AlignCenter, QString::number(numero));
+}
+
+// Three discs of colour.
+void colori(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(220, 40, 40));
+    p.drawEllipse(QRectF(3, 3, 10, 10));
+    p.setBrush(QColor(40, 170, 60));
+    p.drawEllipse(QRectF(11, 3, 10, 10));
+    p.setBrush(QColor(40, 80, 220));
+    p.drawEllipse(QRectF(7, 11, 10, 10));
+}
+
+// A light bulb.
+void lampadina(QPainter& p)
+{
+    p.setPen(QColor(160, 130, 0));
+    p.setBrush(QColor(255, 225, 60));
+    p.drawEllipse(QRectF(5, 2, 14, 14));
+    p.setBrush(QColor(130, 130, 130));
+    p.drawRect(QRectF(9, 16, 6, 5));
+}
+
+// "ABC" over a tick.
+void controllo(QPainter& p)
+{
+    p.setFont(grassetto(10));
+    p.setPen(QColor(20, 20, 20));
+    p.drawText(QRectF(0, 4, 24, 12), Qt::AlignCenter, QStringLiteral("ABC"));
+    p.setPen(QPen(QColor(30, 140, 40), 2));
+    p.drawLine(QPointF(6, 19), QPointF(10, 22));
+    p.drawLine(QPointF(10, 22), QPointF(18, 15));
+}
+
+// An eraser.
+void gomma(QPainter& p)
+{
+    p.setPen(QColor(90, 90, 90));
+    p.setBrush(QColor(250, 180, 190));
+    p.drawRoundedRect(QRectF(3, 8, 18, 9), 2, 2);
+    p.setBrush(QColor(80, 120, 200));
+    p.drawRoundedRect(QRectF(3, 8, 7, 9), 2, 2);
+}
+
+// An arrow out of a red square.
+void uscita(QPainter& p)
+{
+    p.setPen(QColor(120, 20, 20));
+    p.setBrush(QColor(200, 40, 40));
+    p.drawRoundedRect(QRectF(2, 2, 20, 20), 3, 3);
+    p.setPen(QPen(Qt::white, 2.5));
+    p.drawLine(QPointF(7, 12), QPointF(17, 12));
+    p.drawLine(QPointF(13, 8), QPointF(17, 12));
+    p.drawLine(QPointF(13, 16), QPointF(17, 12));
+}
 } // namespace
 
 QIcon icona(Glifo g, int numero)
@@ -42,20 +154,9 @@ QIcon icona(Glifo g, int numero)
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     switch (g) {
-    case Glifo::Apri: {
-        p.setPen(QColor(150, 110, 20));
-        p.setBrush(QColor(240, 200, 80));
-        QPainterPath cartella;
-        cartella.moveTo(2, 6);
-        cartella.lineTo(9, 6);
-        cartella.lineTo(11, 8);
-        cartella.lineTo(22, 8);
-        cartella.lineTo(22, 20);
-        cartella.lineTo(2, 20);
-        cartella.closeSubpath();
-        p.drawPath(cartella);
+    case Glifo::Apri:
+        cartella(p);
         break;
-    }
     case Glifo::Salva:
         dischetto(p);
         break;
@@ -65,54 +166,22 @@ QIcon icona(Glifo g, int numero)
         p.drawLine(QPointF(13, 21), QPointF(22, 12));
         break;
     case Glifo::EliminaFile:
-        p.setPen(QColor(90, 90, 90));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(5, 2, 14, 20));
-        p.setPen(QPen(QColor(210, 30, 30), 3));
-        p.drawLine(QPointF(7, 7), QPointF(17, 17));
-        p.drawLine(QPointF(17, 7), QPointF(7, 17));
+        foglioBarrato(p);
         break;
     case Glifo::Stampa:
-        p.setPen(QColor(60, 60, 60));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(7, 2, 10, 8));
-        p.setBrush(QColor(150, 150, 150));
-        p.drawRoundedRect(QRectF(2, 9, 20, 9), 2, 2);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(6, 15, 12, 7));
+        stampante(p);
         break;
-    case Glifo::Finestra: {
-        p.setPen(QColor(30, 50, 120));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(2, 3, 20, 18));
-        p.setBrush(QColor(50, 90, 180));
-        p.drawRect(QRectF(2, 3, 20, 5));
-        QFont f(platform::famigliaSchermo(QStringLiteral("DejaVu Sans")));
-        f.setPixelSize(12);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(QColor(20, 20, 20));
-        p.drawText(QRectF(2, 8, 20, 13), Qt::AlignCenter, QString::number(numero));
+    case Glifo::Finestra:
+        finestra(p, numero);
         break;
-    }
     case Glifo::Colore:
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(220, 40, 40));
-        p.drawEllipse(QRectF(3, 3, 10, 10));
-        p.setBrush(QColor(40, 170, 60));
-        p.drawEllipse(QRectF(11, 3, 10, 10));
-        p.setBrush(QColor(40, 80, 220));
-        p.drawEllipse(QRectF(7, 11, 10, 10));
+        colori(p);
         break;
     case Glifo::Guida:
         cerchioConTesto(p, QColor(40, 100, 200), QStringLiteral("?"));
         break;
     case Glifo::Suggerimenti:
-        p.setPen(QColor(160, 130, 0));
-        p.setBrush(QColor(255, 225, 60));
-        p.drawEllipse(QRectF(5, 2, 14, 14));
-        p.setBrush(QColor(130, 130, 130));
-        p.drawRect(QRectF(9, 16, 6, 5));
+        lampadina(p);
         break;
     case Glifo::Supporto:
         cerchioConTesto(p, QColor(30, 150, 90), QStringLiteral("S"));
@@ -120,33 +189,14 @@ QIcon icona(Glifo g, int numero)
     case Glifo::Informazioni:
         cerchioConTesto(p, QColor(60, 60, 160), QStringLiteral("i"));
         break;
-    case Glifo::Controllo: {
-        QFont f(platform::famigliaSchermo(QStringLiteral("DejaVu Sans")));
-        f.setPixelSize(10);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(QColor(20, 20, 20));
-        p.drawText(QRectF(0, 4, 24, 12), Qt::AlignCenter, QStringLiteral("ABC"));
-        p.setPen(QPen(QColor(30, 140, 40), 2));
-        p.drawLine(QPointF(6, 19), QPointF(10, 22));
-        p.drawLine(QPointF(10, 22), QPointF(18, 15));
+    case Glifo::Controllo:
+        controllo(p);
         break;
-    }
     case Glifo::CancellaDati:
-        p.setPen(QColor(90, 90, 90));
-        p.setBrush(QColor(250, 180, 190));
-        p.drawRoundedRect(QRectF(3, 8, 18, 9), 2, 2);
-        p.setBrush(QColor(80, 120, 200));
-        p.drawRoundedRect(QRectF(3, 8, 7, 9), 2, 2);
+        gomma(p);
         break;
     case Glifo::Uscita:
-        p.setPen(QColor(120, 20, 20));
-        p.setBrush(QColor(200, 40, 40));
-        p.drawRoundedRect(QRectF(2, 2, 20, 20), 3, 3);
-        p.setPen(QPen(Qt::white, 2.5));
-        p.drawLine(QPointF(7, 12), QPointF(17, 12));
-        p.drawLine(QPointF(13, 8), QPointF(17, 12));
-        p.drawLine(QPointF(13, 16), QPointF(17, 12));
+        uscita(p);
         break;
     }
     p.end();
