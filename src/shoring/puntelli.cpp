@@ -61,6 +61,25 @@ const QRect kCornici[9] = {
 // Screen row of each field; row 7 holds the prop number.
 constexpr int kRigaCampo[puntelli::NumeroCampi] = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12};
 
+// A label in the window's font.
+QLabel* etichetta(const QString& testo, const QString& suggerimento, QRect geo, QWidget* padre)
+{
+    auto* l = new QLabel(testo, padre);
+    l->setFont(carattere());
+    l->setToolTip(suggerimento);
+    l->setGeometry(geo);
+    return l;
+}
+
+// A sunken box that shows a number.
+QLabel* casella(QRect geo, QWidget* padre)
+{
+    auto* l = etichetta(QString(), QString(), geo, padre);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
 } // namespace
 
 puntelli::puntelli(QWidget* parent)
@@ -81,24 +100,8 @@ puntelli::puntelli(QWidget* parent)
 void puntelli::costruisci()
 {
     QWidget* s = superficie();
-    const QFont f = carattere();
-    auto etichetta = [&](const QString& testo, const QString& suggerimento, QRect geo, QWidget* padre) {
-        auto* l = new QLabel(testo, padre);
-        l->setFont(f);
-        l->setToolTip(suggerimento);
-        l->setGeometry(geo);
-        return l;
-    };
-    auto casella = [&](QRect geo) {
-        auto* l = etichetta(QString(), QString(), geo, s);
-        l->setFrameShape(QFrame::Panel);
-        l->setFrameShadow(QFrame::Sunken);
-        l->setAlignment(Qt::AlignCenter);
-        return l;
-    };
-
     etichetta(T::kLabel2, T::kLabel2Tooltip, twips(60, 500, 1500, 270), s);
-    label1_ = casella(twips(1560, 500, 450, 270));
+    label1_ = casella(twips(1560, 500, 450, 270), s);
     label1_->setObjectName(QStringLiteral("Label1"));
     hscroll_ = new QScrollBar(Qt::Horizontal, s);
     hscroll_->setObjectName(QStringLiteral("HScroll1"));
@@ -108,8 +111,28 @@ void puntelli::costruisci()
     hscroll_->setValue(1);
     connect(hscroll_, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
     controlli::legaBarra(hscroll_, label1_);
+    costruisciOpzioni();
+    costruisciCampi();
 
-    // Option groups.
+    const int yPuntello = kRigaCampi + 7 * kRiga;
+    lab8_ = etichetta(T::kLab8, T::kLab8Tooltip, twips(4800, yPuntello, 2300, 240), s);
+    label6_ = casella(twips(7140, yPuntello, 600, 240), s);
+    label6_->setObjectName(QStringLiteral("Label6"));
+    labe8_ = etichetta(T::kLabe8, QString(), twips(8400, yPuntello, 700, 240), s);
+    vscroll_ = new QScrollBar(Qt::Vertical, s);
+    vscroll_->setObjectName(QStringLiteral("VScroll1"));
+    vscroll_->setGeometry(twips(9180, yPuntello, 255, 3 * kRiga - 15));
+    vscroll_->setRange(1, kPuntelliFinestra);
+    vscroll_->setPageStep(2);
+    vscroll_->setValue(1);
+    connect(vscroll_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    controlli::legaBarra(vscroll_, label6_);
+}
+
+void puntelli::costruisciOpzioni()
+{
+    QWidget* s = superficie();
+    const QFont f = carattere();
     for (int g = 1; g <= 8; ++g) {
         const T::Gruppo& gr = T::kGruppi[g];
         QWidget* cornice;
@@ -158,8 +181,13 @@ void puntelli::costruisci()
             });
         }
     }
+}
 
-    // Input fields with caption and unit.
+// Input fields with caption and unit.
+void puntelli::costruisciCampi()
+{
+    QWidget* s = superficie();
+    const QFont f = carattere();
     for (int c = 0; c < NumeroCampi; ++c) {
         const T::Campo& d = T::kCampi[c];
         const int y = kRigaCampi + kRigaCampo[c] * kRiga;
@@ -178,19 +206,6 @@ void puntelli::costruisci()
             etichetta(QString::fromUtf8(d.unita), QString(), twips(8400, y, 700, 240), s);
         unita_[std::size_t(c)]->setObjectName(QString::fromUtf8(d.etichettaUnita));
     }
-    const int yPuntello = kRigaCampi + 7 * kRiga;
-    lab8_ = etichetta(T::kLab8, T::kLab8Tooltip, twips(4800, yPuntello, 2300, 240), s);
-    label6_ = casella(twips(7140, yPuntello, 600, 240));
-    label6_->setObjectName(QStringLiteral("Label6"));
-    labe8_ = etichetta(T::kLabe8, QString(), twips(8400, yPuntello, 700, 240), s);
-    vscroll_ = new QScrollBar(Qt::Vertical, s);
-    vscroll_->setObjectName(QStringLiteral("VScroll1"));
-    vscroll_->setGeometry(twips(9180, yPuntello, 255, 3 * kRiga - 15));
-    vscroll_->setRange(1, kPuntelliFinestra);
-    vscroll_->setPageStep(2);
-    vscroll_->setValue(1);
-    connect(vscroll_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
-    controlli::legaBarra(vscroll_, label6_);
 }
 
 std::vector<QWidget*> puntelli::catenaFuoco() const

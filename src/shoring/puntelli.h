@@ -63,6 +63,8 @@ protected:
 
 private:
     void costruisci();
+    void costruisciOpzioni();   // Option1..Option8 in their frames
+    void costruisciCampi();
     // The results window, once "&Risultati" has made it.
     static FinestraCalcolo* finestraRisultati();
     void campo_Change(Campo c);
