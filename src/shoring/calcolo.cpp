@@ -46,6 +46,107 @@ bool tuttiFiniti(std::initializer_list<double> v)
     return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
 }
 
+// A series of props (type 2): the thrust and the resultants of each, and
+// into L0 the largest side they need. Completo when every prop was computed.
+Esito spintePuntelli(Consolidamento& C, double Q, double sigmaA, double alfa, double& L0)
+{
+    for (int p = 1; p <= C.numeroPuntelli; ++p) {
+        const auto f = numero(C.puntelli[p].frec);
+        const auto h = numero(C.puntelli[p].altdef);
+        if (!f || !h) {
+            return Esito::Incompleto;
+        }
+        if (*h == 0 || sigmaA == 0) {
+            return Esito::Impossibile;
+        }
+        RisultatiPuntello& rp = C.risPuntelli[p];
+        const double spinta = numeri::intero(8 * Q * *f / *h);
+        const double risPuntello = numeri::intero(spinta / std::cos(alfa * r));
+        const double risParete = numeri::intero(spinta * std::tan(alfa * r));
+        const double rapporto = risPuntello / sigmaA;
+        if (rapporto < 0 || !tuttiFiniti({spinta, risPuntello, risParete, rapporto})) {
+            return Esito::Assurdo;
+        }
+        rp.spinta = spinta;
+        rp.risultantePuntello = risPuntello;
+        rp.risultanteParete = risParete;
+        rp.latoPuntello = numeri::arrotonda(std::sqrt(rapporto));
+        L0 = std::max(L0, *rp.latoPuntello);
+    }
+    return Esito::Completo;
+}
+
+// A single prop (type 1): the friction and cohesion forces and the normal
+// force that the kind of cracks takes from them.
+Esito forzeAttritoCoesione(const Consolidamento& C, double Q, double H, double alfa, double& Fa, double& Fc, double& N)
+{
+    Fa = Q * std::sin(alfa * r);
+    const auto sn = numero(C.spessnor);
+    if (!sn) {
+        return Esito::Incompleto;
+    }
+    if (nullo(std::sin(alfa * r))) {
+        return Esito::Impossibile;
+    }
+    const double coesione = kCoesione * *sn * H;
+    Fc = (Q - coesione) / std::sin(alfa * r);
+    switch (C.lesioni) {
+    case 2: N = (Fa + Fc) / 2; break;
+    case 3: N = std::min(Fa, Fc); break;
+    default: N = std::max(Fa, Fc); break;
+    }
+    return Esito::Completo;
+}
+
+struct Lato {
+    double L = 0;       // side of the section
+    double Lp = 0;      // length of the prop
+    double D = 0;       // distance of its foot from the wall
+    double sigma = 0;   // working stress (not for type 2)
+};
+
+// The side search: from L0 up by 1 cm to the first side slender enough and,
+// but for type 2, within the allowable stress. Completo when one was found.
+Esito cercaLato(Consolidamento& C, int t, double Q, double N, double H, double alfa, double sigmaA, double L0,
+                Lato& lato)
+{
+    const double s90 = std::sin((90 - alfa) * r);
+    const double sAlfa = std::sin(alfa * r);
+    const double cAlfa = std::cos(alfa * r);
+    if (nullo(s90) || nullo(sAlfa)) {
+        return Esito::Impossibile;
+    }
+    if (!(L0 <= kLatoMassimo)) {
+        return Esito::Assurdo;
+    }
+    double L = L0, Lp = 0, D = 0, sigma = 0;
+    for (;; L += 1) {
+        if (L > kLatoMassimo) {
+            return Esito::Assurdo;
+        }
+        Lp = (H - L * s90) / sAlfa;
+        D = cAlfa * (Lp - L / s90);
+        if (L < Lp / kSnellezza) {
+            continue;
+        }
+        C.ris.caricoComplessivo = numeri::intero(Q);
+        if (t != 2) {
+            // A zero side carries nothing: its stress exceeds any allowable one.
+            if (L <= 0) {
+                continue;
+            }
+            sigma = numeri::arrotonda(100 * N / (L * L)) / 100;
+            C.ris.sigmaLavoro = sigma;
+            if (sigma > sigmaA) {
+                continue;
+            }
+        }
+        break;
+    }
+    lato = {L, Lp, D, sigma};
+    return Esito::Completo;
+}
+
 // Steps 3 to 10 for one consolidation; Completo when it was computed.
 Esito calcolaConsolidamento(Consolidamento& C, bool mostrato, const Schermo& schermo)
 {
@@ -92,44 +193,14 @@ Esito calcolaConsolidamento(Consolidamento& C, bool mostrato, const Schermo& sch
         if (nullo(std::cos(alfa * r))) {
             return Esito::Impossibile;
         }
-        for (int p = 1; p <= C.numeroPuntelli; ++p) {
-            const auto f = numero(C.puntelli[p].frec);
-            const auto h = numero(C.puntelli[p].altdef);
-            if (!f || !h) {
-                return Esito::Incompleto;
-            }
-            if (*h == 0 || sigmaA == 0) {
-                return Esito::Impossibile;
-            }
-            RisultatiPuntello& rp = C.risPuntelli[p];
-            const double spinta = numeri::intero(8 * Q * *f / *h);
-            const double risPuntello = numeri::intero(spinta / std::cos(alfa * r));
-            const double risParete = numeri::intero(spinta * std::tan(alfa * r));
-            const double rapporto = risPuntello / sigmaA;
-            if (rapporto < 0 || !tuttiFiniti({spinta, risPuntello, risParete, rapporto})) {
-                return Esito::Assurdo;
-            }
-            rp.spinta = spinta;
-            rp.risultantePuntello = risPuntello;
-            rp.risultanteParete = risParete;
-            rp.latoPuntello = numeri::arrotonda(std::sqrt(rapporto));
-            L0 = std::max(L0, *rp.latoPuntello);
+        const Esito e = spintePuntelli(C, Q, sigmaA, alfa, L0);
+        if (e != Esito::Completo) {
+            return e;
         }
     } else {
-        Fa = Q * std::sin(alfa * r);
-        const auto sn = numero(C.spessnor);
-        if (!sn) {
-            return Esito::Incompleto;
-        }
-        if (nullo(std::sin(alfa * r))) {
-            return Esito::Impossibile;
-        }
-        const double coesione = kCoesione * *sn * *H;
-        Fc = (Q - coesione) / std::sin(alfa * r);
-        switch (C.lesioni) {
-        case 2: N = (Fa + Fc) / 2; break;
-        case 3: N = std::min(Fa, Fc); break;
-        default: N = std::max(Fa, Fc); break;
+        const Esito e = forzeAttritoCoesione(C, Q, *H, alfa, Fa, Fc, N);
+        if (e != Esito::Completo) {
+            return e;
         }
     }
 
@@ -145,40 +216,12 @@ Esito calcolaConsolidamento(Consolidamento& C, bool mostrato, const Schermo& sch
         L0 = numeri::arrotonda(std::sqrt(rapporto));
     }
 
-    // Side search.
-    const double s90 = std::sin((90 - alfa) * r);
-    const double sAlfa = std::sin(alfa * r);
-    const double cAlfa = std::cos(alfa * r);
-    if (nullo(s90) || nullo(sAlfa)) {
-        return Esito::Impossibile;
+    Lato lato;
+    const Esito e = cercaLato(C, t, Q, N, *H, alfa, sigmaA, L0, lato);
+    if (e != Esito::Completo) {
+        return e;
     }
-    if (!(L0 <= kLatoMassimo)) {
-        return Esito::Assurdo;
-    }
-    double L = L0, Lp = 0, D = 0, sigma = 0;
-    for (;; L += 1) {
-        if (L > kLatoMassimo) {
-            return Esito::Assurdo;
-        }
-        Lp = (*H - L * s90) / sAlfa;
-        D = cAlfa * (Lp - L / s90);
-        if (L < Lp / kSnellezza) {
-            continue;
-        }
-        C.ris.caricoComplessivo = numeri::intero(Q);
-        if (t != 2) {
-            // A zero side carries nothing: its stress exceeds any allowable one.
-            if (L <= 0) {
-                continue;
-            }
-            sigma = numeri::arrotonda(100 * N / (L * L)) / 100;
-            C.ris.sigmaLavoro = sigma;
-            if (sigma > sigmaA) {
-                continue;
-            }
-        }
-        break;
-    }
+    const double L = lato.L, Lp = lato.Lp, D = lato.D, sigma = lato.sigma;
     if (t == 2 && L <= 0) {
         return Esito::Impossibile;
     }
