@@ -112,20 +112,69 @@ struct Richiesta {
     QString pdf;
 };
 
-// Runs the window's own Open and print command with scripted answers: the
-// file name for the dialog, the default button for every message (written
-// to standard error), and a PDF or text printer for the print dialog.
-int stampaCalcolo(const Richiesta& rq)
+// The scripted services of a run without a user: every message written to
+// standard error and answered with its default button, the office the
+// program has in its settings for the report.
+platform::Scena scenaSenzaUtente()
 {
     platform::Scena scena = platform::installaScena();
     scena.messaggi->osservatore = [](const platform::MessaggioVisto& m) {
         scrivi(stderr, m.titolo + QLatin1Char('\n') + QString(m.testo).replace(QLatin1Char('\r'), QLatin1Char('\n')) +
                            QLatin1Char('\n'));
     };
-    // The report prints the office that the program has in its settings.
     const platform::ImpostazioniQt studio;
     scena.impostazioni->nome = studio.nomeStudio();
     scena.impostazioni->indirizzo = studio.indirizzoStudio();
+    return scena;
+}
+
+// Hands the finished printout over: the text to standard output, or the PDF
+// into the target's place. `interrotta`: a printout stopped at a value with
+// no description, which is not handed over as if whole.
+int consegnaStampa(const Richiesta& rq, const QString& nome,
+                   const std::vector<std::shared_ptr<platform::StampanteTesto>>& testi,
+                   const std::vector<std::shared_ptr<platform::StampanteQt>>& pdf, platform::FileInConsegna* uscita,
+                   bool interrotta)
+{
+    if (rq.testo) {
+        bool ok = true;
+        for (const auto& lavoro : testi) {
+            ok = scrivi(stdout, lavoro->testo()) && ok;
+        }
+        if (std::fflush(stdout) != 0 || std::ferror(stdout) || !ok) {
+            errore(QStringLiteral("impossibile scrivere la stampa sull'uscita standard (%1)")
+                       .arg(platform::descrizioneErrno(errno)));
+            return kNonScritta;
+        }
+    }
+    if (interrotta) {
+        errore(QStringLiteral("stampa interrotta: il file \"%1\" contiene un dato che non ha descrizione%2")
+                   .arg(nome, rq.testo ? QString() : QStringLiteral("; il file PDF non è stato scritto")));
+        return kNonScritta;
+    }
+    if (!rq.testo) {
+        bool ok = true;
+        for (const auto& p : pdf) {
+            ok = !p->inErrore() && ok;
+        }
+        const QString motivo = ok ? consegnaPdf(*uscita) : QStringLiteral("errore della stampante PDF");
+        if (!motivo.isEmpty()) {
+            errore(QStringLiteral("impossibile scrivere il file PDF \"%1\": %2; "
+                                  "un file precedente con lo stesso nome non è stato modificato")
+                       .arg(rq.pdf, motivo));
+            return kNonScritta;
+        }
+        errore(QStringLiteral("stampa scritta in %1").arg(QFileInfo(rq.pdf).absoluteFilePath()));
+    }
+    return kEseguita;
+}
+
+// Runs the window's own Open and print command with scripted answers: the
+// file name for the dialog, the default button for every message, and a PDF
+// or text printer for the print dialog.
+int stampaCalcolo(const Richiesta& rq)
+{
+    platform::Scena scena = scenaSenzaUtente();
     ModRinsal::Azzera();
     finestre::registraTutte();
     FinestraCalcolo* w = finestraDelCalcolo(rq.tipo);
@@ -196,37 +245,7 @@ int stampaCalcolo(const Richiesta& rq)
         return kNullaDaStampare;
     }
     const bool interrotta = stampa::interruzioni() != interrottePrima;
-    if (rq.testo) {
-        bool ok = true;
-        for (const auto& lavoro : testi) {
-            ok = scrivi(stdout, lavoro->testo()) && ok;
-        }
-        if (std::fflush(stdout) != 0 || std::ferror(stdout) || !ok) {
-            errore(QStringLiteral("impossibile scrivere la stampa sull'uscita standard (%1)")
-                       .arg(platform::descrizioneErrno(errno)));
-            return kNonScritta;
-        }
-    }
-    if (interrotta) {
-        errore(QStringLiteral("stampa interrotta: il file \"%1\" contiene un dato che non ha descrizione%2")
-                   .arg(nome, rq.testo ? QString() : QStringLiteral("; il file PDF non è stato scritto")));
-        return kNonScritta;
-    }
-    if (!rq.testo) {
-        bool ok = true;
-        for (const auto& p : pdf) {
-            ok = !p->inErrore() && ok;
-        }
-        const QString motivo = ok ? consegnaPdf(*uscita) : QStringLiteral("errore della stampante PDF");
-        if (!motivo.isEmpty()) {
-            errore(QStringLiteral("impossibile scrivere il file PDF \"%1\": %2; "
-                                  "un file precedente con lo stesso nome non è stato modificato")
-                       .arg(rq.pdf, motivo));
-            return kNonScritta;
-        }
-        errore(QStringLiteral("stampa scritta in %1").arg(QFileInfo(rq.pdf).absoluteFilePath()));
-    }
-    return kEseguita;
+    return consegnaStampa(rq, nome, testi, pdf, uscita.get(), interrotta);
 }
 
 } // namespace
