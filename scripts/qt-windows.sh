@@ -32,10 +32,14 @@ if [ -f "$PREFIX/.completo" ]; then
 fi
 
 host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
-if [ "$host_version" != "$QT_DEBIAN_VERSION" ]; then
-  echo "Qt dell'host $host_version, ricetta per $QT_DEBIAN_VERSION: aggiornare la ricetta" >&2
+# Host and target Qt must be the same Qt version; a later Debian revision of
+# it on the host (a point release) still builds against the pinned source.
+if [ "${host_version%%+*}" != "$QT_VERSION" ]; then
+  echo "Qt dell'host $host_version, ricetta per $QT_VERSION: aggiornare la ricetta" >&2
   exit 1
 fi
+[ "$host_version" = "$QT_DEBIAN_VERSION" ] ||
+  echo "Qt dell'host $host_version, sorgente fissata $QT_DEBIAN_VERSION (stessa versione di Qt)" >&2
 
 WORK="$CACHE_ROOT/lavoro-$RECIPE_HASH"
 rm -rf "$WORK" "$PREFIX"
