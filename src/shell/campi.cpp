@@ -27,6 +27,16 @@ void riscriviCampo(QLineEdit& campo, const QString& pulito)
     campo.setCursorPosition(std::min<int>(tenuti, int(campo.text().size())));
 }
 
+bool convalidaCampo(QLineEdit& campo)
+{
+    using namespace ModRinsal;
+    DatoDigitato = campo.text();
+    ControllaDato();
+    const QString prima = campo.text();
+    riscriviCampo(campo, DatoControllato);
+    return campo.text() == prima;
+}
+
 bool cambioCampoRiga(QLineEdit& campo, ColonnaRighe& valori, int rigaInizio, int linea,
                      VarianteCampo variante, int& rigaCorrente)
 {
@@ -40,9 +50,7 @@ bool cambioCampoRiga(QLineEdit& campo, ColonnaRighe& valori, int rigaInizio, int
     if (campo.text() == QLatin1String("+")) {
         campo.setText(valori[riga - 1]);
     }
-    DatoDigitato = campo.text();
-    ControllaDato();
-    riscriviCampo(campo, DatoControllato);
+    convalidaCampo(campo);
     if (variante == VarianteCampo::SaltaSeErrore && ErroreDato == 1) {
         return false;
     }

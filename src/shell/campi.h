@@ -13,6 +13,11 @@ enum class VarianteCampo {
     SaltaSeErrore,   // no row, storage or recalculation after a rejection
 };
 
+// Step 2 of the pattern, the one every typed number goes through: the text is
+// validated and the cleaned text written back. False when it was rewritten:
+// the change raised by the write-back has then handled the cleaned text.
+bool convalidaCampo(QLineEdit& campo);
+
 // Runs steps 1 to 4 of the pattern on `campo` (screen line `linea`, 1..5).
 // Sets `rigaCorrente`; returns true when the text was stored and the caller
 // must run its recalculation.

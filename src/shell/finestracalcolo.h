@@ -218,8 +218,8 @@ protected:
     clsResize scala_;
 
     // While the lines of a row window are refreshed (or a shoring
-    // consolidation is shown), every field whose text changes raises its
-    // handler; with a RinvioCalcolo alive the handlers
+    // consolidation or prop is shown), every field whose text changes raises
+    // its handler; with a RinvioCalcolo alive the handlers
     // store their values and owe the recalculation, which runs once
     // (calcoloRinviato) when the outermost one ends. The values stored are
     // the same, so is the last pass.
@@ -239,6 +239,14 @@ protected:
     bool inRinvio() const { return rinvii_ > 0; }
     // The owed pass: guidance, recalculation and refresh of the results.
     virtual void calcoloRinviato() {}
+    // After a value is stored: that pass now, or owed to the end of the
+    // refresh under way.
+    void ricalcola()
+    {
+        if (!rinviaCalcolo()) {
+            calcoloRinviato();
+        }
+    }
 
 private:
     void costruisciMenu();

@@ -258,15 +258,6 @@ protected:
     // Opens a print job and prints on it; nothing when it is refused.
     static void suLavoro(const std::function<void(platform::Stampante&)>& scrivi);
 
-    // After a field's value is stored: the recalculation now, or owed to the
-    // end of the refresh under way.
-    void ricalcola()
-    {
-        if (!rinviaCalcolo()) {
-            calcoloRinviato();
-        }
-    }
-
     // Puts the values of the visible rows into the fields (their change
     // handling runs once at the end); empties the fields.
     void mostraCampi();

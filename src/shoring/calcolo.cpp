@@ -243,7 +243,7 @@ Esito calcolaConsolidamento(Consolidamento& C, bool mostrato, const Schermo& sch
     if (t != 2) {
         C.ris.sforzoNormale = numeri::intero(N);
     }
-    if (mostrato && t == 1 && schermo.angoloDalCampo) {
+    if (mostrato && t == 1) {
         C.ang = schermo.ang;
     }
     if (t == 2) {
@@ -255,8 +255,7 @@ Esito calcolaConsolidamento(Consolidamento& C, bool mostrato, const Schermo& sch
     return Esito::Completo;
 }
 
-} // namespace
-
+// Whether a pass starts: the consolidation shown has its key fields.
 bool calcolabile(const Lavoro& l, const Schermo& schermo)
 {
     const int tipo0 = l.at(schermo.consolidamento).tipo;
@@ -268,6 +267,8 @@ bool calcolabile(const Lavoro& l, const Schermo& schermo)
     }
     return !(tipo0 == 3 && schermo.altar.isEmpty());
 }
+
+} // namespace
 
 EsitoCalcolo CalcolaPuntelli(Lavoro& l, const Schermo& schermo)
 {

@@ -12,12 +12,8 @@ namespace modpuntelli {
 // What the calculation reads from the data window.
 struct Schermo {
     int consolidamento = 0;   // ConsolidamentoCorrente; 0 while the window loads
-    // The texts shown in the fields (they lag behind the stored values while
-    // the window loads a consolidation field by field).
+    // The texts shown in the fields.
     QString carpu, ang, altpu, altar, sigm;
-    // False while the window loads a consolidation: the angle field still
-    // shows the previous one, so it must not be copied back.
-    bool angoloDalCampo = true;
 };
 
 enum class Esito {
@@ -42,8 +38,6 @@ constexpr double kLatoMassimo = 10000;
 // arithmetic is impossible or absurd has its results emptied (coefficients
 // kept) and ends the pass, so no stale value stays shown beside its data.
 EsitoCalcolo CalcolaPuntelli(Lavoro& l, const Schermo& schermo);
-// Whether a pass would start: the consolidation shown has its key fields.
-bool calcolabile(const Lavoro& l, const Schermo& schermo);
 
 // The calculation type a stored value is computed as: 2 and 3 as themselves,
 // anything else as 1.

@@ -265,27 +265,22 @@ QString* puntelli::valore(Campo c)
 void puntelli::campo_Change(Campo c)
 {
     QLineEdit* e = campi_[std::size_t(c)];
-    if (!caricamento_) {
-        // Typing is checked as in every other window; the cleaned text comes
-        // back through this handler, which then does the work.
-        ModRinsal::DatoDigitato = e->text();
-        ModRinsal::ControllaDato();
-        const QString prima = e->text();
-        riscriviCampo(*e, ModRinsal::DatoControllato);
-        if (e->text() != prima) {
-            return;
-        }
+    QString* v = valore(c);
+    // Typing is checked as in every other window; the cleaned text comes
+    // back through this handler, which then does the work. A text equal to
+    // the stored one is a stored text being shown, kept as it is.
+    if ((v == nullptr || e->text() != *v) && !convalidaCampo(*e)) {
+        return;
     }
-    if (QString* v = valore(c)) {
+    if (v != nullptr) {
         *v = e->text();
     }
-    GuidaPuntelli();
     // A number typed digit by digit passes through values that are absurd
     // on the way ("1" of "15"): while the user types, the message waits for
     // the field to be left.
     const bool prima = digitando_;
-    digitando_ = !caricamento_ && e->hasFocus();
-    CalcolaPuntelli();
+    digitando_ = e->hasFocus();
+    ricalcola();
     digitando_ = prima;
 }
 
@@ -331,15 +326,12 @@ void puntelli::dopoIlClic()
 
 void puntelli::carica(Campo c, const QString& testo)
 {
-    const bool prima = caricamento_;
-    caricamento_ = true;
     QLineEdit* e = campi_[std::size_t(c)];
     if (e->text() == testo) {
         campo_Change(c);   // a change event would not fire
     } else {
         e->setText(testo);
     }
-    caricamento_ = prima;
 }
 
 modpuntelli::EsitoCalcolo puntelli::CalcolaPuntelli()
@@ -351,17 +343,6 @@ modpuntelli::EsitoCalcolo puntelli::CalcolaPuntelli()
     s.altpu = campi_[altpu]->text();
     s.altar = campi_[altar]->text();
     s.sigm = campi_[sigm]->text();
-    // While a consolidation is being shown its options are selected before
-    // its fields are loaded: the angle field still holds the previous
-    // consolidation's angle and must not be stored as this one's.
-    s.angoloDalCampo = !caricamento_ && !inRinvio();
-    if (rinviaCalcolo()) {
-        // Every pass of the showing reads the same stored data: one is enough.
-        if (!calcoloRinviato_ && modpuntelli::calcolabile(lavoro(), s)) {
-            calcoloRinviato_ = s;
-        }
-        return {Esito::Precondizione, 0};
-    }
     const EsitoCalcolo e = modpuntelli::CalcolaPuntelli(lavoro(), s);
     assurdiInSospeso_ = e.datiAssurdi() && digitando_;
     if (e.datiAssurdi() && !digitando_) {
@@ -373,16 +354,8 @@ modpuntelli::EsitoCalcolo puntelli::CalcolaPuntelli()
 
 void puntelli::calcoloRinviato()
 {
-    if (!calcoloRinviato_) {
-        return;
-    }
-    const Schermo s = *calcoloRinviato_;
-    calcoloRinviato_.reset();
-    if (modpuntelli::CalcolaPuntelli(lavoro(), s).datiAssurdi()) {
-        // Said once, after the consolidation is shown.
-        platform::messaggi().mostra(T::kDatiAssurdi, ModRinsal::TitoloControllo, Icona::Critica, Pulsanti::Ok,
-                                    Risposta::Ok);
-    }
+    GuidaPuntelli();
+    CalcolaPuntelli();
 }
 
 void puntelli::GuidaPuntelli()
@@ -445,8 +418,7 @@ void puntelli::Option_Click(int gruppo, int i)
             contaConsolidamenti(lavoro());
         }
     }
-    GuidaPuntelli();
-    CalcolaPuntelli();
+    ricalcola();
 }
 
 void puntelli::Option1_Click(int i)
@@ -465,8 +437,7 @@ void puntelli::Option1_Click(int i)
             deseleziona(g);
         }
     }
-    GuidaPuntelli();
-    CalcolaPuntelli();
+    ricalcola();
 }
 
 void puntelli::Option7_Click(int i)
@@ -478,7 +449,7 @@ void puntelli::Option7_Click(int i)
     DisabilitaCampi();
     GuidaPuntelli();
     AbilitaTipo(i);
-    CalcolaPuntelli();
+    ricalcola();
 }
 
 void puntelli::abilitaCampo(Campo c, bool si)
@@ -601,6 +572,7 @@ void puntelli::mostraConsolidamento(int c)
 
 void puntelli::VScroll1_Change()
 {
+    const RinvioCalcolo rinvio(this);
     PuntelloCorrente = vscroll_->value();
     label6_->setText(QString::number(PuntelloCorrente));
     const Consolidamento& k = lavoro().at(ConsolidamentoCorrente);
@@ -640,6 +612,7 @@ bool puntelli::controlla_click()
 
 void puntelli::cancella_click()
 {
+    const RinvioCalcolo rinvio(this);
     AzzeraOpzioni();
     svuota(lavoro());
     for (int c = 0; c < NumeroCampi; ++c) {

@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <array>
-#include <optional>
 #include <vector>
 
 class puntelli : public FinestraCalcolo, public CalcoloPuntelli {
@@ -82,7 +81,7 @@ private:
     // Selects a button as a click on it would, handler included.
     void seleziona(int gruppo, int i);
     void deseleziona(int gruppo);
-    // Loads a field from storage: no validation, no copying of a stale angle.
+    // Shows a stored text in a field, its change handling included.
     void carica(Campo c, const QString& testo);
     void impostaScorrimento(QScrollBar* s, int valore, void (puntelli::*gestore)());
     QString* valore(Campo c);
@@ -99,16 +98,12 @@ private:
     QLabel* label6_ = nullptr;
     QLabel* lab8_ = nullptr;
     QLabel* labe8_ = nullptr;
-    bool caricamento_ = false;
     bool digitando_ = false;          // the change being handled is typing in the focused field
     bool assurdiInSospeso_ = false;   // absurd data met while typing: said when the field is left
     bool attesaRilascio_ = false;     // the field was left by a mouse press: said after the click
     void campoLasciato();
     bool eventFilter(QObject* o, QEvent* e) override;
     void dopoIlClic();
-    // While a consolidation is shown (under a RinvioCalcolo), the pass its
-    // fields and options would each start runs once, at the end, on the
-    // screen of the first that could run (the stored data do not change).
-    std::optional<modpuntelli::Schermo> calcoloRinviato_;
+    // Guidance and calculation, once a change is stored.
     void calcoloRinviato() override;
 };

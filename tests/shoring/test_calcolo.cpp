@@ -317,11 +317,6 @@ private slots:
         s.ang = "45";
         CalcolaPuntelli(*l, s);
         QCOMPARE(l->cons[1].ang, QStringLiteral("45"));
-        // While the window loads a consolidation the field is stale.
-        s.ang = "30";
-        s.angoloDalCampo = false;
-        CalcolaPuntelli(*l, s);
-        QCOMPARE(l->cons[1].ang, QStringLiteral("45"));
     }
 
     // Inputs that defeat the arithmetic end the pass on that consolidation,
