@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-urw-base35 fonts-dejavu-core
   xvfb xauth imagemagick poppler-utils sox openbox xdotool
   clang libclang-rt-14-dev
+  locales
   dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
 )
 

@@ -1,7 +1,6 @@
 #include "shell/numeri.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace numeri {
 
@@ -97,9 +96,9 @@ QString testo(double x)
     if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
         return QString::number(static_cast<long long>(x));
     }
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", x);
-    QString s = QString::fromLatin1(buf);
+    // Qt's formatter, not the C library's: under an Italian C locale (which
+    // a desktop session sets) that one writes a decimal comma.
+    QString s = QString::number(x, 'g', 15);
     const int e = s.indexOf(QLatin1Char('e'));
     if (e >= 0) {
         // Rewrite an exponent form as plain digits.

@@ -4,8 +4,10 @@
 #include "support/supporto.h"
 
 #include <QTest>
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 class TestNumeri : public QObject {
     Q_OBJECT
@@ -108,6 +110,8 @@ private slots:
         QTest::newRow("intero grande") << 1e20 << "100000000000000000000";
         QTest::newRow("piccolissimo") << 1.5e-7 << "0,00000015";
         QTest::newRow("quindici cifre") << 1.0 / 3.0 << "0,333333333333333";
+        QTest::newRow("esponente") << 1.2345e25 << "12345000000000000000000000";
+        QTest::newRow("esponente negativo") << -2.5e-18 << "-0,0000000000000000025";
         QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "";
         QTest::newRow("inf") << std::numeric_limits<double>::infinity() << "";
     }
@@ -119,6 +123,15 @@ private slots:
         if (!atteso.isEmpty()) {
             QCOMPARE(numeri::stampa(valore), (valore < 0 ? QString() : QStringLiteral(" ")) + atteso);
         }
+#ifndef Q_OS_WIN
+        // The same under the C locale of an Italian session, whose decimal
+        // separator is a comma.
+        const std::string prima = std::setlocale(LC_NUMERIC, nullptr);
+        QVERIFY(std::setlocale(LC_NUMERIC, "it_IT.UTF-8"));
+        const QString italiano = numeri::testo(valore);
+        std::setlocale(LC_NUMERIC, prima.c_str());
+        QCOMPARE(italiano, atteso);
+#endif
     }
 
     void tagliIntero()
