@@ -66,6 +66,7 @@ int main(int argc, char* argv[])
         const QCoreApplication nascosta(argc, argv);
         return rigacomando::rispondi(riga);
     }
+    platform::parlaItaliano();
     QApplication app(argc, argv);
     // Read again from Qt: on Windows only Qt has the file name in Unicode.
     const QString fileRichiesto = rigacomando::leggi(QApplication::arguments().mid(1)).file;

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -126,6 +127,10 @@ public:
     virtual QString nomeStudio() const = 0;
     virtual QString indirizzoStudio() const = 0;
     virtual void salvaStudio(const QString& nome, const QString& indirizzo) = 0;
+    // The files last opened or saved in a window (`finestra` names it), most
+    // recent first.
+    virtual QStringList fileRecenti(const QString& finestra) const = 0;
+    virtual void salvaFileRecenti(const QString& finestra, const QStringList& file) = 0;
 };
 
 class Orologio {

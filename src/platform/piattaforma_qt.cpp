@@ -25,6 +25,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <clocale>
 #include <cstdio>
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -150,8 +151,37 @@ void rilasciaInput()
     }
 }
 
+void parlaItaliano()
+{
+#ifndef Q_OS_WIN
+    // LC_ALL would outrank every category: what it named stays for the
+    // characters only.
+    QByteArray caratteri = qgetenv("LC_ALL");
+    if (caratteri.isEmpty()) {
+        caratteri = qgetenv("LC_CTYPE");
+    }
+    if (caratteri.isEmpty()) {
+        caratteri = qgetenv("LANG");
+    }
+    qunsetenv("LC_ALL");
+    qunsetenv("LANGUAGE");
+    if (!caratteri.isEmpty()) {
+        qputenv("LC_CTYPE", caratteri);
+    }
+    for (const char* categoria : {"LANG", "LC_TIME", "LC_MESSAGES", "LC_COLLATE", "LC_MONETARY", "LC_PAPER",
+                                  "LC_MEASUREMENT"}) {
+        qputenv(categoria, "it_IT.UTF-8");
+    }
+    qputenv("LC_NUMERIC", "C");
+#endif
+}
+
 bool caricaTraduzioni()
 {
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    // Qt has set the C library's locale from the session; its number rules
+    // stay those of C, which the data files and the formatting rely on.
+    std::setlocale(LC_NUMERIC, "C");
     static QTranslator traduzione;
     if (!traduzione.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -329,6 +359,18 @@ void ImpostazioniQt::salvaStudio(const QString& nome, const QString& indirizzo)
     QSettings s = impostazioniStudio();
     s.setValue(QLatin1String(kChiaveNomeStudio), nome);
     s.setValue(QLatin1String(kChiaveIndirizzoStudio), indirizzo);
+    s.sync();
+}
+
+QStringList ImpostazioniQt::fileRecenti(const QString& finestra) const
+{
+    return impostazioniStudio().value(QLatin1String(kGruppoFileRecenti) + finestra).toStringList();
+}
+
+void ImpostazioniQt::salvaFileRecenti(const QString& finestra, const QStringList& file)
+{
+    QSettings s = impostazioniStudio();
+    s.setValue(QLatin1String(kGruppoFileRecenti) + finestra, file);
     s.sync();
 }
 

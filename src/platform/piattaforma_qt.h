@@ -33,9 +33,15 @@ Risposta rispostaDi(const QMessageBox& box, Pulsanti pulsanti);
 // filter and initial file name.
 void preparaDialogoFile(QFileDialog& dialogo, const RichiestaFile& richiesta);
 
+// Before the QApplication of the window program: what Qt takes from the
+// session's locale rather than from its translations (the file dialog's
+// dates and sizes) comes out Italian in a session of any language. Windows
+// keeps the user's own settings.
+void parlaItaliano();
 // Loads Qt's own Italian texts (file, print and colour dialogs, standard
-// buttons) before the first window; a missing translation is no reason to
-// stop, so this only says whether it was found.
+// buttons) before the first window, makes Italian the default locale and
+// keeps the C library's numbers with a decimal point; a missing translation
+// is no reason to stop, so this only says whether it was found.
 bool caricaTraduzioni();
 // Before the QApplication of a program without windows (the batch printer):
 // the offscreen platform unless another is asked for, a private runtime
@@ -55,12 +61,16 @@ void rilasciaInput();
 // QSettings keys of the office name and address.
 inline constexpr const char* kChiaveNomeStudio = "Studio/Nome";
 inline constexpr const char* kChiaveIndirizzoStudio = "Studio/Indirizzo";
+// The recent files of a window: "FileRecenti/<window>", a list of paths.
+inline constexpr const char* kGruppoFileRecenti = "FileRecenti/";
 
 class ImpostazioniQt : public Impostazioni {
 public:
     QString nomeStudio() const override;
     QString indirizzoStudio() const override;
     void salvaStudio(const QString& nome, const QString& indirizzo) override;
+    QStringList fileRecenti(const QString& finestra) const override;
+    void salvaFileRecenti(const QString& finestra, const QStringList& file) override;
 };
 
 } // namespace platform

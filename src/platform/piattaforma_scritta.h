@@ -6,6 +6,8 @@
 #include "platform/piattaforma.h"
 #include "platform/stampante_testo.h"
 
+#include <QMap>
+
 #include <deque>
 #include <functional>
 
@@ -66,8 +68,11 @@ public:
     QString nomeStudio() const override { return nome; }
     QString indirizzoStudio() const override { return indirizzo; }
     void salvaStudio(const QString& n, const QString& i) override { nome = n; indirizzo = i; }
+    QStringList fileRecenti(const QString& finestra) const override { return recenti.value(finestra); }
+    void salvaFileRecenti(const QString& finestra, const QStringList& file) override { recenti[finestra] = file; }
     QString nome;
     QString indirizzo;
+    QMap<QString, QStringList> recenti;
 };
 
 class OrologioScritto : public Orologio {

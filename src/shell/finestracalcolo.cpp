@@ -246,8 +246,12 @@ void FinestraCalcolo::costruisciMenu()
         break;
     }
     }
-    file->addSeparator();
+    primaDiEsci_ = file->addSeparator();
     file->addAction(config_.esciE ? testi::kMenuEsciE : testi::kMenuEsci, this, [] { ModRinsal::UscitaProgramma(); });
+    // Read again each time: another window of the same kind may have added one.
+    menuFile_ = file;
+    file->setToolTipsVisible(true);
+    connect(file, &QMenu::aboutToShow, this, [this] { mostraRecenti(); });
 
     QMenu* modifica = mb->addMenu(testi::kMenuModifica);
     modifica->addAction(testi::kMenuColore, this, [this] { colorare_Click(); });
@@ -636,6 +640,7 @@ void FinestraCalcolo::apriFile(const QString& file)
     if (errore.isEmpty()) {
         dopoApertura();
         segnaSalvato();
+        ricordaFile(file);
         if (!nota.isEmpty()) {
             avviso(nota, Icona::Esclamativa, ModRinsal::TitoloControllo);
         }
@@ -659,6 +664,114 @@ void FinestraCalcolo::apriFile(const QString& file)
     }
     aggiornaTitolo();
     avviso(errore, Icona::Critica, ModRinsal::TitoloControllo);
+}
+
+// ---- recent files -----------------------------------------------------------------
+
+QString FinestraCalcolo::chiaveRecenti() const
+{
+    // The file prefix names the kind of work: a window without one passes
+    // its files on and lists none.
+    return config_.prefisso;
+}
+
+QStringList FinestraCalcolo::fileRecenti() const
+{
+    if (chiaveRecenti().isEmpty()) {
+        return {};
+    }
+    QStringList l = platform::impostazioni().fileRecenti(chiaveRecenti());
+    l.removeAll(QString());
+    while (l.size() > kFileRecenti) {
+        l.removeLast();
+    }
+    return l;
+}
+
+namespace {
+
+bool stessoFile(const QString& a, const QString& b)
+{
+#ifdef Q_OS_WIN
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+#else
+    return a == b;
+#endif
+}
+
+void togli(QStringList& l, const QString& file)
+{
+    l.erase(std::remove_if(l.begin(), l.end(), [&](const QString& f) { return stessoFile(f, file); }), l.end());
+}
+
+} // namespace
+
+void FinestraCalcolo::ricordaFile(const QString& file)
+{
+    if (chiaveRecenti().isEmpty()) {
+        return;
+    }
+    const QString assoluto = QFileInfo(file).absoluteFilePath();
+    QStringList l = platform::impostazioni().fileRecenti(chiaveRecenti());
+    togli(l, assoluto);
+    l.prepend(assoluto);
+    while (l.size() > kFileRecenti) {
+        l.removeLast();
+    }
+    platform::impostazioni().salvaFileRecenti(chiaveRecenti(), l);
+}
+
+void FinestraCalcolo::dimenticaFile(const QString& file)
+{
+    if (chiaveRecenti().isEmpty()) {
+        return;
+    }
+    QStringList l = platform::impostazioni().fileRecenti(chiaveRecenti());
+    const qsizetype prima = l.size();
+    togli(l, QFileInfo(file).absoluteFilePath());
+    if (l.size() != prima) {
+        platform::impostazioni().salvaFileRecenti(chiaveRecenti(), l);
+    }
+}
+
+void FinestraCalcolo::mostraRecenti()
+{
+    for (QAction* a : vociRecenti_) {
+        menuFile_->removeAction(a);
+        a->deleteLater();
+    }
+    vociRecenti_.clear();
+    const QStringList l = fileRecenti();
+    for (int i = 0; i < l.size(); ++i) {
+        const QString file = l[i];
+        QString nome = QFileInfo(file).fileName();
+        nome.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* a = new QAction(testi::kVoceRecente.arg(i + 1).arg(nome), menuFile_);
+        a->setToolTip(QDir::toNativeSeparators(file));
+        connect(a, &QAction::triggered, this, [this, file] { apriRecente(file); });
+        menuFile_->insertAction(primaDiEsci_, a);
+        vociRecenti_.push_back(a);
+    }
+    if (!l.isEmpty()) {
+        auto* sep = new QAction(menuFile_);
+        sep->setSeparator(true);
+        menuFile_->insertAction(vociRecenti_.front(), sep);
+        vociRecenti_.push_back(sep);
+    }
+}
+
+void FinestraCalcolo::apriRecente(const QString& file)
+{
+    if (!QFileInfo(file).isFile()) {
+        dimenticaFile(file);
+        avviso(testi::kRecenteMancante.arg(QDir::toNativeSeparators(file)), Icona::Esclamativa,
+               ModRinsal::TitoloControllo);
+        return;
+    }
+    if (!chiediSeNonSalvato(testi::kSalvarePrimaDiAprire.arg(QFileInfo(file).fileName()))) {
+        return;
+    }
+    apriFile(file);
 }
 
 QString FinestraCalcolo::leggiFile(const QString& file, QString& nota)
@@ -772,6 +885,7 @@ void FinestraCalcolo::ArchiviaDati()
     ModRinsal::NomeFile = destinazione;
     ++salvataggi_;
     segnaSalvato();
+    ricordaFile(destinazione);
     passo()->setText(testi::kSalvatoIn.arg(QDir::toNativeSeparators(QFileInfo(destinazione).absoluteFilePath())));
 }
 
@@ -804,6 +918,7 @@ void FinestraCalcolo::eliminare_click()
         avviso(testi::kErroreElimina.arg(nome), Icona::Critica, ModRinsal::TitoloControllo);
         return;
     }
+    dimenticaFile(*scelto);
     if (corrente) {
         // The data now live nowhere but in the window: Save asks for a name.
         if (QFileInfo(ModRinsal::NomeFile) == QFileInfo(fileCorrente_)) {

@@ -134,6 +134,12 @@ public:
 
     int ControlloArchivio = 0;   // 1 while a check runs on behalf of a save
 
+    // The files last opened or saved in this window, most recent first (at
+    // most kFileRecenti), and opening one of them from the File menu.
+    static constexpr int kFileRecenti = 4;
+    QStringList fileRecenti() const;
+    void apriRecente(const QString& file);
+
     // The file this window last opened or saved.
     const QString& fileCorrente() const { return fileCorrente_; }
     // Saves that reached the disk so far.
@@ -257,6 +263,14 @@ private:
     QString filtroElimina() const;
     QString filtroSalva() const;
     void aggiornaModifica();
+    // Puts a file at the head of the recent files, or takes it out.
+    void ricordaFile(const QString& file);
+    void dimenticaFile(const QString& file);
+    QString chiaveRecenti() const;
+    void mostraRecenti();
+    QMenu* menuFile_ = nullptr;
+    QAction* primaDiEsci_ = nullptr;   // the recent files go before it
+    std::vector<QAction*> vociRecenti_;
     void aggiornaTitolo();
     void togliRecupero();
     // The window and, when its file carries the title page, the title page.

@@ -97,6 +97,10 @@ inline const QString kSalvarePrimaDiChiudere = QStringLiteral("\rSalvarli prima 
 inline const QString kSalvarePrimaDiAprire = QStringLiteral("\rSalvarli prima di aprire il file '%1'?\r\r"
                                                             "Sì: salva e apre; No: apre senza salvare; "
                                                             "Annulla: non apre.");
+// The File menu's recent files: "&1 name", the full path as its tooltip.
+inline const QString kVoceRecente = QStringLiteral("&%1 %2");
+inline const QString kRecenteMancante =
+    QStringLiteral("Il file '%1' non esiste più: è stato tolto dall'elenco dei file recenti.");
 inline const QString kDomandaElimina = QStringLiteral("Eliminare il file '%1'?");
 inline const QString kDomandaEliminaCorrente =
     QStringLiteral("Eliminare il file '%1'?\rÈ il file dei dati di questa finestra: i dati restano nella finestra, "

@@ -31,6 +31,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -188,6 +189,37 @@ private slots:
         QVERIFY(!finestre::esistente(IdFinestra::Frontespizio));
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         QTest::keyClick(w, Qt::Key_Escape);
+    }
+
+    // A recent file opens from the File menu with Alt+F and its number; one
+    // gone since is said with the real box and leaves the menu.
+    void fileRecentiDalMenu()
+    {
+        QTemporaryDir dir;
+        const QString copia = dir.filePath(QStringLiteral("Tiranti-dati-copia"));
+        QVERIFY(QFile::copy(supporto::fileDati(QStringLiteral("esempi/Tiranti-dati-esempio")), copia));
+        const QString sparito = dir.filePath(QStringLiteral("Tiranti-dati-sparito"));
+        scena_.impostazioni->recenti[QStringLiteral("Tiranti-dati-")] = {sparito, copia};
+        auto* w = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
+        finestre::mostra(IdFinestra::Tiranti);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        reale::Sorvegliante s(100);
+        auto scegli = [&](Qt::Key numero) {
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QTest::keyClick(w, Qt::Key_F, Qt::AltModifier);
+            QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+            QTest::keyClick(QApplication::activePopupWidget(), numero);
+        };
+        scegli(Qt::Key_1);
+        QTRY_COMPARE(s.visti.size(), std::size_t(1));
+        QCOMPARE(s.visti[0].testo, QStringLiteral("Il file '%1' non esiste più: è stato tolto dall'elenco dei file "
+                                                  "recenti.").arg(QDir::toNativeSeparators(sparito)));
+        QVERIFY(w->fileCorrente().isEmpty());
+        scegli(Qt::Key_1);
+        QTRY_COMPARE(w->fileCorrente(), copia);
+        QVERIFY(!w->campo(modtiranti::Spes, 1)->text().isEmpty());
+        QCOMPARE(w->fileRecenti(), QStringList{copia});
+        QCOMPARE(s.visti.size(), std::size_t(1));
     }
 
     // In every row window Tab runs along a line, left to right, then to the

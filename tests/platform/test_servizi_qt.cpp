@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -255,7 +256,7 @@ void TestServiziQt::dialogoApri()
     q.nomeFile = QStringLiteral("Tiranti-dati-");
     q.filtro = kApri;
     q.filtroScelto = 2;
-    QString titolo, filtro;
+    QString titolo, filtro, data, dataAttesa, intestazione;
     QStringList filtri, applicati;
     QDir cartella;
     bool apre = false;
@@ -270,6 +271,11 @@ void TestServiziQt::dialogoApri()
         applicati = modello->nameFilters();
         cartella = d->directory();
         apre = d->acceptMode() == QFileDialog::AcceptOpen && d->fileMode() == QFileDialog::ExistingFile;
+        const QString scuola = cartella_.filePath(QStringLiteral("Tiranti-dati-scuola"));
+        data = modello->data(modello->index(scuola, 3)).toString();
+        dataAttesa = QLocale(QLocale::Italian, QLocale::Italy)
+                         .toString(QFileInfo(scuola).lastModified(), QLocale::ShortFormat);
+        intestazione = modello->headerData(3, Qt::Horizontal).toString();
         d->selectFile(QStringLiteral("Tiranti-dati-scuola"));
         static_cast<QDialog*>(d)->accept();
     });
@@ -281,6 +287,12 @@ void TestServiziQt::dialogoApri()
     QCOMPARE(applicati, QStringList{QStringLiteral("Tiranti-dati-*")});
     QCOMPARE(cartella.canonicalPath(), QDir(cartella_.path()).canonicalPath());
     QVERIFY(apre);
+#ifndef Q_OS_WIN
+    // The file list's dates and headings in Italian (Windows follows the
+    // user's own settings).
+    QCOMPARE(data, dataAttesa);
+    QCOMPARE(intestazione, QStringLiteral("Data di modifica"));
+#endif
     QVERIFY(scelto);
     QCOMPARE(QFileInfo(*scelto).canonicalFilePath(),
              QFileInfo(cartella_.filePath(QStringLiteral("Tiranti-dati-scuola"))).canonicalFilePath());
@@ -394,7 +406,23 @@ void TestServiziQt::impostazioniStudio()
 #endif
     QCOMPARE(grezze.value(QStringLiteral("Studio/Nome")).toString(), nome);
     QCOMPARE(grezze.value(QStringLiteral("Studio/Indirizzo")).toString(), indirizzo);
+
+    // Recent files, a list per kind of window, read back after a restart.
+    const QStringList recenti = {QStringLiteral("/lavori/Città, 2/Tiranti-dati-è"), QStringLiteral("/a/Tiranti-dati-b")};
+    qt_.impostazioni->salvaFileRecenti(QStringLiteral("Tiranti-dati-"), recenti);
+    QCOMPARE(riletto.fileRecenti(QStringLiteral("Tiranti-dati-")), recenti);
+    QVERIFY(riletto.fileRecenti(QStringLiteral("Cuciture-dati-")).isEmpty());
 }
 
-QTEST_MAIN(TestServiziQt)
+int main(int argc, char** argv)
+{
+    // A session in another language: what Qt shows is Italian all the same.
+    qputenv("LC_ALL", "en_US.UTF-8");
+    parlaItaliano();
+    QApplication app(argc, argv);
+    caricaTraduzioni();
+    TestServiziQt t;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&t, argc, argv);
+}
 #include "test_servizi_qt.moc"

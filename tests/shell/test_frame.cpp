@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -391,6 +393,81 @@ private slots:
         scena_.messaggi->risposte = {Risposta::No};
         QVERIFY(prova_->close());
         QCOMPARE(leggi(file).left(4), QByteArray("1\r\n\""));
+    }
+
+    // The File menu's last four files: saves and opens put a file first,
+    // the menu names them, a file gone since is dropped with a message.
+    void fileRecenti()
+    {
+        QTemporaryDir dir;
+        auto percorso = [&](int i) { return dir.filePath(QStringLiteral("Tiranti-dati-%1 & c").arg(i)); };
+        finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->progetto()->setText(QStringLiteral("Ponte"));
+        for (int i = 1; i <= 5; ++i) {
+            prova_->valore[0]->setText(QString::number(i));
+            scena_.file->risposte = {percorso(i)};
+            prova_->salvanome_click();
+        }
+        QCOMPARE(prova_->fileRecenti(), (QStringList{percorso(5), percorso(4), percorso(3), percorso(2)}));
+        scena_.file->risposte = {percorso(3)};
+        prova_->apri_click();
+        QCOMPARE(prova_->fileRecenti(), (QStringList{percorso(3), percorso(5), percorso(4), percorso(2)}));
+        // A file that cannot be read is not listed.
+        scrivi(dir.filePath(QStringLiteral("Tiranti-dati-rotto")), "x\r\n");
+        scena_.file->risposte = {dir.filePath(QStringLiteral("Tiranti-dati-rotto"))};
+        prova_->apri_click();
+        QCOMPARE(prova_->fileRecenti().size(), 4);
+        QCOMPARE(prova_->fileRecenti().front(), percorso(3));
+
+        QMenu* file = prova_->menuBar()->actions().front()->menu();
+        emit file->aboutToShow();
+        QStringList voci;
+        for (QAction* a : file->actions()) {
+            if (a->text().startsWith(QLatin1Char('&')) && a->text().at(1).isDigit()) {
+                voci << a->text();
+                QCOMPARE(a->toolTip(), QDir::toNativeSeparators(prova_->fileRecenti().at(voci.size() - 1)));
+            }
+        }
+        QCOMPARE(voci, (QStringList{"&1 Tiranti-dati-3 && c", "&2 Tiranti-dati-5 && c", "&3 Tiranti-dati-4 && c",
+                                    "&4 Tiranti-dati-2 && c"}));
+        // Shown again, the menu holds each once; Exit stays last.
+        const auto azioni = file->actions().size();
+        emit file->aboutToShow();
+        QCOMPARE(file->actions().size(), azioni);
+        QCOMPARE(file->actions().back()->text(), QStringLiteral("Es&ci"));
+        int quante = 0;
+        for (QAction* a : file->actions()) {
+            quante += a->text() == voci.front();
+        }
+        QCOMPARE(quante, 1);
+
+        // Reopening asks over unsaved work, as Open does.
+        prova_->valore[0]->setText(QStringLiteral("77"));
+        scena_.messaggi->risposte = {Risposta::Annulla};
+        prova_->apriRecente(percorso(4));
+        QCOMPARE(prova_->valori[1], QStringLiteral("77"));
+        scena_.messaggi->risposte = {Risposta::No};
+        prova_->apriRecente(percorso(4));
+        QCOMPARE(prova_->valori[1], QStringLiteral("4"));
+        QCOMPARE(prova_->fileCorrente(), percorso(4));
+        QCOMPARE(prova_->fileRecenti().front(), percorso(4));
+
+        // Gone since: said, by its whole name, and dropped; the window keeps its data.
+        QVERIFY(QFile::remove(percorso(5)));
+        const auto visti = scena_.messaggi->visti.size();
+        prova_->apriRecente(percorso(5));
+        QCOMPARE(scena_.messaggi->visti.size(), visti + 1);
+        QCOMPARE(scena_.messaggi->visti.back().testo,
+                 QStringLiteral("Il file '%1' non esiste più: è stato tolto dall'elenco dei file recenti.")
+                     .arg(QDir::toNativeSeparators(percorso(5))));
+        QCOMPARE(prova_->fileRecenti(), (QStringList{percorso(4), percorso(3), percorso(2)}));
+        QCOMPARE(prova_->valori[1], QStringLiteral("4"));
+        // Deleted through the window: dropped too.
+        scena_.messaggi->risposte = {Risposta::Si};
+        scena_.file->risposte = {percorso(2)};
+        prova_->eliminare_click();
+        QCOMPARE(prova_->fileRecenti(), (QStringList{percorso(4), percorso(3)}));
+        // The title page passes its files on and lists none of its own.
+        QVERIFY(finestre::ottieni<frontespizio>(IdFinestra::Frontespizio)->fileRecenti().isEmpty());
     }
 
     // A crash leaves the copy of unsaved work behind; the next start offers
