@@ -13,6 +13,9 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QStyle>
+#include <QTreeView>
 #include <QSpacerItem>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -25,6 +28,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #ifdef Q_OS_WIN
@@ -151,6 +155,33 @@ void rilasciaInput()
     }
 }
 
+namespace {
+
+// What Qt's Italian translation leaves in English in the dialogs the program
+// shows (the kind of an entry in the file dialog's list).
+class TraduzioniAggiunte : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* contesto, const char* testo, const char* distinzione, int n) const override
+    {
+        (void)distinzione, (void)n;
+        if (qstrcmp(contesto, "QAbstractFileIconProvider") != 0) {
+            return {};
+        }
+        static const char* const kVoci[][2] = {{"Folder", "Cartella"},        {"File Folder", "Cartella di file"},
+                                               {"Drive", "Unità"},            {"Shortcut", "Collegamento"},
+                                               {"Alias", "Alias"},            {"Unknown", "Sconosciuto"}};
+        for (const auto& v : kVoci) {
+            if (qstrcmp(testo, v[0]) == 0) {
+                return QString::fromUtf8(v[1]);
+            }
+        }
+        return {};
+    }
+};
+
+} // namespace
+
 void parlaItaliano()
 {
 #ifndef Q_OS_WIN
@@ -183,11 +214,13 @@ bool caricaTraduzioni()
     // stay those of C, which the data files and the formatting rely on.
     std::setlocale(LC_NUMERIC, "C");
     static QTranslator traduzione;
-    if (!traduzione.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        return false;
-    }
-    return QCoreApplication::installTranslator(&traduzione);
+    const bool trovata = traduzione.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                         && QCoreApplication::installTranslator(&traduzione);
+    // Consulted first: it answers only what the translation leaves out.
+    static TraduzioniAggiunte aggiunte;
+    QCoreApplication::installTranslator(&aggiunte);
+    return trovata;
 }
 
 void usaTerminaleDelPadre()
@@ -330,6 +363,18 @@ void preparaDialogoFile(QFileDialog& dialogo, const RichiestaFile& richiesta)
         nome = iniziale.fileName();
     }
     dialogo.setDirectory(cartella);
+    // The list's columns at least as wide as their Italian headings
+    // ("Dimensioni" is longer than the default width).
+    if (auto* lista = dialogo.findChild<QTreeView*>()) {
+        QHeaderView* h = lista->header();
+        for (int i = 1; i < h->count(); ++i) {
+            const QString t = lista->model()->headerData(i, Qt::Horizontal).toString();
+            const int serve = h->fontMetrics().horizontalAdvance(t) + 2 * h->style()->pixelMetric(QStyle::PM_HeaderMargin) + 16;
+            h->resizeSection(i, std::max(h->sectionSize(i), serve));
+        }
+        // Room for the name and every column without scrolling sideways.
+        dialogo.resize(std::max(dialogo.width(), 860), std::max(dialogo.height(), 500));
+    }
 
     const QStringList filtri = filtriQt(richiesta.filtro);
     if (!filtri.isEmpty()) {

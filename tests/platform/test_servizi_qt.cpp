@@ -115,6 +115,7 @@ void TestServiziQt::initTestCase()
     QSettings(QStringLiteral("Rinsal"), QStringLiteral("Rinsal")).clear();
 #endif
     QDir::setCurrent(cartella_.path());
+    QVERIFY(QDir(cartella_.path()).mkdir(QStringLiteral("Lavori")));
     for (const char* nome : {"Tiranti-dati-casa", "Tiranti-dati-scuola", "LEGGIMI"}) {
         QFile f(cartella_.filePath(QLatin1String(nome)));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -256,7 +257,7 @@ void TestServiziQt::dialogoApri()
     q.nomeFile = QStringLiteral("Tiranti-dati-");
     q.filtro = kApri;
     q.filtroScelto = 2;
-    QString titolo, filtro, data, dataAttesa, intestazione;
+    QString titolo, filtro, data, dataAttesa, intestazione, tipoCartella;
     QStringList filtri, applicati;
     QDir cartella;
     bool apre = false;
@@ -276,6 +277,7 @@ void TestServiziQt::dialogoApri()
         dataAttesa = QLocale(QLocale::Italian, QLocale::Italy)
                          .toString(QFileInfo(scuola).lastModified(), QLocale::ShortFormat);
         intestazione = modello->headerData(3, Qt::Horizontal).toString();
+        tipoCartella = modello->data(modello->index(cartella_.filePath(QStringLiteral("Lavori")), 2)).toString();
         d->selectFile(QStringLiteral("Tiranti-dati-scuola"));
         static_cast<QDialog*>(d)->accept();
     });
@@ -292,6 +294,7 @@ void TestServiziQt::dialogoApri()
     // user's own settings).
     QCOMPARE(data, dataAttesa);
     QCOMPARE(intestazione, QStringLiteral("Data di modifica"));
+    QCOMPARE(tipoCartella, QStringLiteral("Cartella"));
 #endif
     QVERIFY(scelto);
     QCOMPARE(QFileInfo(*scelto).canonicalFilePath(),
