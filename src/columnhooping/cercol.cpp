@@ -50,6 +50,7 @@ cercol::cercol(QWidget* parent)
     : FinestraRighe(configurazione(), kRighe, parent)
 {
     costruisciAree();
+    offriGrafico([this] { return contenutoGrafico(); });
 
     // Load.
     completaCaricamento();
@@ -71,6 +72,7 @@ void cercol::Option1_Click(int k)
         affreddo_->setVisible(false);
         AbilitaCaldo();
     }
+    aggiornaGrafico();
 }
 
 void cercol::abilita(int daCampo, int aCampo, bool si)
@@ -173,6 +175,7 @@ void cercol::CalcolaCerchiature()
         note_->setText(*esito.nota);
     }
     dopoCalcolo(esito.fine, esito.guida);
+    aggiornaGrafico();
 }
 
 void cercol::VScroll1_Change()
@@ -180,6 +183,23 @@ void cercol::VScroll1_Change()
     mostraRigheRisultati(
         numcon_, rum_, freddo_, [this](int c, int r) { return ris_.valoreFreddo(c, r); }, NumeroCerchiature,
         caldo_, [this] { mostraTabella(); });
+    aggiornaGrafico();
+}
+
+ContenutoGrafico cercol::contenutoGrafico() const
+{
+    const int r = std::clamp(RigaInizio, 1, kRighe);
+    ContenutoGrafico c{T::kTitoloGrafico + numeri::stampa(r), std::nullopt, {}};
+    if (TipoCerchiatura == kFreddo) {
+        c.motivo = T::kGraficoSoloCaldo;
+        return c;
+    }
+    c.grafico = datiGrafico(dati_, ris_, r);
+    if (!c.grafico) {
+        c.motivo = motivoSenzaGrafico(r, testoGuida(dati_, TipoCerchiatura, NumeroCerchiature, r), T::kGuidaFine,
+                                      T::kGuidaCerchiatura + numeri::stampa(r) + T::kGuidaImpossibile);
+    }
+    return c;
 }
 
 void cercol::aggiornaRisultati()
@@ -222,6 +242,7 @@ void cercol::cancella_click()
     numcon_->clear();
     note_->clear();
     GuidaCerchiature();
+    aggiornaGrafico();
 }
 
 // ---- archive -------------------------------------------------------------------------

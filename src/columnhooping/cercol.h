@@ -5,6 +5,7 @@
 
 #include "columnhooping/calcolo.h"
 #include "platform/piattaforma.h"
+#include "shell/finestragrafico.h"
 #include "shell/finestrarighe.h"
 
 #include <QGroupBox>
@@ -26,6 +27,9 @@ public:
     // The calculation pass over every row, then the hot table.
     void aggiornaRisultati();
     void VScroll2_Change() { aggiornaRisultati(); }
+
+    // The chart of the ring on line 1, or why there is none.
+    ContenutoGrafico contenutoGrafico() const;
 
     void cancella_click() override;
     void acquisizionedati_Click() override;

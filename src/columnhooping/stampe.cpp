@@ -31,9 +31,9 @@ void testata(platform::Stampante& p, const QString& progetto, bool relazione)
     p.rigaVuota();
 }
 
-// The ring's stress and its total pull over the operating temperature. The
-// pull is the stress over the ring's section: height times thickness (mm).
-void grafico(platform::Stampante& p, const DatiCerchiature& d, const RisultatiCerchiature& ris, int r)
+} // namespace
+
+std::optional<disegno::Grafico> datiGrafico(const DatiCerchiature& d, const RisultatiCerchiature& ris, int r)
 {
     const auto hcer = numeri::daTesto(d.valore(Hcer, r));
     disegno::Grafico g;
@@ -51,18 +51,19 @@ void grafico(platform::Stampante& p, const DatiCerchiature& d, const RisultatiCe
         tiro.valori.push_back(s && spessore && hcer ? std::optional<double>(*s * *hcer * *spessore / 10)
                                                     : std::nullopt);
     }
+    if (std::none_of(traz.valori.begin(), traz.valori.end(), [](const auto& v) { return v.has_value(); })) {
+        return std::nullopt;
+    }
     g.serie = {traz, tiro};
     if (const auto posa = numeri::daTesto(d.valore(Temp, r))) {
         g.riferimento = *posa;
         g.nomeRiferimento = testi::posa(d.valore(Temp, r), *posa >= -40 && *posa <= 60);
     }
     g.nomeZonaZero = T::kTrazioneZero;
-    if (std::none_of(traz.valori.begin(), traz.valori.end(), [](const auto& v) { return v.has_value(); })) {
-        return;
-    }
-    // Below the table, or at the top of a page of its own.
-    disegno::grafico(p, disegno::spazio(p, 2600, 4600), g);
+    return g;
 }
+
+namespace {
 
 // A table whose columns make room for their values: a value wider than its
 // column allows moves that column and every one after it to the right, with
@@ -210,7 +211,10 @@ void paginaCalda(platform::Stampante& p, const DatiCerchiature& d, const Risulta
     tabella.testa(p, 9, T::kTabellaCaldoUnita);
     tabella.righe(p);
     p.impostaDimensione(stampa::kTabella);
-    grafico(p, d, ris, r);
+    // Below the table, or at the top of a page of its own.
+    if (const auto g = datiGrafico(d, ris, r)) {
+        disegno::grafico(p, disegno::spazio(p, 2600, 4600), *g);
+    }
 }
 
 void paginaFredda(platform::Stampante& p, const DatiCerchiature& d, const RisultatiCerchiature& ris, int n,

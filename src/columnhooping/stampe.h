@@ -6,6 +6,9 @@
 
 #include "columnhooping/calcolo.h"
 #include "platform/piattaforma.h"
+#include "shell/disegno.h"
+
+#include <optional>
 
 namespace modcercol {
 
@@ -18,5 +21,11 @@ void stampaModulo(platform::Stampante& p);
 // the "RISULTATI" lines keep the 18-point size.
 void stampaDatiRisultati(platform::Stampante& p, const DatiCerchiature& dati, const RisultatiCerchiature& ris,
                          int tipo, int numero, const QString& progetto, bool relazione);
+
+// The chart of row r's ring, its stress and total pull over the operating
+// temperature, as the hot listing draws it; nothing while the row has no hot
+// results. The pull is the stress over the ring's section: height times
+// thickness (mm).
+std::optional<disegno::Grafico> datiGrafico(const DatiCerchiature& dati, const RisultatiCerchiature& ris, int r);
 
 } // namespace modcercol

@@ -232,6 +232,11 @@ inline const Q kFreddoUnita = QStringLiteral(
 // Chart below each hot ring's table
 inline const Q kGrafico = QStringLiteral("cerchiatura n.");
 inline const Q kGraficoTitolo = QStringLiteral(": trazione e tiro totale nel cerchio");
+// The chart window.
+inline const Q kTitoloGrafico = QStringLiteral("Grafico della cerchiatura n.");
+inline const Q kGraficoSoloCaldo = QStringLiteral(
+    "Il grafico c'è solo per la cerchiatura parallela a caldo: quella elicoidale a freddo non ha risultati per "
+    "temperatura.");
 inline const Q kSerieTrazione = QStringLiteral("trazione");
 inline const Q kSerieTiro = QStringLiteral("tiro totale");
 inline const Q kTrazioneZero = QStringLiteral("traz. = 0");

@@ -3,6 +3,7 @@
 #include "platform/lettura.h"
 #include "platform/piattaforma.h"
 #include "shell/datifrontespizio.h"
+#include "shell/finestragrafico.h"
 #include "shell/icone.h"
 #include "shell/modrinsal.h"
 #include "shell/recupero.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSaveFile>
@@ -366,6 +368,22 @@ void FinestraCalcolo::costruisciBarra()
     riga->addStretch(1);
 }
 
+QToolButton* FinestraCalcolo::aggiungiPulsanteBarra(const QIcon& icona, const QString& suggerimento,
+                                                    const std::function<void()>& azione)
+{
+    auto* riga = static_cast<QHBoxLayout*>(barra_->layout());
+    auto* b = new QToolButton(barra_);
+    b->setAutoRaise(true);
+    b->setIcon(icona);
+    b->setIconSize(QSize(20, 20));
+    b->setFixedSize(26, 26);
+    b->setToolTip(suggerimento);
+    connect(b, &QToolButton::clicked, this, azione);
+    // Before the stretch that closes the row.
+    riga->insertWidget(riga->count() - 1, b);
+    return b;
+}
+
 QToolButton* FinestraCalcolo::pulsanteBarra(int posizione) const
 {
     if (posizione < 1 || posizione > int(pulsantiBarra_.size())) {
@@ -411,6 +429,55 @@ void FinestraCalcolo::azioneBarra(int pos)
         if (pos >= 8 && pos <= 15) {
             fin_Click(pos - 7);
         }
+    }
+}
+
+// ---- chart window -------------------------------------------------------------
+
+void FinestraCalcolo::offriGrafico(std::function<ContenutoGrafico()> fonte)
+{
+    fonteGrafico_ = std::move(fonte);
+    for (QAction* a : menuBar()->actions()) {
+        if (a->menu() && a->text() == testi::kMenuVisualizza) {
+            a->menu()->addSeparator();
+            a->menu()->addAction(testi::kMenuGrafico, this, [this] { grafico_Click(); });
+        }
+    }
+    pulsanteGrafico_ = aggiungiPulsanteBarra(icona(Glifo::Grafico), testi::kBarraGrafico, [this] { grafico_Click(); });
+}
+
+void FinestraCalcolo::grafico_Click()
+{
+    if (!fonteGrafico_) {
+        return;
+    }
+    if (!grafico_) {
+        grafico_ = new FinestraGrafico(fonteGrafico_, this);
+        // Beside this window the first time, where the screen leaves room.
+        const QRect qui = frameGeometry();
+        QRect r(QPoint(qui.right() + 8, qui.top()), grafico_->size());
+        if (const QScreen* s = screen()) {
+            const QRect schermo = s->availableGeometry();
+            if (!schermo.contains(r)) {
+                r.moveTopRight(qui.topRight() + QPoint(-8, 40));
+            }
+        }
+        grafico_->move(r.topLeft());
+    }
+    if (grafico_->isVisible()) {
+        grafico_->raise();
+        grafico_->segnaCambio();
+    } else {
+        grafico_->show();
+    }
+}
+
+FinestraGrafico* FinestraCalcolo::finestraGrafico() const { return grafico_.data(); }
+
+void FinestraCalcolo::aggiornaGrafico()
+{
+    if (grafico_) {
+        grafico_->segnaCambio();
     }
 }
 
@@ -1107,6 +1174,10 @@ void FinestraCalcolo::closeEvent(QCloseEvent* e)
         ultimaCopia_ = QByteArray();
     }
     QMainWindow::closeEvent(e);
+    // The chart goes with its window, whether or not the window is deleted.
+    if (e->isAccepted() && grafico_) {
+        grafico_->close();
+    }
 }
 
 bool FinestraCalcolo::ripristina(const QByteArray& dati, const QString& file, QString& errore)

@@ -17,14 +17,18 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QPointer>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace platform {
 class Stampante;
 }
+class FinestraGrafico;
+struct ContenutoGrafico;
 
 struct ConfigFinestra {
     int numero = 0;                 // 2..8, the window's number for the user
@@ -132,6 +136,13 @@ public:
     void aiuto_Click();
     void guidaFinestra();
 
+    // Opens the chart window, or brings it forward, leaving the keyboard
+    // where it is. Nothing in a window that offers no chart.
+    void grafico_Click();
+    // The chart window (nullptr until first opened) and its toolbar button.
+    FinestraGrafico* finestraGrafico() const;
+    QToolButton* pulsanteGrafico() const { return pulsanteGrafico_; }
+
     int ControlloArchivio = 0;   // 1 while a check runs on behalf of a save
 
     // The files last opened or saved in this window, most recent first (at
@@ -192,6 +203,15 @@ protected:
     bool chiediSeNonSalvato(const QString& seguito);
     // After clearing for an Open: the view back at the first row.
     virtual void tornaAllInizio() {}
+
+    // A button after the toolbar's 26 positions, which keep their numbers.
+    QToolButton* aggiungiPulsanteBarra(const QIcon& icona, const QString& suggerimento,
+                                       const std::function<void()>& azione);
+    // The chart window: "&Grafico" in the "&Visualizza" menu and a button
+    // after the toolbar's positions; `fonte` says what it shows.
+    void offriGrafico(std::function<ContenutoGrafico()> fonte);
+    // Values or the row on line 1 may have changed: an open chart follows.
+    void aggiornaGrafico();
 
     // Hooks of the archive commands.
     virtual bool haDatiDaArchiviare() const { return true; }
@@ -298,6 +318,9 @@ private:
     QTimer* timerRecupero_ = nullptr;
     QByteArray ultimaCopia_;  // what the recovery copy holds
     int salvataggi_ = 0;
+    std::function<ContenutoGrafico()> fonteGrafico_;
+    QPointer<FinestraGrafico> grafico_;
+    QToolButton* pulsanteGrafico_ = nullptr;
 };
 
 // At start: offers to reopen the recovery copies a crash left behind.

@@ -24,6 +24,18 @@ FinestraRighe::FinestraRighe(ConfigFinestra config, int righe, QWidget* parent)
     superficie()->installEventFilter(this);
 }
 
+QString FinestraRighe::motivoSenzaGrafico(int r, const QString& guidaRiga, const QString& fine,
+                                          const QString& altrimenti) const
+{
+    if (guidaRiga != fine) {
+        return guidaRiga;
+    }
+    if (const auto m = primoMancante(); m && m->riga <= r) {
+        return testoMancante(*m);
+    }
+    return altrimenti;
+}
+
 void FinestraRighe::costruisciCampi(const std::vector<Colonna>& colonne, const Griglia& g, const QFont& didascalia,
                                     const QFont& valori, QWidget* genitore)
 {

@@ -314,6 +314,11 @@ protected:
     // The window's guidance for the row being edited (after the cursor
     // moved into another row).
     virtual void guida() = 0;
+    // Why row r has no chart, in the window's words: `guidaRiga`, the
+    // guidance for that row, while it asks for a value (it is not `fine`);
+    // else the data check's text for the first value missing up to row r,
+    // where the pass stopped; else `altrimenti`.
+    QString motivoSenzaGrafico(int r, const QString& guidaRiga, const QString& fine, const QString& altrimenti) const;
     // A push button that acts on a row (by mouse, Space or Enter): `azione`
     // gets the screen line of the row being edited.
     void agisciSullaRiga(QPushButton* b, const std::function<void(int)>& azione);

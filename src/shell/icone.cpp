@@ -145,6 +145,27 @@ void uscita(QPainter& p)
     p.drawLine(QPointF(13, 8), QPointF(17, 12));
     p.drawLine(QPointF(13, 16), QPointF(17, 12));
 }
+// Two curves over a pair of axes.
+void grafico(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3, 2, 19, 19));
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    p.drawLine(QPointF(4, 3), QPointF(4, 21));
+    p.drawLine(QPointF(3, 20), QPointF(22, 20));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath sale;
+    sale.moveTo(5, 17);
+    sale.cubicTo(10, 16, 14, 10, 21, 5);
+    p.setPen(QPen(QColor(200, 40, 40), 2));
+    p.drawPath(sale);
+    QPainterPath scende;
+    scende.moveTo(5, 7);
+    scende.cubicTo(10, 9, 15, 14, 21, 15);
+    p.setPen(QPen(QColor(40, 80, 200), 2, Qt::DashLine));
+    p.drawPath(scende);
+}
 } // namespace
 
 QIcon icona(Glifo g, int numero)
@@ -197,6 +218,9 @@ QIcon icona(Glifo g, int numero)
         break;
     case Glifo::Uscita:
         uscita(p);
+        break;
+    case Glifo::Grafico:
+        grafico(p);
         break;
     }
     p.end();

@@ -6,7 +6,7 @@
 
 enum class Glifo {
     Apri, Salva, SalvaNome, EliminaFile, Stampa, Finestra, Colore, Guida, Suggerimenti, Supporto,
-    Informazioni, Controllo, CancellaDati, Uscita
+    Informazioni, Controllo, CancellaDati, Uscita, Grafico
 };
 
 QIcon icona(Glifo g, int numero = 0);

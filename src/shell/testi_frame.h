@@ -30,6 +30,7 @@ inline const QString kMenuFinestre[8] = {
     QStringLiteral("Finestra Frontespizio")};
 inline const QString kMenuCerchiaturaColonne = QStringLiteral("Finestra Cerchiatura colonne");
 inline const QString kMenuCerchiaturaPilastri = QStringLiteral("Finestra Cerchiatura pilastri");
+inline const QString kMenuGrafico = QStringLiteral("&Grafico");
 inline const QString kMenuAiuto = QStringLiteral("&?");
 inline const QString kMenuGuida = QStringLiteral("&Guida in linea");
 inline const QString kMenuSuggerimenti = QStringLiteral("&Suggerimenti...");
@@ -48,6 +49,8 @@ inline const QString kBarra[26] = {
     QStringLiteral("guida in linea"), QStringLiteral("suggerimenti"), QStringLiteral("supporto prodotto"),
     QStringLiteral("informazioni su Rinsal"), QString(), QStringLiteral("controllo dati immessi"),
     QStringLiteral("cancella dati finestra"), QStringLiteral("uscita da Rinsal")};
+
+inline const QString kBarraGrafico = QStringLiteral("grafico della prima riga sullo schermo");
 
 inline const QString kFrontesCaption = QStringLiteral("F&rontespizio");
 inline const QString kFrontesCaptionF = QStringLiteral("&Frontespizio");

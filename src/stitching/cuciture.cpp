@@ -45,6 +45,7 @@ cuciture::cuciture(QWidget* parent)
     costruisciDati();
     costruisciCaldo();
     costruisciFreddo();
+    offriGrafico([this] { return contenutoGrafico(); });
 
     // Load: nothing typed until a type is chosen.
     frameDati_->setEnabled(false);
@@ -104,6 +105,7 @@ void cuciture::Option1_Click(int k)
     lati_.barre[1]->setVisible(k == kCaldo);
     lati_.barre[2]->setVisible(k == kCaldo);
     GuidaCuciture();
+    aggiornaGrafico();
 }
 
 void cuciture::ContaCuciture()
@@ -153,6 +155,28 @@ void cuciture::CalcolaCuciture()
         // The rows before a stop show their new results too.
         mostraFreddo();
     }
+    aggiornaGrafico();
+}
+
+ContenutoGrafico cuciture::contenutoGrafico() const
+{
+    const int r = std::clamp(RigaInizio, 1, kRighe);
+    ContenutoGrafico c{T::kTitoloGrafico + numeri::stampa(r), std::nullopt, {}};
+    if (TipoCucitura == kFreddo) {
+        c.motivo = T::kGraficoSoloCaldo;
+        return c;
+    }
+    c.grafico = datiGrafico(dati_, ris_, r);
+    if (!c.grafico) {
+        // The guidance names the first value missing anywhere; a pier past
+        // the last one typed lacks its short side.
+        const QString guida = TipoCucitura != 0 && r > NumeroCuciture
+                                  ? T::kGuidaCampi[Cort] + T::kGuidaCucitura + numeri::stampa(r)
+                                  : testoGuida(dati_, NumeroCuciture, TipoCucitura);
+        c.motivo = motivoSenzaGrafico(r, guida, T::kGuidaFine,
+                                      T::kControlloCucitura + numeri::stampa(r) + T::kGraficoSenzaRisultati);
+    }
+    return c;
 }
 
 void cuciture::VScroll1_Change()
@@ -265,6 +289,7 @@ void cuciture::cancella_click()
     lati_.numcons->clear();
     lati_.eserc->clear();
     GuidaCuciture();
+    aggiornaGrafico();
 }
 
 // ---- archive -------------------------------------------------------------------------

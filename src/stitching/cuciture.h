@@ -5,6 +5,7 @@
 // five rows at a time for cold stitches).
 
 #include "platform/piattaforma.h"
+#include "shell/finestragrafico.h"
 #include "shell/finestrarighe.h"
 #include "stitching/calcolo.h"
 
@@ -35,6 +36,9 @@ public:
     void VScroll3_Change() { mostraFreddo(); }
     void VScroll4_Change(int linea);
     void VScroll9_Change(int lato);
+
+    // The chart of the pier on line 1, or why there is none.
+    ContenutoGrafico contenutoGrafico() const;
 
     void cancella_click() override;
     void acquisizionedati_Click() override;

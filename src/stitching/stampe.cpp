@@ -47,8 +47,9 @@ void legenda(platform::Stampante& p, const auto& voci)
     p.rigaVuota();
 }
 
-// The ties' working stress on both sides over the operating temperature.
-void grafico(platform::Stampante& p, const DatiCuciture& d, const RisultatiCuciture& ris, int r)
+} // namespace
+
+std::optional<disegno::Grafico> datiGrafico(const DatiCuciture& d, const RisultatiCuciture& ris, int r)
 {
     disegno::Grafico g;
     g.titolo = T::kGrafico + numeri::stampa(r) + T::kGraficoTitolo;
@@ -65,17 +66,17 @@ void grafico(platform::Stampante& p, const DatiCuciture& d, const RisultatiCucit
         }
     }
     if (!valori) {
-        return;
+        return std::nullopt;
     }
     if (const auto posa = numeri::daTesto(d.valore(Temp, r))) {
         g.riferimento = *posa;
         g.nomeRiferimento = testi::posa(d.valore(Temp, r), *posa >= -40 && *posa <= 60);
     }
     g.nomeZonaZero = T::kSigmaZero;
-    // Below the table when it leaves room, else at the top of the next page,
-    // before the next pier's page.
-    disegno::grafico(p, disegno::spazio(p, 2600, 4800), g);
+    return g;
 }
+
+namespace {
 
 void paginaCalda(platform::Stampante& p, const DatiCuciture& d, const RisultatiCuciture& ris, int r,
                  bool relazione)
@@ -119,7 +120,11 @@ void paginaCalda(platform::Stampante& p, const DatiCuciture& d, const RisultatiC
             p.stampaRiga(riga);
         }
     }
-    grafico(p, d, ris, r);
+    // Below the table when it leaves room, else at the top of the next page,
+    // before the next pier's page.
+    if (const auto g = datiGrafico(d, ris, r)) {
+        disegno::grafico(p, disegno::spazio(p, 2600, 4800), *g);
+    }
 }
 
 void tabellaFredda(platform::Stampante& p, const DatiCuciture& d, const RisultatiCuciture& ris, int n,

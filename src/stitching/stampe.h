@@ -5,7 +5,10 @@
 // stitches).
 
 #include "platform/piattaforma.h"
+#include "shell/disegno.h"
 #include "stitching/calcolo.h"
+
+#include <optional>
 
 namespace modcuciture {
 
@@ -16,5 +19,10 @@ void stampaModulo(platform::Stampante& p);
 // are left out and the cold table carries its own 18-point heading.
 void stampaDatiRisultati(platform::Stampante& p, const DatiCuciture& dati, const RisultatiCuciture& ris,
                          int numeroCuciture, int tipo, const QString& progetto, bool relazione);
+
+// The chart of pier r's ties, their working stress on both sides over the
+// operating temperature, as the hot listing draws it; nothing while the
+// pier has no hot results.
+std::optional<disegno::Grafico> datiGrafico(const DatiCuciture& dati, const RisultatiCuciture& ris, int r);
 
 } // namespace modcuciture

@@ -242,6 +242,13 @@ inline const Q kFreddoUnita = QStringLiteral(
 // Chart after each hot pier's table
 inline const Q kGrafico = QStringLiteral("cucitura n.");
 inline const Q kGraficoTitolo = QStringLiteral(": sigma di lavoro nei tirantini");
+// The chart window.
+inline const Q kTitoloGrafico = QStringLiteral("Grafico della cucitura n.");
+inline const Q kGraficoSoloCaldo = QStringLiteral(
+    "Il grafico c'è solo per i tirantini antiespulsivi a caldo: le cuciture a freddo non hanno risultati per "
+    "temperatura.");
+// After "Cucitura n. 3" when its values give no hot results.
+inline const Q kGraficoSenzaRisultati = QStringLiteral(": i dati immessi non danno risultati a caldo; correggerli");
 inline const Q kSerieCorto = QStringLiteral("lato corto");
 inline const Q kSerieLungo = QStringLiteral("lato lungo");
 inline const Q kSigmaZero = QStringLiteral("sigm. = 0");

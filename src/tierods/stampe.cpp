@@ -102,12 +102,13 @@ void prospetto(platform::Stampante& p, const disegno::Riquadro& r, const DatiTir
     g.testo(xm, asse + tondo / 2 + 150 + hE / 2, fermi, kEtichetta, disegno::Allineo::Centro);
 }
 
-// Stress and frequency over the ambient temperature, every degree.
-void grafico(platform::Stampante& p, const disegno::Riquadro& r, const DatiTiranti& d, const TabellaTemperature& tab,
-             int i)
+} // namespace
+
+std::optional<disegno::Grafico> datiGrafico(const DatiTiranti& d, const RisultatiTiranti& ris, int i)
 {
+    const TabellaTemperature& tab = ris.tabella[std::size_t(i)];
     if (!tab.presente) {
-        return;
+        return std::nullopt;
     }
     disegno::Grafico g;
     g.titolo = T::kGrafico + numeri::stampa(i) + T::kGraficoTitolo;
@@ -125,8 +126,10 @@ void grafico(platform::Stampante& p, const disegno::Riquadro& r, const DatiTiran
     g.riferimento = -40;
     g.nomeRiferimento = T::kRiferimento + d.sigmaf[std::size_t(i)] + T::kRiferimentoA;
     g.nomeZonaZero = T::kSigmaZero;
-    disegno::grafico(p, r, g);
+    return g;
 }
+
+namespace {
 
 void disegni(platform::Stampante& p, const DatiTiranti& d, const RisultatiTiranti& ris, int i)
 {
@@ -139,7 +142,9 @@ void disegni(platform::Stampante& p, const DatiTiranti& d, const RisultatiTirant
     const disegno::Riquadro r = disegno::spazio(p, 2100, 4200);
     const double meta = r.larghezza * 0.45;
     prospetto(p, {r.x, r.y, meta, r.altezza}, d, ris, i);
-    grafico(p, {r.x + meta + 350, r.y, r.larghezza - meta - 350, r.altezza}, d, ris.tabella[std::size_t(i)], i);
+    if (const auto g = datiGrafico(d, ris, i)) {
+        disegno::grafico(p, {r.x + meta + 350, r.y, r.larghezza - meta - 350, r.altezza}, *g);
+    }
 }
 
 void paginaTirante(platform::Stampante& p, const DatiTiranti& d, const RisultatiTiranti& ris, int i,

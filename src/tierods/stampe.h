@@ -4,7 +4,10 @@
 // results of every tie rod, one page each.
 
 #include "platform/piattaforma.h"
+#include "shell/disegno.h"
 #include "tierods/calcolo.h"
+
+#include <optional>
 
 namespace modtiranti {
 
@@ -16,5 +19,10 @@ void stampaModulo(platform::Stampante& p);
 // "RISULTATI" line keeps the 18-point size.
 void stampaDatiRisultati(platform::Stampante& p, const DatiTiranti& dati, const RisultatiTiranti& ris,
                          int numeroTiranti, const QString& progetto, bool relazione);
+
+// The chart of rod i's stress and frequency over the ambient temperature,
+// every degree, as the listing draws it beside the elevation; nothing while
+// the rod has no temperature table.
+std::optional<disegno::Grafico> datiGrafico(const DatiTiranti& dati, const RisultatiTiranti& ris, int i);
 
 } // namespace modtiranti

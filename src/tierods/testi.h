@@ -244,5 +244,7 @@ inline const Q kHz = QStringLiteral("hz");
 inline const Q kRiferimento = QStringLiteral("sigma ");
 inline const Q kRiferimentoA = QStringLiteral(" a -40 gradi");
 inline const Q kSigmaZero = QStringLiteral("att. = 0");
+// The chart window.
+inline const Q kTitoloGrafico = QStringLiteral("Grafico del tirante n.");
 
 } // namespace testi_tiranti

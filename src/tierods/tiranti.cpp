@@ -43,6 +43,7 @@ tiranti::tiranti(QWidget* parent)
     : FinestraRighe(configurazione(), kRighe, parent)
 {
     costruisciAree();
+    offriGrafico([this] { return contenutoGrafico(); });
 
     // Load.
     completaCaricamento();
@@ -112,6 +113,7 @@ void tiranti::CalcolaTiranti()
         esito.fine == FineCalcolo::Completo ? std::clamp(NumeroTiranti, 0, kRighe) : esito.riga - 1,
         [](int) { return QString(); }, [this](int r) { ris_.svuotaRiga(r); });
     dopoCalcolo(esito.fine, esito.nota);
+    aggiornaGrafico();
 }
 
 void tiranti::VScroll1_Change()
@@ -119,6 +121,18 @@ void tiranti::VScroll1_Change()
     mostraRigheRisultati(
         tirtem_, ris_lab_, risultati_, [this](int c, int r) { return ris_.colonna(c)[r]; }, NumeroTiranti,
         temperature_, [this] { mostraTabella(); });
+    aggiornaGrafico();
+}
+
+ContenutoGrafico tiranti::contenutoGrafico() const
+{
+    const int r = std::clamp(RigaInizio, 1, kRighe);
+    ContenutoGrafico c{T::kTitoloGrafico + numeri::stampa(r), datiGrafico(dati_, ris_, r), {}};
+    if (!c.grafico) {
+        c.motivo = motivoSenzaGrafico(r, testoGuida(dati_, NumeroTiranti, r), T::kGuidaFine,
+                                      T::kGuidaTirante + numeri::stampa(r) + T::kGuidaImpossibile);
+    }
+    return c;
 }
 
 void tiranti::aggiornaRisultati()
@@ -163,6 +177,7 @@ void tiranti::cancella_click()
     svuotaLavoro(dati_, ris_, NumeroTiranti, label1_, {risultati_, temperature_});
     tirtem_->clear();
     GuidaTiranti();
+    aggiornaGrafico();
 }
 
 // ---- archive -------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 // the table of admissible masonry tensions.
 
 #include "platform/piattaforma.h"
+#include "shell/finestragrafico.h"
 #include "shell/finestrarighe.h"
 #include "tierods/calcolo.h"
 
@@ -24,6 +25,9 @@ public:
     // The calculation pass over every row, then the temperature table.
     void aggiornaRisultati();
     void VScroll2_Change() { aggiornaRisultati(); }
+
+    // The chart of the rod on line 1, or why there is none.
+    ContenutoGrafico contenutoGrafico() const;
 
     void cancella_click() override;
     void acquisizionedati_Click() override;

@@ -3,7 +3,9 @@
 // the real Open, one keystroke end to end (handler, nested changes, full
 // recalculation, refresh of lines and tables), one step of the row bar and of
 // every other bar, the bare calculation pass alone, the listing and the
-// complete report to PDF. Prints medians of repeated runs.
+// complete report to PDF; where the window has a chart, a keystroke with the
+// chart open (alone, and with every repaint it causes) and the chart's own
+// repaint. Prints medians of repeated runs.
 //
 // The 100-row files are made from the samples in data/esempi, whose rows are
 // repeated: every figure is measured on complete, computable data.
@@ -14,6 +16,7 @@
 #include "platform/piattaforma_scritta.h"
 #include "platform/stampante_qt.h"
 #include "report/frontespizio.h"
+#include "shell/finestragrafico.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
 #include "shoring/calcolo.h"
@@ -186,6 +189,39 @@ void misura(const Caso& caso, platform::Scena& scena, const QDir& dir)
         });
         std::printf("  %-42s %9.3f ms  (%.0f volte il calcolo)\n", "un tasto", tasto,
                     calcolo > 0 ? tasto / calcolo : 0.0);
+        // The chart of the row on line 1, the row the key goes to; the same
+        // keys without it first, the windows repainted as they are open.
+        if (w->pulsanteGrafico()) {
+            auto battuta = [&] {
+                if (i++ % 2) {
+                    premi(campo, Qt::Key_Backspace, QString());
+                } else {
+                    premi(campo, Qt::Key_1, QStringLiteral("1"));
+                }
+            };
+            auto finoAiRidisegni = [&] {
+                battuta();
+                QApplication::processEvents();
+            };
+            QApplication::processEvents();
+            const double senza = mediana(101, battuta);
+            const double senzaRidisegnato = mediana(101, finoAiRidisegni);
+            w->grafico_Click();
+            FinestraGrafico* g = w->finestraGrafico();
+            QApplication::processEvents();
+            const double aperto = mediana(101, battuta);
+            const double ridisegnato = mediana(101, finoAiRidisegni);
+            const double grafico = mediana(51, [&] {
+                g->segnaCambio();
+                g->repaint();
+            });
+            std::printf("  %-42s %9.3f ms\n", "un tasto fino ai ridisegni", senzaRidisegnato);
+            std::printf("  %-42s %9.3f ms  (senza: %.3f ms)\n", "un tasto con il grafico aperto", aperto, senza);
+            std::printf("  %-42s %9.3f ms\n", "lo stesso, fino ai ridisegni", ridisegnato);
+            std::printf("  %-42s %9.3f ms  (%s)\n", "ridisegno del grafico", grafico,
+                        g->contenuto().grafico ? "grafico" : "nessun grafico");
+            g->close();
+        }
     }
 
     // Every bar, one step forth and back; bars repeated on each screen line only on line 1.

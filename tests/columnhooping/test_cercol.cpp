@@ -1,7 +1,9 @@
 // The column-hooping window driven through its real fields, options and
 // scroll bars.
 #include "columnhooping/cercol.h"
+#include "columnhooping/stampe.h"
 #include "columnhooping/testi.h"
+#include "shell/finestragrafico.h"
 #include "report/frontespizio.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
@@ -367,6 +369,30 @@ private slots:
         w_->salva_click();
         QVERIFY(!QFile::exists(dir.filePath("Cercol-dati-no")));
         QCOMPARE(ultimoMessaggio(), QString("Cerchiatura n. 1: \r- digitare carico gravante sulla colonna."));
+    }
+
+    // The chart of the hot ring on line 1; where the row lacks a hot value
+    // the guidance does not ask for, the data check's words for it; none
+    // for the cold type.
+    void graficoDellaPrimaRiga()
+    {
+        scegli(1);
+        digitaCalda(1);
+        digitaCalda(2, {"25", "1", "0,2", "20", "300", "30", "5", ""});
+        w_->grafico_Click();
+        FinestraGrafico* g = w_->finestraGrafico();
+        QCOMPARE(g->windowTitle(), T::kTitoloGrafico + " 1");
+        QVERIFY(g->contenuto().grafico);
+        QCOMPARE(supporto::disegnoMostrato(*g), supporto::disegnoDi(*g, datiGrafico(w_->dati(), w_->risultati(), 1)));
+        w_->VScroll1()->setValue(2);
+        QTRY_COMPARE(g->windowTitle(), T::kTitoloGrafico + " 2");
+        QVERIFY(!g->contenuto().grafico);
+        QCOMPARE(g->contenuto().motivo, QString("Cerchiatura n. 2: \r- digitare il passo dei longheroni verticali."));
+        digita(w_->campo(Longh, 1), "15");
+        QCOMPARE(supporto::disegnoMostrato(*g), supporto::disegnoDi(*g, datiGrafico(w_->dati(), w_->risultati(), 2)));
+        scegli(2);
+        QVERIFY(!g->contenuto().grafico);
+        QCOMPARE(g->contenuto().motivo, T::kGraficoSoloCaldo);
     }
 
     void esempioDistribuito()

@@ -11,6 +11,7 @@
 #include "report/testi.h"
 #include "shell/controlli.h"
 #include "shell/finestracalcolo.h"
+#include "shell/finestragrafico.h"
 #include "shell/finestrarighe.h"
 #include "shell/finestre.h"
 #include "shell/scelta.h"
@@ -20,6 +21,7 @@
 #include "support/reale.h"
 #include "support/supporto.h"
 #include "stitching/cuciture.h"
+#include "tierods/testi.h"
 #include "tierods/tiranti.h"
 
 #include <QApplication>
@@ -150,6 +152,45 @@ private slots:
         tab(Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), w->campo(modtiranti::Pass, 1));
         QCOMPARE(w->NumeroTiranti, 1);
+        QCOMPARE(s.visti.size(), std::size_t(0));
+    }
+
+    // The chart opened by its toolbar button while a row is typed, and
+    // again from the menu: the keyboard stays in the field after each key,
+    // and the chart follows the row to its end.
+    void graficoApertoMentreSiDigita()
+    {
+        using namespace modtiranti;
+        auto* w = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
+        finestre::mostra(IdFinestra::Tiranti);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        reale::Sorvegliante s;
+        QTest::mouseClick(w->campo(Spes, 1), Qt::LeftButton);
+        digitaTasti(QStringLiteral("50"));
+        QTest::mouseClick(w->pulsanteGrafico(), Qt::LeftButton);
+        QPointer<FinestraGrafico> g = w->finestraGrafico();
+        QVERIFY(g);
+        QVERIFY(QTest::qWaitForWindowExposed(g));
+        QVERIFY(!QApplication::activeModalWidget());
+        // The keyboard is back in the field before the user's next key.
+        QTRY_COMPARE(QApplication::focusWidget(), w->campo(Spes, 1));
+        QCOMPARE(g->contenuto().motivo, testi_tiranti::kGuidaTirante + " 1" + testi_tiranti::kGuidaDigitare +
+                                            testi_tiranti::kGuidaCampi[Rag]);
+        const QStringList resto = {"20", "5", "0,75", "1", "600", "1000", "1,5", "2"};
+        for (int c = 0; c < resto.size(); ++c) {
+            tab();
+            QVERIFY(digitaNelCampo(w->campo(c + 1, 1), resto[c]));
+        }
+        QTRY_VERIFY(g->contenuto().grafico);
+
+        g->close();
+        QTest::keyClick(w, Qt::Key_V, Qt::AltModifier);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_G);
+        QTRY_VERIFY(g->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), w->campo(Pass, 1));
+        QVERIFY(digitaNelCampo(w->campo(Pass, 1), QStringLiteral("5")));
+        QCOMPARE(w->dati().pass[1], QStringLiteral("25"));
         QCOMPARE(s.visti.size(), std::size_t(0));
     }
 

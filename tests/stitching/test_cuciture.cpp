@@ -3,7 +3,9 @@
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
 #include "shell/stampa.h"
+#include "shell/finestragrafico.h"
 #include "stitching/cuciture.h"
+#include "stitching/stampe.h"
 #include "stitching/testi.h"
 #include "support/supporto.h"
 
@@ -165,6 +167,27 @@ private slots:
         QCOMPARE(w_->RigaRisultati, 7);
         QCOMPARE(w_->campo(Fesc, 1)->text(), QString("0,5"));
         QVERIFY(!w_->campo(Fesc, 1)->isEnabled());
+    }
+
+    // The chart of the pier on line 1, the value a pier lacks, none for
+    // cold stitches.
+    void graficoDellaPrimaRiga()
+    {
+        QTest::mouseClick(w_->Option1(1), Qt::LeftButton);
+        digitaRiga(1, kRigaCalda);
+        digitaRiga(2, kRigaCalda);
+        digita(w_->campo(Temp, 2), "");
+        w_->grafico_Click();
+        FinestraGrafico* g = w_->finestraGrafico();
+        QCOMPARE(g->windowTitle(), T::kTitoloGrafico + " 1");
+        QVERIFY(g->contenuto().grafico);
+        QCOMPARE(supporto::disegnoMostrato(*g), supporto::disegnoDi(*g, datiGrafico(w_->dati(), w_->risultati(), 1)));
+        w_->VScroll1()->setValue(2);
+        QCOMPARE(g->contenuto().motivo, T::kGuidaCampi[Temp] + T::kGuidaCucitura + " 2");
+        w_->VScroll1()->setValue(3);
+        QCOMPARE(g->contenuto().motivo, T::kGuidaCampi[Cort] + T::kGuidaCucitura + " 3");
+        QTest::mouseClick(w_->Option1(2), Qt::LeftButton);
+        QCOMPARE(g->contenuto().motivo, T::kGraficoSoloCaldo);
     }
 
     void righeCopiaEPiu()

@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <map>
 
+#include "shell/finestragrafico.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
+
+#include <QColor>
+#include <QImage>
 
 #include <QDir>
 
@@ -124,6 +128,61 @@ QString difettiDisegni(const platform::StampanteTesto& p, int daPagina)
         }
     }
     return QString();
+}
+
+namespace {
+QStringList inRighe(const platform::StampanteTesto& p)
+{
+    QStringList righe;
+    for (const platform::Tratto& t : p.tratti()) {
+        righe << (t.tipo == platform::Tratto::Linea
+                      ? QStringLiteral("linea %1 %2 %3 %4 %5").arg(t.x1).arg(t.y1).arg(t.x2).arg(t.y2).arg(t.spessore)
+                      : QStringLiteral("testo %1 %2 %3 %4").arg(t.x1).arg(t.y1).arg(t.punti).arg(t.testo));
+    }
+    return righe;
+}
+} // namespace
+
+QStringList disegnoMostrato(FinestraGrafico& g)
+{
+    platform::StampanteTesto p;
+    g.disegna(p, g.riquadro());
+    return inRighe(p);
+}
+
+QStringList disegnoDi(const FinestraGrafico& g, const std::optional<disegno::Grafico>& dati)
+{
+    platform::StampanteTesto p;
+    if (dati) {
+        disegno::grafico(p, g.riquadro(), *dati);
+    }
+    return inRighe(p);
+}
+
+QString lineeNonVisibili(FinestraGrafico& g)
+{
+    platform::StampanteTesto p;
+    g.disegna(p, g.riquadro());
+    const QImage foto = g.grab().toImage();
+    const double s = g.pixelPerTwip();
+    for (const platform::Tratto& t : p.tratti()) {
+        if (t.tipo != platform::Tratto::Linea || t.spessore < 3) {
+            continue;
+        }
+        const QPoint q(int((t.x1 + t.x2) / 2 * s), int((t.y1 + t.y2) / 2 * s));
+        bool scuro = false;
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                const QPoint v = q + QPoint(dx, dy);
+                scuro = scuro || (foto.rect().contains(v) && QColor(foto.pixel(v)).lightness() < 128);
+            }
+        }
+        if (!scuro) {
+            return QStringLiteral("linea da %1,%2 a %3,%4 non visibile a %5,%6")
+                .arg(t.x1).arg(t.y1).arg(t.x2).arg(t.y2).arg(q.x()).arg(q.y());
+        }
+    }
+    return {};
 }
 
 } // namespace supporto

@@ -6,7 +6,14 @@
 #include "platform/stampante_testo.h"
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 #include <vector>
+
+class FinestraGrafico;
+namespace disegno {
+struct Grafico;
+}
 
 namespace supporto {
 
@@ -28,5 +35,14 @@ QString difettiDisegni(const platform::StampanteTesto& p, int daPagina = 1);
 
 // The labels of a page, in drawing order.
 std::vector<platform::Tratto> etichette(const platform::StampanteTesto& p, int pagina);
+
+// The drawing a chart window shows, one line per item as a printer gets it,
+// and the drawing of `dati` in the same place: equal when the window shows
+// those data.
+QStringList disegnoMostrato(FinestraGrafico& g);
+QStringList disegnoDi(const FinestraGrafico& g, const std::optional<disegno::Grafico>& dati);
+// The chart window painted as on screen: the first of its thick lines (the
+// series and their legend) whose middle is not dark there, or an empty text.
+QString lineeNonVisibili(FinestraGrafico& g);
 
 } // namespace supporto

@@ -4,6 +4,9 @@
 #include "shell/modrinsal.h"
 #include "shell/stampa.h"
 #include "support/supporto.h"
+#include "shell/finestragrafico.h"
+#include "shell/numeri.h"
+#include "tierods/stampe.h"
 #include "tierods/testi.h"
 #include "tierods/tiranti.h"
 
@@ -456,6 +459,62 @@ private slots:
         w_->stampa_click();
         QCOMPARE(scena_.stampa->aperture, aperture + 1);
         QVERIFY(scena_.stampa->lavori.back()->testo().contains("RINSAL - calcolo di tiranti"));
+    }
+
+    // The chart window draws what the listing draws for the rod on line 1,
+    // on screen where the printer interface put it; it follows the rows as
+    // they scroll and the values as they are typed, says what is missing
+    // where there is no chart, keeps its size and goes with the window.
+    void graficoDellaPrimaRiga()
+    {
+        digitaRiga(1);
+        digitaRiga(2, {"60", "25", "6", "0,75", "0,3", "750", "1200", "1,3", "0"});
+        w_->grafico_Click();
+        QPointer<FinestraGrafico> g = w_->finestraGrafico();
+        QVERIFY(g && g->isVisible() && !g->isModal());
+        auto dellaRiga = [this, &g](int r) { return supporto::disegnoDi(*g, datiGrafico(w_->dati(), w_->risultati(), r)); };
+        QCOMPARE(g->windowTitle(), T::kTitoloGrafico + " 1");
+        QVERIFY(dellaRiga(1) != dellaRiga(2));
+        QCOMPARE(supporto::disegnoMostrato(*g), dellaRiga(1));
+        QCOMPARE(supporto::lineeNonVisibili(*g), QString());
+
+        vaiARiga(2);
+        // The caption follows at the next paint.
+        QTRY_COMPARE(g->windowTitle(), T::kTitoloGrafico + " 2");
+        QCOMPARE(supporto::disegnoMostrato(*g), dellaRiga(2));
+        // Row 2 is now on line 1: a new sigma there is drawn at once.
+        const QStringList prima = supporto::disegnoMostrato(*g);
+        digita(w_->campo(Sigmaf, 1), "1100");
+        QCOMPARE(supporto::disegnoMostrato(*g), dellaRiga(2));
+        QVERIFY(supporto::disegnoMostrato(*g) != prima);
+
+        // No chart: the guidance for that row, or why it cannot be computed.
+        vaiARiga(3);
+        QVERIFY(!g->contenuto().grafico);
+        QCOMPARE(g->contenuto().motivo, T::kGuidaTirante + " 3" + T::kGuidaDigitare + T::kGuidaCampi[Spes]);
+        digita(w_->campo(Spes, 1), "45");
+        QCOMPARE(g->contenuto().motivo, T::kGuidaTirante + " 3" + T::kGuidaDigitare + T::kGuidaCampi[Rag]);
+        digitaRiga(1, {"45", "15", "4", "0,75", "4,5", "520", "900", "1,8", "2,5"});
+        QVERIFY(g->contenuto().grafico);
+        QCOMPARE(supporto::disegnoMostrato(*g), dellaRiga(3));
+        w_->campo(Coeff, 1)->home(false);
+        QTest::keyClicks(w_->campo(Coeff, 1), "-");
+        QVERIFY(!g->contenuto().grafico);
+        QCOMPARE(g->contenuto().motivo, T::kGuidaTirante + " 3" + T::kGuidaImpossibile);
+        // Clearing the window leaves the chart with nothing to draw.
+        w_->cancella_click();
+        QVERIFY(!g->contenuto().grafico);
+        QCOMPARE(g->contenuto().motivo, T::kGuidaInizio);
+
+        // Closed and reopened, the same window at the size the user gave it.
+        g->resize(500, 320);
+        g->close();
+        w_->grafico_Click();
+        QCOMPARE(w_->finestraGrafico(), g.data());
+        QVERIFY(g->isVisible());
+        QCOMPARE(g->size(), QSize(500, 320));
+        QVERIFY(w_->close());
+        QTRY_VERIFY(!g || !g->isVisible());
     }
 
     void aspetto()
