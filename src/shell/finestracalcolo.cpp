@@ -26,6 +26,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 using platform::Icona;
@@ -202,15 +203,13 @@ bool FinestraCalcolo::rinviaCalcolo()
     return true;
 }
 
-void FinestraCalcolo::stampaSola()
+void FinestraCalcolo::stampaSola(stampa::Uscita dove)
 {
     preparaStampa();
     if (!stampaPossibile()) {
         return;
     }
-    if (auto p = stampa::apriLavoro()) {
-        stampaDati(*p, ModoStampa::Sola);
-    }
+    stampa::suLavoro(dove, testi::kAnteprimaDati, [this](platform::Stampante& p) { stampaDati(p, ModoStampa::Sola); });
 }
 
 // ---- menus -------------------------------------------------------------------
@@ -226,25 +225,39 @@ void FinestraCalcolo::costruisciMenu()
     file->addSeparator();
     file->addAction(testi::kMenuElimina, this, [this] { eliminare_click(); });
     file->addSeparator();
+    // The window's printouts; the preview entry follows the print entry and
+    // offers the same ones, under the same names when there are two.
+    using Comando = void (FinestraCalcolo::*)(stampa::Uscita);
+    std::vector<std::pair<QString, Comando>> stampe;
     switch (config_.stampa) {
-    case ConfigFinestra::Stampa::ModelloEDati: {
-        QMenu* s = file->addMenu(testi::kMenuStampa);
-        s->addAction(testi::kMenuModello, this, [this] { acquisizionedati_Click(); });
-        s->addAction(testi::kMenuDatiFinestra, this, [this] { stampa_click(); });
+    case ConfigFinestra::Stampa::ModelloEDati:
+        stampe = {{testi::kMenuModello, &FinestraCalcolo::acquisizionedati_Click},
+                  {testi::kMenuDatiFinestra, &FinestraCalcolo::stampa_click}};
         break;
-    }
     case ConfigFinestra::Stampa::SoloModello:
-        file->addAction(testi::kMenuStampaModello, this, [this] { acquisizionedati_Click(); });
+        stampe = {{testi::kMenuStampaModello, &FinestraCalcolo::acquisizionedati_Click}};
         break;
     case ConfigFinestra::Stampa::SoloDati:
-        file->addAction(testi::kMenuStampaDatiRisultati, this, [this] { stampa_click(); });
+        stampe = {{testi::kMenuStampaDatiRisultati, &FinestraCalcolo::stampa_click}};
         break;
-    case ConfigFinestra::Stampa::Frontespizio: {
-        QMenu* s = file->addMenu(testi::kMenuStampa);
-        s->addAction(testi::kMenuDatiFinestra, this, [this] { acquisizionedati_Click(); });
-        s->addAction(testi::kMenuStampaCompleta, this, [this] { stampa_click(); });
+    case ConfigFinestra::Stampa::Frontespizio:
+        stampe = {{testi::kMenuDatiFinestra, &FinestraCalcolo::acquisizionedati_Click},
+                  {testi::kMenuStampaCompleta, &FinestraCalcolo::stampa_click}};
         break;
     }
+    const auto voceStampa = [this](QMenu* m, const QString& testo, Comando c, stampa::Uscita dove) {
+        m->addAction(testo, this, [this, c, dove] { (this->*c)(dove); });
+    };
+    if (stampe.size() == 1) {
+        voceStampa(file, stampe[0].first, stampe[0].second, stampa::Uscita::Carta);
+        voceStampa(file, testi::kMenuAnteprima, stampe[0].second, stampa::Uscita::Anteprima);
+    } else {
+        QMenu* s = file->addMenu(testi::kMenuStampa);
+        QMenu* a = file->addMenu(testi::kMenuAnteprima);
+        for (const auto& [testo, c] : stampe) {
+            voceStampa(s, testo, c, stampa::Uscita::Carta);
+            voceStampa(a, testo, c, stampa::Uscita::Anteprima);
+        }
     }
     file->addSeparator();
     file->addAction(config_.esciE ? testi::kMenuEsciE : testi::kMenuEsci, this, [] { ModRinsal::UscitaProgramma(); });
@@ -296,21 +309,25 @@ void FinestraCalcolo::costruisciMenu()
 
 QAction* FinestraCalcolo::voceMenu(const QString& testo) const
 {
-    std::vector<QMenu*> daVedere;
-    for (QAction* a : menuBar()->actions()) {
-        if (a->menu()) {
-            daVedere.push_back(a->menu());
-        }
-    }
-    while (!daVedere.empty()) {
-        QMenu* m = daVedere.back();
-        daVedere.pop_back();
-        for (QAction* a : m->actions()) {
+    // In the order the menus show them: the print submenu's entries come
+    // before the preview submenu's of the same names.
+    const std::function<QAction*(const QList<QAction*>&)> cerca = [&](const QList<QAction*>& voci) -> QAction* {
+        for (QAction* a : voci) {
             if (a->text() == testo) {
                 return a;
             }
             if (a->menu()) {
-                daVedere.push_back(a->menu());
+                if (QAction* t = cerca(a->menu()->actions())) {
+                    return t;
+                }
+            }
+        }
+        return nullptr;
+    };
+    for (QAction* a : menuBar()->actions()) {
+        if (a->menu()) {
+            if (QAction* t = cerca(a->menu()->actions())) {
+                return t;
             }
         }
     }
@@ -358,6 +375,17 @@ void FinestraCalcolo::costruisciBarra()
         connect(b, &QToolButton::clicked, this, [this, pos] { azioneBarra(pos); });
         riga->addWidget(b);
         pulsantiBarra_.push_back(b);
+        if (pos == 6) {
+            anteprima_ = new QToolButton(barra_);
+            anteprima_->setObjectName(QStringLiteral("anteprima"));
+            anteprima_->setAutoRaise(true);
+            anteprima_->setIcon(icona(Glifo::Anteprima));
+            anteprima_->setIconSize(QSize(20, 20));
+            anteprima_->setFixedSize(26, 26);
+            anteprima_->setToolTip(testi::kBarraAnteprima);
+            connect(anteprima_, &QToolButton::clicked, this, [this] { azioneBarra(6, stampa::Uscita::Anteprima); });
+            riga->addWidget(anteprima_);
+        }
     }
     riga->addStretch(1);
 }
@@ -370,7 +398,7 @@ QToolButton* FinestraCalcolo::pulsanteBarra(int posizione) const
     return pulsantiBarra_[std::size_t(posizione - 1)];
 }
 
-void FinestraCalcolo::azioneBarra(int pos)
+void FinestraCalcolo::azioneBarra(int pos, stampa::Uscita dove)
 {
     // A separator does what the button after it does.
     if (pos == 5 || pos == 7 || pos == 16 || pos == 18 || pos == 23) {
@@ -383,9 +411,9 @@ void FinestraCalcolo::azioneBarra(int pos)
     case 4: eliminare_click(); break;
     case 6:
         if (config_.stampa == ConfigFinestra::Stampa::SoloModello) {
-            acquisizionedati_Click();
+            acquisizionedati_Click(dove);
         } else {
-            stampa_click();
+            stampa_click(dove);
         }
         break;
     case 17: colorare_Click(); break;

@@ -26,7 +26,7 @@ public:
     void VScroll2_Change() { aggiornaRisultati(); }
 
     void cancella_click() override;
-    void acquisizionedati_Click() override;
+    void acquisizionedati_Click(stampa::Uscita dove = stampa::Uscita::Carta) override;
     void stampaDati(platform::Stampante& p, ModoStampa modo) override;
 
     int NumeroTiranti = 0;

@@ -7,6 +7,8 @@
 #include "help/frmtip.h"
 #include "help/paginaguida.h"
 #include "help/sommario.h"
+#include "platform/anteprima_qt.h"
+#include "platform/piattaforma_qt.h"
 #include "report/frontespizio.h"
 #include "report/testi.h"
 #include "shell/controlli.h"
@@ -15,6 +17,7 @@
 #include "shell/finestre.h"
 #include "shell/scelta.h"
 #include "shell/testi.h"
+#include "shell/testi_frame.h"
 #include "shoring/puntelli.h"
 #include "shoring/testi.h"
 #include "support/reale.h"
@@ -32,6 +35,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QToolButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -188,6 +193,80 @@ private slots:
         QVERIFY(!finestre::esistente(IdFinestra::Frontespizio));
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         QTest::keyClick(w, Qt::Key_Escape);
+    }
+
+    // The Qt preview opened with the mouse from the File menu's submenu and
+    // from the toolbar: the pages of the listing the printer gets, the next
+    // page shown on a click, closed by Esc and by its close button.
+    void anteprimaDalMenuEDallaBarra()
+    {
+        auto* w = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
+        scena_.file->risposte.push_back(supporto::fileDati(QStringLiteral("esempi/Tiranti-dati-esempio")));
+        w->apri_click();
+        w->stampa_click();
+        QCOMPARE(scena_.stampa->lavori.size(), std::size_t(1));
+        const int pagine = scena_.stampa->lavori[0]->pagina();
+        QVERIFY(pagine > 1);
+        platform::sostituisciAnteprima(platform::anteprimaQt());
+        scena_.anteprima = nullptr;   // no longer installed
+        finestre::mostra(IdFinestra::Tiranti);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+
+        struct Vista {
+            QString titolo;
+            int pagine;
+            QString prima;
+            QString dopo;
+        };
+        std::vector<Vista> viste;
+        QTimer sorvegliante;
+        connect(&sorvegliante, &QTimer::timeout, this, [&] {
+            auto* d = qobject_cast<platform::DialogoAnteprima*>(QApplication::activeModalWidget());
+            // A user's keys reach the preview once it is the active window.
+            if (!d || QApplication::activeWindow() != d || d->vista()->pageCount() == 0) {
+                return;
+            }
+            Vista v{d->windowTitle(), d->vista()->pageCount(), d->indicatore()->text(), {}};
+            QTest::mouseClick(d->pulsante(QStringLiteral("successiva")), Qt::LeftButton);
+            v.dopo = d->indicatore()->text();
+            viste.push_back(v);
+            if (viste.size() == 1) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            } else {
+                QTest::mouseClick(d->pulsante(QStringLiteral("chiudi")), Qt::LeftButton);
+            }
+        });
+        sorvegliante.start(20);
+
+        QTest::keyClick(w, Qt::Key_F, Qt::AltModifier);
+        QMenu* file = nullptr;
+        QTRY_VERIFY((file = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+        QAction* voce = w->voceMenu(testi::kMenuAnteprima);
+        QVERIFY(voce && voce->menu());
+        QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(voce).center());
+        QMenu* sotto = voce->menu();
+        QTRY_VERIFY(sotto->isVisible());
+        QAction* dati = nullptr;
+        for (QAction* a : sotto->actions()) {
+            if (a->text() == testi::kMenuDatiFinestra) dati = a;
+        }
+        QVERIFY(dati);
+        QTest::mouseClick(sotto, Qt::LeftButton, {}, sotto->actionGeometry(dati).center());
+        QTRY_COMPARE(viste.size(), std::size_t(1));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+
+        QTest::mouseClick(w->pulsanteAnteprima(), Qt::LeftButton);
+        QTRY_COMPARE(viste.size(), std::size_t(2));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+
+        for (const Vista& v : viste) {
+            QCOMPARE(v.titolo, QStringLiteral("Anteprima di stampa - Dati e risultati"));
+            QCOMPARE(v.pagine, pagine);
+            QVERIFY2(v.prima.startsWith(QStringLiteral("Pagina 1 di %1 - ").arg(pagine)), qPrintable(v.prima));
+            QVERIFY2(v.dopo.startsWith(QStringLiteral("Pagina 2 di %1 - ").arg(pagine)), qPrintable(v.dopo));
+        }
+        // Nothing went to the printer.
+        QCOMPARE(scena_.stampa->aperture, 1);
     }
 
     // In every row window Tab runs along a line, left to right, then to the
