@@ -76,6 +76,23 @@ private slots:
                  QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
     }
 
+    // The preview's button sits right after the print button and, with the
+    // 26 positions, lies whole inside the toolbar and the window.
+    void barraIntera()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(prova_));
+        QWidget* barra = prova_->pulsanteBarra(1)->parentWidget();
+        QCOMPARE(prova_->pulsanteAnteprima()->parentWidget(), barra);
+        QVERIFY(prova_->pulsanteAnteprima()->x() > prova_->pulsanteBarra(6)->geometry().right());
+        QCOMPARE(prova_->pulsanteAnteprima()->toolTip(), QStringLiteral("anteprima di stampa"));
+        QVERIFY(prova_->pulsanteBarra(7)->x() > prova_->pulsanteAnteprima()->geometry().right());
+        const QRect dentro = barra->rect() & prova_->superficie()->rect().translated(-barra->pos());
+        for (int pos = 1; pos <= 26; ++pos) {
+            QVERIFY2(dentro.contains(prova_->pulsanteBarra(pos)->geometry()), qPrintable(QString::number(pos)));
+        }
+        QVERIFY(dentro.contains(prova_->pulsanteAnteprima()->geometry()));
+    }
+
     void finestraCorrente()
     {
         scena_.messaggi->risposte = {Risposta::No};
