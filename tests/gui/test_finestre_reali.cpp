@@ -29,13 +29,18 @@
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QRadioButton>
 #include <QTest>
@@ -197,7 +202,8 @@ private slots:
 
     // The Qt preview opened with the mouse from the File menu's submenu and
     // from the toolbar: the pages of the listing the printer gets, the next
-    // page shown on a click, closed by Esc and by its close button.
+    // page shown on a click, closed by Esc, by its close button and by
+    // printing through the print dialog, which gets every page.
     void anteprimaDalMenuEDallaBarra()
     {
         auto* w = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
@@ -219,6 +225,24 @@ private slots:
             QString dopo;
         };
         std::vector<Vista> viste;
+        QTemporaryDir cartella;
+        QVERIFY(cartella.isValid());
+        const QString pdf = cartella.filePath(QStringLiteral("anteprima.pdf"));
+        // The print dialog the preview's print button opens: its default button.
+        QTimer dialogoStampa;
+        connect(&dialogoStampa, &QTimer::timeout, this, [&] {
+            auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!d || QApplication::activeWindow() != d) {
+                return;
+            }
+            for (QPushButton* b : d->findChildren<QPushButton*>()) {
+                if (b->isDefault() && b->isVisible()) {
+                    dialogoStampa.stop();
+                    QTest::mouseClick(b, Qt::LeftButton);
+                    return;
+                }
+            }
+        });
         QTimer sorvegliante;
         connect(&sorvegliante, &QTimer::timeout, this, [&] {
             auto* d = qobject_cast<platform::DialogoAnteprima*>(QApplication::activeModalWidget());
@@ -232,8 +256,14 @@ private slots:
             viste.push_back(v);
             if (viste.size() == 1) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            } else {
+            } else if (viste.size() == 2) {
                 QTest::mouseClick(d->pulsante(QStringLiteral("chiudi")), Qt::LeftButton);
+            } else {
+                // The dialog offers the file the preview's printer already names.
+                d->stampante().setOutputFormat(QPrinter::PdfFormat);
+                d->stampante().setOutputFileName(pdf);
+                dialogoStampa.start(20);
+                QTest::mouseClick(d->pulsante(QStringLiteral("stampa")), Qt::LeftButton);
             }
         });
         sorvegliante.start(20);
@@ -258,6 +288,13 @@ private slots:
         QTest::mouseClick(w->pulsanteAnteprima(), Qt::LeftButton);
         QTRY_COMPARE(viste.size(), std::size_t(2));
         QTRY_VERIFY(!QApplication::activeModalWidget());
+        QTest::mouseClick(w->pulsanteAnteprima(), Qt::LeftButton);
+        QTRY_COMPARE(viste.size(), std::size_t(3));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QFile stampato(pdf);
+        QVERIFY(stampato.open(QIODevice::ReadOnly));
+        static const QRegularExpression foglio(QStringLiteral("/Type\\s*/Page[^s]"));
+        QCOMPARE(int(QString::fromLatin1(stampato.readAll()).count(foglio)), pagine);
 
         for (const Vista& v : viste) {
             QCOMPARE(v.titolo, QStringLiteral("Anteprima di stampa - Dati e risultati"));
