@@ -279,7 +279,7 @@ void cercol::dopoApertura()
 
 // ---- printouts -----------------------------------------------------------------------
 
-void cercol::acquisizionedati_Click() { suLavoro(stampaModulo); }
+void cercol::acquisizionedati_Click(stampa::Uscita dove) { suLavoro(dove, stampaModulo); }
 
 void cercol::stampaDati(platform::Stampante& p, ModoStampa modo)
 {

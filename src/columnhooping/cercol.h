@@ -32,7 +32,7 @@ public:
     ContenutoGrafico contenutoGrafico() const;
 
     void cancella_click() override;
-    void acquisizionedati_Click() override;
+    void acquisizionedati_Click(stampa::Uscita dove = stampa::Uscita::Carta) override;
     void stampaDati(platform::Stampante& p, ModoStampa modo) override;
     std::optional<ChiusuraRelazione> chiusuraRelazione() const override;
 

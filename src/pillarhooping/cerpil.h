@@ -54,7 +54,7 @@ public:
 
     // The menu's print entries do nothing in this window: its listing, of
     // the cold helix only, is printed by the batch printer.
-    void stampa_click() override {}
+    void stampa_click(stampa::Uscita = stampa::Uscita::Carta) override {}
     bool stampaPossibile() override { return senzaListato().isEmpty(); }
     QString senzaListato() const override;
     // Alone only: the complete report has no chapters for pillar hooping.

@@ -33,6 +33,11 @@ void sostituisciMessaggi(std::unique_ptr<Messaggi> messaggi)
     installati().messaggi = std::move(messaggi);
 }
 
+void sostituisciAnteprima(std::unique_ptr<AnteprimaStampa> anteprima)
+{
+    installati().anteprima = std::move(anteprima);
+}
+
 Messaggi& messaggi() { return richiedi(installati().messaggi, "messaggi"); }
 DialogoFile& dialogoFile() { return richiedi(installati().dialogoFile, "dialogo file"); }
 DialogoStampa& dialogoStampa() { return richiedi(installati().dialogoStampa, "dialogo stampa"); }
@@ -40,6 +45,7 @@ DialogoColore& dialogoColore() { return richiedi(installati().dialogoColore, "di
 LettoreMidi& midi() { return richiedi(installati().midi, "lettore MIDI"); }
 Impostazioni& impostazioni() { return richiedi(installati().impostazioni, "impostazioni"); }
 Orologio& orologio() { return richiedi(installati().orologio, "orologio"); }
+AnteprimaStampa& anteprimaStampa() { return richiedi(installati().anteprima, "anteprima di stampa"); }
 
 std::vector<VoceFiltro> scomponiFiltro(const QString& filtro)
 {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -104,6 +105,20 @@ public:
     virtual std::unique_ptr<Stampante> scegli() = 0;
 };
 
+// ---- print preview -----------------------------------------------------------
+// Shows the pages a printout gives on the printer. The preview may run it
+// more than once (each redraw, then its own print button): every run starts
+// on a fresh job and writes the whole printout, ending it as on paper.
+class AnteprimaStampa {
+public:
+    virtual ~AnteprimaStampa() = default;
+    // Modal; returns when the user closes the preview.
+    virtual void mostra(const QString& titolo, const std::function<void(Stampante&)>& stampa) = 0;
+};
+AnteprimaStampa& anteprimaStampa();
+// Replaces the preview alone (a test of real input shows the Qt one).
+void sostituisciAnteprima(std::unique_ptr<AnteprimaStampa> anteprima);
+
 // ---- colour dialog -----------------------------------------------------------
 class DialogoColore {
 public:
@@ -148,6 +163,7 @@ struct Servizi {
     std::unique_ptr<LettoreMidi> midi;
     std::unique_ptr<Impostazioni> impostazioni;
     std::unique_ptr<Orologio> orologio;
+    std::unique_ptr<AnteprimaStampa> anteprima;
 };
 
 // Replaces the installed services (all of them).

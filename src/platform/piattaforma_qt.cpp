@@ -429,6 +429,7 @@ Servizi serviziQt()
     s.midi = lettoreMidiDiSistema();
     s.impostazioni = std::make_unique<ImpostazioniQt>();
     s.orologio = std::make_unique<OrologioQt>();
+    s.anteprima = anteprimaQt();
     return s;
 }
 

@@ -53,6 +53,8 @@ void usaTerminaleDelPadre();
 
 // The Qt message box service alone.
 std::unique_ptr<Messaggi> messaggiQt();
+// The Qt print preview alone (platform/anteprima_qt.cpp).
+std::unique_ptr<AnteprimaStampa> anteprimaQt();
 
 // Ends what a mouse press still holds (a scroll bar's auto-repeat, a mouse
 // grab) before a modal window takes the input away from it.

@@ -55,6 +55,16 @@ std::unique_ptr<Stampante> DialogoStampaScritto::scegli()
     return std::make_unique<StampanteCondivisa>(lavori.back());
 }
 
+void AnteprimaScritta::mostra(const QString& titolo, const std::function<void(Stampante&)>& stampa)
+{
+    titoli << titolo;
+    stampe.push_back(stampa);
+    for (int k = 0; k < passate; ++k) {
+        lavori.push_back(std::make_shared<StampanteTesto>());
+        stampa(*lavori.back());
+    }
+}
+
 std::optional<QColor> DialogoColoreScritto::scegli(const QColor& iniziale)
 {
     iniziali.push_back(iniziale);
@@ -76,7 +86,8 @@ Scena installaScena()
     auto mi = std::make_unique<MidiScritto>();
     auto i = std::make_unique<ImpostazioniScritte>();
     auto o = std::make_unique<OrologioScritto>();
-    Scena scena{m.get(), f.get(), p.get(), c.get(), mi.get(), i.get(), o.get()};
+    auto a = std::make_unique<AnteprimaScritta>();
+    Scena scena{m.get(), f.get(), p.get(), c.get(), mi.get(), i.get(), o.get(), a.get()};
     s.messaggi = std::move(m);
     s.dialogoFile = std::move(f);
     s.dialogoStampa = std::move(p);
@@ -84,6 +95,7 @@ Scena installaScena()
     s.midi = std::move(mi);
     s.impostazioni = std::move(i);
     s.orologio = std::move(o);
+    s.anteprima = std::move(a);
     installa(std::move(s));
     return scena;
 }

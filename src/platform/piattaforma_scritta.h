@@ -48,6 +48,17 @@ public:
     std::function<std::unique_ptr<Stampante>()> fabbrica;
 };
 
+// Runs each preview's printout on text printers, `passate` times as the Qt
+// preview may, and keeps every job and the printout itself, to run again.
+class AnteprimaScritta : public AnteprimaStampa {
+public:
+    void mostra(const QString& titolo, const std::function<void(Stampante&)>& stampa) override;
+    QStringList titoli;
+    int passate = 1;
+    std::vector<std::shared_ptr<StampanteTesto>> lavori;
+    std::vector<std::function<void(Stampante&)>> stampe;
+};
+
 class DialogoColoreScritto : public DialogoColore {
 public:
     std::optional<QColor> scegli(const QColor& iniziale) override;
@@ -90,6 +101,7 @@ struct Scena {
     MidiScritto* midi;
     ImpostazioniScritte* impostazioni;
     OrologioScritto* orologio;
+    AnteprimaScritta* anteprima;
 };
 Scena installaScena();
 

@@ -40,16 +40,27 @@ RigaDisposta disponiVoci(const std::vector<Voce>& voci, double inizio)
     return d;
 }
 
-StampanteQt::StampanteQt(std::unique_ptr<QPrinter> stampante) : printer_(std::move(stampante))
+StampanteQt::StampanteQt(std::unique_ptr<QPrinter> stampante) : proprio_(std::move(stampante))
+{
+    if (!proprio_) {
+        errore_ = true;
+        proprio_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    printer_ = proprio_.get();
+}
+
+StampanteQt::StampanteQt(QPrinter* stampante) : printer_(stampante)
 {
     if (!printer_) {
         errore_ = true;
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        proprio_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_ = proprio_.get();
     }
 }
 
 StampanteQt::StampanteQt(const QString& filePdf)
-    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : proprio_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , printer_(proprio_.get())
 {
     printer_->setOutputFormat(QPrinter::PdfFormat);
     printer_->setOutputFileName(filePdf);
@@ -97,13 +108,13 @@ double StampanteQt::inPixel(double twips) const
 
 double StampanteQt::cellaTwips() const
 {
-    const QFontMetricsF fm(fontCorrente(), printer_.get());
+    const QFontMetricsF fm(fontCorrente(), printer_);
     return fm.averageCharWidth() * 1440.0 / printer_->resolution();
 }
 
 double StampanteQt::larghezzaTesto(const QString& testo) const
 {
-    const QFontMetricsF fm(fontCorrente(), printer_.get());
+    const QFontMetricsF fm(fontCorrente(), printer_);
     return fm.horizontalAdvance(testo) * 1440.0 / printer_->resolution();
 }
 
@@ -142,7 +153,7 @@ bool StampanteQt::pronta()
         }
     }
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
+    if (!painter_->begin(printer_)) {
         painter_.reset();
         errore_ = true;
         return false;
@@ -156,7 +167,7 @@ void StampanteQt::stampaRiga(const std::vector<Voce>& voci)
         return;
     }
     const QFont f = fontCorrente();
-    const QFontMetricsF fm(f, printer_.get());
+    const QFontMetricsF fm(f, printer_);
     const double cella = fm.averageCharWidth();
     const double passo = rigaTwips();
     const double cellaTw = cella * 1440.0 / printer_->resolution();
@@ -203,7 +214,7 @@ void StampanteQt::scrivi(double x, double y, const QString& testo)
     const QFont f = fontCorrente();
     painter_->setFont(f);
     painter_->setPen(Qt::black);
-    const QFontMetricsF fm(f, printer_.get());
+    const QFontMetricsF fm(f, printer_);
     painter_->drawText(QPointF(inPixel(x), inPixel(y) + fm.ascent()), testo);
 }
 

@@ -40,6 +40,9 @@ public:
     explicit StampanteQt(std::unique_ptr<QPrinter> stampante);
     // A PDF file, A4.
     explicit StampanteQt(const QString& filePdf);
+    // A printer owned by someone else (the print preview's, for one of its
+    // runs); it must outlive this job.
+    explicit StampanteQt(QPrinter* stampante);
     ~StampanteQt() override;
     StampanteQt(const StampanteQt&) = delete;
     StampanteQt& operator=(const StampanteQt&) = delete;
@@ -75,7 +78,8 @@ private:
     double inPixel(double twips) const;
     QFont fontCorrente() const;
 
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPrinter> proprio_;   // empty when the printer is lent
+    QPrinter* printer_ = nullptr;
     std::unique_ptr<QPainter> painter_;
     QString famiglia_ = QStringLiteral("Courier");
     double punti_ = 10;

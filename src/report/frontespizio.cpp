@@ -209,43 +209,44 @@ void frontespizio::cancella_click()
     DatiFrontespizio::modello().carica(QStringList(DatiFrontespizio::kCampi, QLatin1String("")));
 }
 
-void frontespizio::acquisizionedati_Click() { solodati_Click(); }
+void frontespizio::acquisizionedati_Click(stampa::Uscita dove) { solodati_Click(dove); }
 
-void frontespizio::solodati_Click()
+void frontespizio::solodati_Click(stampa::Uscita dove)
 {
-    auto p = stampa::apriLavoro();
-    if (!p) {
-        return;
-    }
-    p->impostaY(1000);
-    p->impostaFont(QStringLiteral("Courier"));
-    p->impostaDimensione(18);
-    p->stampaRiga({{0, T::kStampaTitolo}});
-    p->impostaDimensione(12);
-    p->rigaVuota();
+    stampa::suLavoro(dove, T::kAnteprimaFrontespizio, [this](platform::Stampante& p) { stampaFrontespizio(p); });
+}
+
+void frontespizio::stampaFrontespizio(platform::Stampante& p)
+{
+    p.impostaY(1000);
+    p.impostaFont(QStringLiteral("Courier"));
+    p.impostaDimensione(18);
+    p.stampaRiga({{0, T::kStampaTitolo}});
+    p.impostaDimensione(12);
+    p.rigaVuota();
     // Values wrap at column 40, keeping on the right the nine blank cells
     // that the labels have on the left.
-    const double spazio = p->larghezzaPagina() - p->larghezzaTesto(QString(39 + 9, QLatin1Char(' ')));
+    const double spazio = p.larghezzaPagina() - p.larghezzaTesto(QString(39 + 9, QLatin1Char(' ')));
     const auto riga = [&p, spazio](const QString& etichetta, const QString& valore) {
-        const QStringList righe = stampa::aCapo(*p, valore, spazio);
+        const QStringList righe = stampa::aCapo(p, valore, spazio);
         std::vector<platform::Voce> prima;
         if (!etichetta.isEmpty()) {
             prima.push_back({10, etichetta});
         }
         prima.push_back({40, righe[0]});
-        p->stampaRiga(prima);
+        p.stampaRiga(prima);
         for (qsizetype k = 1; k < righe.size(); ++k) {
-            p->stampaRiga({{40, righe[k]}});
+            p.stampaRiga({{40, righe[k]}});
         }
     };
     const QStringList t = campiTesto();
     for (int i = 0; i < 6; ++i) {
         riga(T::kStampaEtichette[i], t[i]);
     }
-    p->rigaVuota();
+    p.rigaVuota();
     riga(T::kStampaStudio, studio_->text());
     riga(QString(), indirizzo_->text());
-    stampa::chiudiLavoro(*p);
+    stampa::chiudiLavoro(p);
 }
 
 namespace {
@@ -253,18 +254,17 @@ namespace {
 // listing ended the document, so that the report never leaves it open.
 class LavoroRelazione : public platform::StampanteInoltro {
 public:
-    explicit LavoroRelazione(std::unique_ptr<platform::Stampante> p)
-        : StampanteInoltro(*p)
-        , p_(std::move(p))
+    explicit LavoroRelazione(platform::Stampante& p)
+        : StampanteInoltro(p)
     {
     }
     bool fineDocumento() override
     {
         if (terminato_) {
-            return !p_->inErrore();
+            return !d_.inErrore();
         }
         terminato_ = true;
-        return p_->fineDocumento();
+        return d_.fineDocumento();
     }
     bool terminato() const { return terminato_; }
 
@@ -296,7 +296,6 @@ private:
         }
     }
 
-    std::unique_ptr<platform::Stampante> p_;
     bool terminato_ = false;
     bool numera_ = false;
     int numerata_ = 0;
@@ -314,7 +313,7 @@ struct ModoRelazione {
 
 void frontespizio::stampatutto_Click() { stampa_click(); }
 
-void frontespizio::stampa_click()
+void frontespizio::stampa_click(stampa::Uscita dove)
 {
     // The chapters of the calculation in use and the window whose listing
     // closes the report; the kinds without them are refused before the print
@@ -336,25 +335,23 @@ void frontespizio::stampa_click()
     const relazione::Capitoli capitoli =
         *relazione::capitoli(tipo, tipoChiusura->tipoPuntelli, tipoChiusura->tipoFinestra);
 
-    ModoRelazione modo;
-    auto lavoro = stampa::apriLavoro();
-    if (!lavoro) {
-        return;
-    }
-    LavoroRelazione p(std::move(lavoro));
-    const QStringList campi = campiTesto();
-    relazione::stampaFrontespizio(p, {campi, studio_->text(), indirizzo_->text()});
-    if (!p.inErrore()) {
-        relazione::stampaCapitoli(p, capitoli, campi.value(5));
-    }
-    if (!p.inErrore()) {
-        p.impostaY(stampa::kYInizio);
-        p.numeraPagine();
-        chiusura->stampaDati(p, ModoStampa::InRelazione);
-    }
-    if (!p.terminato()) {
-        p.fineDocumento();
-    }
+    stampa::suLavoro(dove, T::kAnteprimaRelazione, [this, chiusura, capitoli](platform::Stampante& lavoro) {
+        const ModoRelazione modo;
+        LavoroRelazione p(lavoro);
+        const QStringList campi = campiTesto();
+        relazione::stampaFrontespizio(p, {campi, studio_->text(), indirizzo_->text()});
+        if (!p.inErrore()) {
+            relazione::stampaCapitoli(p, capitoli, campi.value(5));
+        }
+        if (!p.inErrore()) {
+            p.impostaY(stampa::kYInizio);
+            p.numeraPagine();
+            chiusura->stampaDati(p, ModoStampa::InRelazione);
+        }
+        if (!p.terminato()) {
+            p.fineDocumento();
+        }
+    });
 }
 
 supportoprodotto::supportoprodotto(QWidget* parent)

@@ -31,10 +31,12 @@ public:
     void eliminare_click() override;
     bool controlla_click() override;
     void cancella_click() override;
-    void acquisizionedati_Click() override;   // "&Dati finestra": the title page alone
-    void stampa_click() override;             // the complete report
+    // "&Dati finestra": the title page alone.
+    void acquisizionedati_Click(stampa::Uscita dove = stampa::Uscita::Carta) override;
+    // The complete report.
+    void stampa_click(stampa::Uscita dove = stampa::Uscita::Carta) override;
     void stampatutto_Click();                 // "&Stampa completa"
-    void solodati_Click();
+    void solodati_Click(stampa::Uscita dove = stampa::Uscita::Carta);
     bool controllodati_Click();
     QString nomeRecupero() const override { return QStringLiteral("Frontespizio-"); }
 
@@ -45,6 +47,7 @@ protected:
     void leggiDati(archivio::LettoreRecord& r) override { leggiFrontespizio(r); }
 
 private:
+    void stampaFrontespizio(platform::Stampante& p);
     // Runs an archive command of the calculation in use; a save there is said here too.
     void suCalcolo(void (FinestraCalcolo::*comando)());
     void campo_Change(int i);

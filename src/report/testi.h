@@ -34,6 +34,8 @@ inline const QStringList kAiuto = {
 inline const QString kFormatoData = QStringLiteral("dddd, d MMM yyyy");
 
 // Printed title page
+inline const QString kAnteprimaFrontespizio = QStringLiteral("Frontespizio");
+inline const QString kAnteprimaRelazione = QStringLiteral("Relazione completa");
 inline const QString kStampaTitolo = QStringLiteral("    RINSAL - calcoli di consolidamenti");
 inline const QString kStampaEtichette[6] = {
     QStringLiteral("progetto:"), QStringLiteral("località:"), QStringLiteral("committente:"),

@@ -28,6 +28,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 using platform::Icona;
@@ -204,15 +205,13 @@ bool FinestraCalcolo::rinviaCalcolo()
     return true;
 }
 
-void FinestraCalcolo::stampaSola()
+void FinestraCalcolo::stampaSola(stampa::Uscita dove)
 {
     preparaStampa();
     if (!stampaPossibile()) {
         return;
     }
-    if (auto p = stampa::apriLavoro()) {
-        stampaDati(*p, ModoStampa::Sola);
-    }
+    stampa::suLavoro(dove, testi::kAnteprimaDati, [this](platform::Stampante& p) { stampaDati(p, ModoStampa::Sola); });
 }
 
 // ---- menus -------------------------------------------------------------------
@@ -228,25 +227,39 @@ void FinestraCalcolo::costruisciMenu()
     file->addSeparator();
     file->addAction(testi::kMenuElimina, this, [this] { eliminare_click(); });
     file->addSeparator();
+    // The window's printouts; the preview entry follows the print entry and
+    // offers the same ones, under the same names when there are two.
+    using Comando = void (FinestraCalcolo::*)(stampa::Uscita);
+    std::vector<std::pair<QString, Comando>> stampe;
     switch (config_.stampa) {
-    case ConfigFinestra::Stampa::ModelloEDati: {
-        QMenu* s = file->addMenu(testi::kMenuStampa);
-        s->addAction(testi::kMenuModello, this, [this] { acquisizionedati_Click(); });
-        s->addAction(testi::kMenuDatiFinestra, this, [this] { stampa_click(); });
+    case ConfigFinestra::Stampa::ModelloEDati:
+        stampe = {{testi::kMenuModello, &FinestraCalcolo::acquisizionedati_Click},
+                  {testi::kMenuDatiFinestra, &FinestraCalcolo::stampa_click}};
         break;
-    }
     case ConfigFinestra::Stampa::SoloModello:
-        file->addAction(testi::kMenuStampaModello, this, [this] { acquisizionedati_Click(); });
+        stampe = {{testi::kMenuStampaModello, &FinestraCalcolo::acquisizionedati_Click}};
         break;
     case ConfigFinestra::Stampa::SoloDati:
-        file->addAction(testi::kMenuStampaDatiRisultati, this, [this] { stampa_click(); });
+        stampe = {{testi::kMenuStampaDatiRisultati, &FinestraCalcolo::stampa_click}};
         break;
-    case ConfigFinestra::Stampa::Frontespizio: {
-        QMenu* s = file->addMenu(testi::kMenuStampa);
-        s->addAction(testi::kMenuDatiFinestra, this, [this] { acquisizionedati_Click(); });
-        s->addAction(testi::kMenuStampaCompleta, this, [this] { stampa_click(); });
+    case ConfigFinestra::Stampa::Frontespizio:
+        stampe = {{testi::kMenuDatiFinestra, &FinestraCalcolo::acquisizionedati_Click},
+                  {testi::kMenuStampaCompleta, &FinestraCalcolo::stampa_click}};
         break;
     }
+    const auto voceStampa = [this](QMenu* m, const QString& testo, Comando c, stampa::Uscita dove) {
+        m->addAction(testo, this, [this, c, dove] { (this->*c)(dove); });
+    };
+    if (stampe.size() == 1) {
+        voceStampa(file, stampe[0].first, stampe[0].second, stampa::Uscita::Carta);
+        voceStampa(file, testi::kMenuAnteprima, stampe[0].second, stampa::Uscita::Anteprima);
+    } else {
+        QMenu* s = file->addMenu(testi::kMenuStampa);
+        QMenu* a = file->addMenu(testi::kMenuAnteprima);
+        for (const auto& [testo, c] : stampe) {
+            voceStampa(s, testo, c, stampa::Uscita::Carta);
+            voceStampa(a, testo, c, stampa::Uscita::Anteprima);
+        }
     }
     primaDiEsci_ = file->addSeparator();
     file->addAction(config_.esciE ? testi::kMenuEsciE : testi::kMenuEsci, this, [] { ModRinsal::UscitaProgramma(); });
@@ -302,21 +315,25 @@ void FinestraCalcolo::costruisciMenu()
 
 QAction* FinestraCalcolo::voceMenu(const QString& testo) const
 {
-    std::vector<QMenu*> daVedere;
-    for (QAction* a : menuBar()->actions()) {
-        if (a->menu()) {
-            daVedere.push_back(a->menu());
-        }
-    }
-    while (!daVedere.empty()) {
-        QMenu* m = daVedere.back();
-        daVedere.pop_back();
-        for (QAction* a : m->actions()) {
+    // In the order the menus show them: the print submenu's entries come
+    // before the preview submenu's of the same names.
+    const std::function<QAction*(const QList<QAction*>&)> cerca = [&](const QList<QAction*>& voci) -> QAction* {
+        for (QAction* a : voci) {
             if (a->text() == testo) {
                 return a;
             }
             if (a->menu()) {
-                daVedere.push_back(a->menu());
+                if (QAction* t = cerca(a->menu()->actions())) {
+                    return t;
+                }
+            }
+        }
+        return nullptr;
+    };
+    for (QAction* a : menuBar()->actions()) {
+        if (a->menu()) {
+            if (QAction* t = cerca(a->menu()->actions())) {
+                return t;
             }
         }
     }
@@ -324,6 +341,18 @@ QAction* FinestraCalcolo::voceMenu(const QString& testo) const
 }
 
 // ---- toolbar -------------------------------------------------------------------
+
+namespace {
+
+void conIcona(QToolButton& b, const QIcon& icona, const QString& suggerimento)
+{
+    b.setIcon(icona);
+    b.setIconSize(QSize(20, 20));
+    b.setFixedSize(26, 26);
+    b.setToolTip(suggerimento);
+}
+
+} // namespace
 
 void FinestraCalcolo::costruisciBarra()
 {
@@ -334,7 +363,9 @@ void FinestraCalcolo::costruisciBarra()
     barra_->setProperty("contenitore", false);
     auto* riga = new QHBoxLayout(barra_);
     riga->setContentsMargins(4, 2, 4, 2);
-    riga->setSpacing(1);
+    // Buttons side by side and narrow separators: the 26 positions, the
+    // preview beside the print button and a window's own buttons fit the bar.
+    riga->setSpacing(0);
     const Glifo glifi[26] = {Glifo::Apri,         Glifo::Salva,        Glifo::SalvaNome,    Glifo::EliminaFile,
                              Glifo::Apri,         Glifo::Stampa,       Glifo::Apri,         Glifo::Finestra,
                              Glifo::Finestra,     Glifo::Finestra,     Glifo::Finestra,     Glifo::Finestra,
@@ -347,23 +378,24 @@ void FinestraCalcolo::costruisciBarra()
         b->setAutoRaise(true);
         const bool separatore = pos == 5 || pos == 7 || pos == 16 || pos == 18 || pos == 23;
         if (separatore) {
-            b->setFixedSize(8, 26);
+            b->setFixedSize(6, 26);
             b->setEnabled(true);
             b->setStyleSheet(QStringLiteral("QToolButton { border: none; border-left: 1px solid #909090; "
-                                            "margin-left: 3px; }"));
+                                            "margin-left: 2px; }"));
         } else {
-            b->setIcon(icona(glifi[pos - 1], pos - 7));
-            b->setIconSize(QSize(20, 20));
-            b->setFixedSize(26, 26);
-            QString suggerimento = testi::kBarra[pos - 1];
-            if (pos == 6) {
-                suggerimento = config_.tooltipStampa;
-            }
-            b->setToolTip(suggerimento);
+            conIcona(*b, icona(glifi[pos - 1], pos - 7), pos == 6 ? config_.tooltipStampa : testi::kBarra[pos - 1]);
         }
         connect(b, &QToolButton::clicked, this, [this, pos] { azioneBarra(pos); });
         riga->addWidget(b);
         pulsantiBarra_.push_back(b);
+        if (pos == 6) {
+            anteprima_ = new QToolButton(barra_);
+            anteprima_->setObjectName(QStringLiteral("anteprima"));
+            anteprima_->setAutoRaise(true);
+            conIcona(*anteprima_, icona(Glifo::Anteprima), testi::kBarraAnteprima);
+            connect(anteprima_, &QToolButton::clicked, this, [this] { azioneBarra(6, stampa::Uscita::Anteprima); });
+            riga->addWidget(anteprima_);
+        }
     }
     riga->addStretch(1);
 }
@@ -374,10 +406,7 @@ QToolButton* FinestraCalcolo::aggiungiPulsanteBarra(const QIcon& icona, const QS
     auto* riga = static_cast<QHBoxLayout*>(barra_->layout());
     auto* b = new QToolButton(barra_);
     b->setAutoRaise(true);
-    b->setIcon(icona);
-    b->setIconSize(QSize(20, 20));
-    b->setFixedSize(26, 26);
-    b->setToolTip(suggerimento);
+    conIcona(*b, icona, suggerimento);
     connect(b, &QToolButton::clicked, this, azione);
     // Before the stretch that closes the row.
     riga->insertWidget(riga->count() - 1, b);
@@ -392,7 +421,7 @@ QToolButton* FinestraCalcolo::pulsanteBarra(int posizione) const
     return pulsantiBarra_[std::size_t(posizione - 1)];
 }
 
-void FinestraCalcolo::azioneBarra(int pos)
+void FinestraCalcolo::azioneBarra(int pos, stampa::Uscita dove)
 {
     // A separator does what the button after it does.
     if (pos == 5 || pos == 7 || pos == 16 || pos == 18 || pos == 23) {
@@ -405,9 +434,9 @@ void FinestraCalcolo::azioneBarra(int pos)
     case 4: eliminare_click(); break;
     case 6:
         if (config_.stampa == ConfigFinestra::Stampa::SoloModello) {
-            acquisizionedati_Click();
+            acquisizionedati_Click(dove);
         } else {
-            stampa_click();
+            stampa_click(dove);
         }
         break;
     case 17: colorare_Click(); break;

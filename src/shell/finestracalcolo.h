@@ -10,6 +10,7 @@
 #include "scaling/clsresize.h"
 #include "shell/archivio.h"
 #include "shell/finestre.h"
+#include "shell/stampa.h"
 
 #include <QAction>
 #include <QColor>
@@ -106,14 +107,15 @@ public:
     // the previous row's values into that row.
     virtual void num_Click(int linea) { (void)linea; }
 
-    // Printouts: blank form and data-and-results.
-    virtual void acquisizionedati_Click() {}
+    // Printouts: blank form and data-and-results, to the printer or to the
+    // preview, which goes through the same steps.
+    virtual void acquisizionedati_Click(stampa::Uscita dove = stampa::Uscita::Carta) { (void)dove; }
     // The print command of the menu and the toolbar: the listing alone.
-    virtual void stampa_click() { stampaSola(); }
+    virtual void stampa_click(stampa::Uscita dove = stampa::Uscita::Carta) { stampaSola(dove); }
     // The listing of data and results alone: the step that puts the results
     // on screen, the window's refusal when there is nothing to print, else
-    // the print dialog and stampaDati() on the job chosen.
-    void stampaSola();
+    // the print dialog (or the preview) and stampaDati() on its job.
+    void stampaSola(stampa::Uscita dove = stampa::Uscita::Carta);
     // The window's listing of data and results on a job already open; it
     // ends the job (in the report, the report's job). Nothing by default.
     virtual void stampaDati(platform::Stampante& p, ModoStampa modo) { (void)p, (void)modo; }
@@ -179,6 +181,9 @@ public:
     QPushButton* guidainlinea() const { return guidainlinea_; }
     QPushButton* aiuto() const { return aiuto_; }
     QToolButton* pulsanteBarra(int posizione) const;
+    // The preview's button, right after the print button; it previews what
+    // that one prints. Outside the 26 positions.
+    QToolButton* pulsanteAnteprima() const { return anteprima_; }
     QAction* voceMenu(const QString& testo) const;
     QToolButton* voceNumero() const { return voceNumero_; }
     QColor sfondo() const;
@@ -278,7 +283,7 @@ private:
     void costruisciMenu();
     void costruisciBarra();
     void costruisciPulsanti();
-    void azioneBarra(int posizione);
+    void azioneBarra(int posizione, stampa::Uscita dove = stampa::Uscita::Carta);
     QString filtroApri() const;
     QString filtroElimina() const;
     QString filtroSalva() const;
@@ -300,6 +305,7 @@ private:
     QWidget* superficie_ = nullptr;
     QWidget* barra_ = nullptr;
     std::vector<QToolButton*> pulsantiBarra_;
+    QToolButton* anteprima_ = nullptr;
     QLabel* passo_ = nullptr;
     QPushButton* esco_ = nullptr;
     QPushButton* frontes_ = nullptr;

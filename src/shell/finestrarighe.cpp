@@ -3,6 +3,7 @@
 #include "shell/controlli.h"
 #include "shell/numeri.h"
 #include "shell/stampa.h"
+#include "shell/testi_frame.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -539,11 +540,7 @@ QString FinestraRighe::testoRigaMancante(const QString& guida, const Mancante& m
            campi[std::size_t(m.campo)];
 }
 
-void FinestraRighe::suLavoro(const std::function<void(platform::Stampante&)>& scrivi)
+void FinestraRighe::suLavoro(stampa::Uscita dove, const std::function<void(platform::Stampante&)>& scrivi)
 {
-    auto p = stampa::apriLavoro();
-    if (!p) {
-        return;
-    }
-    scrivi(*p);
+    stampa::suLavoro(dove, testi::kAnteprimaModello, scrivi);
 }

@@ -255,8 +255,8 @@ protected:
     // "<guida><row, printed>: " then, on a new line, "<digitare><field>".
     static QString testoRigaMancante(const QString& guida, const Mancante& m, const QString& digitare,
                                      std::span<const QString> campi);
-    // Opens a print job and prints on it; nothing when it is refused.
-    static void suLavoro(const std::function<void(platform::Stampante&)>& scrivi);
+    // The blank form on a print job (nothing when it is refused) or in the preview.
+    static void suLavoro(stampa::Uscita dove, const std::function<void(platform::Stampante&)>& scrivi);
 
     // Puts the values of the visible rows into the fields (their change
     // handling runs once at the end); empties the fields.

@@ -78,6 +78,23 @@ void stampante(QPainter& p)
     p.drawRect(QRectF(6, 15, 12, 7));
 }
 
+// A printed sheet under a magnifying glass.
+void lente(QPainter& p)
+{
+    p.setPen(QColor(60, 60, 60));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3, 2, 13, 18));
+    p.setPen(QColor(150, 150, 150));
+    for (int y = 6; y <= 16; y += 3) {
+        p.drawLine(QPointF(5, y), QPointF(14, y));
+    }
+    p.setPen(QPen(QColor(120, 70, 20), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(17, 17), QPointF(22, 22));
+    p.setPen(QPen(QColor(30, 50, 120), 2));
+    p.setBrush(QColor(200, 225, 255, 200));
+    p.drawEllipse(QPointF(13.5, 13.5), 5, 5);
+}
+
 // A window with its number.
 void finestra(QPainter& p, int numero)
 {
@@ -191,6 +208,9 @@ QIcon icona(Glifo g, int numero)
         break;
     case Glifo::Stampa:
         stampante(p);
+        break;
+    case Glifo::Anteprima:
+        lente(p);
         break;
     case Glifo::Finestra:
         finestra(p, numero);

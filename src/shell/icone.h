@@ -5,7 +5,7 @@
 #include <QImage>
 
 enum class Glifo {
-    Apri, Salva, SalvaNome, EliminaFile, Stampa, Finestra, Colore, Guida, Suggerimenti, Supporto,
+    Apri, Salva, SalvaNome, EliminaFile, Stampa, Anteprima, Finestra, Colore, Guida, Suggerimenti, Supporto,
     Informazioni, Controllo, CancellaDati, Uscita, Grafico
 };
 

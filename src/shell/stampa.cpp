@@ -10,6 +10,17 @@ namespace stampa {
 
 std::unique_ptr<platform::Stampante> apriLavoro() { return platform::dialogoStampa().scegli(); }
 
+void suLavoro(Uscita dove, const QString& titolo, const std::function<void(platform::Stampante&)>& scrivi)
+{
+    if (dove == Uscita::Anteprima) {
+        platform::anteprimaStampa().mostra(titolo, scrivi);
+        return;
+    }
+    if (auto p = apriLavoro()) {
+        scrivi(*p);
+    }
+}
+
 void inizioPagina(platform::Stampante& p)
 {
     p.impostaY(kYInizio);

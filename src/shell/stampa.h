@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -20,6 +21,14 @@ constexpr double kTabella = 8;
 
 // Shows the print dialog; on Cancel (or no printer) nothing.
 std::unique_ptr<platform::Stampante> apriLavoro();
+
+// Where a print command sends its printout: the printer chosen in the print
+// dialog, or the print preview.
+enum class Uscita { Carta, Anteprima };
+// Runs `scrivi`, which ends the job itself, on the print dialog's job
+// (nothing on Cancel) or in the preview titled `titolo`, which may run it
+// again, each time from the start.
+void suLavoro(Uscita dove, const QString& titolo, const std::function<void(platform::Stampante&)>& scrivi);
 
 // Starts a page: Y at 800 twips, "Courier", 18 points.
 void inizioPagina(platform::Stampante& p);

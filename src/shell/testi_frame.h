@@ -15,6 +15,11 @@ inline const QString kMenuDatiFinestra = QStringLiteral("&Dati finestra");
 inline const QString kMenuStampaCompleta = QStringLiteral("&Stampa completa");
 inline const QString kMenuStampaModello = QStringLiteral("S&tampa modello acquisizione dati");
 inline const QString kMenuStampaDatiRisultati = QStringLiteral("S&tampa dati e risultati");
+inline const QString kMenuAnteprima = QStringLiteral("Anteprima di stampa...");
+// The preview's title names the printout shown.
+inline const QString kAnteprimaModello = QStringLiteral("Modello acquisizione dati");
+inline const QString kAnteprimaDati = QStringLiteral("Dati e risultati");
+inline const QString kBarraAnteprima = QStringLiteral("anteprima di stampa");
 inline const QString kMenuEsci = QStringLiteral("Es&ci");
 inline const QString kMenuEsciE = QStringLiteral("&Esci");
 inline const QString kMenuModifica = QStringLiteral("&Modifica");

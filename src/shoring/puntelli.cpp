@@ -6,6 +6,7 @@
 #include "shell/controlli.h"
 #include "shell/modrinsal.h"
 #include "shell/stampa.h"
+#include "shell/testi_frame.h"
 #include "shoring/archivio.h"
 #include "shoring/guida.h"
 #include "shoring/stampe.h"
@@ -657,12 +658,9 @@ void puntelli::stampaDati(platform::Stampante& p, ModoStampa modo)
     }
 }
 
-void puntelli::acquisizionedati_Click()
+void puntelli::acquisizionedati_Click(stampa::Uscita dove)
 {
-    auto p = stampa::apriLavoro();
-    if (p) {
-        ModuloAcquisizione(*p);
-    }
+    stampa::suLavoro(dove, ::testi::kAnteprimaModello, ModuloAcquisizione);
 }
 
 bool puntelli::haDatiDaArchiviare() const { return lavoro().numeroConsolidamenti > 0; }

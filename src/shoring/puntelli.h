@@ -40,7 +40,7 @@ public:
 
     bool controlla_click() override;
     void cancella_click() override;
-    void acquisizionedati_Click() override;
+    void acquisizionedati_Click(stampa::Uscita dove = stampa::Uscita::Carta) override;
     void cmdavanti_Click() override;
     // The listing of data and results is the results window's: it shows the
     // consolidation whose figures it prints. "&Risultati" brings it up to date.

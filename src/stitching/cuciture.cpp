@@ -350,7 +350,7 @@ void cuciture::dopoApertura()
 
 // ---- printouts -----------------------------------------------------------------------
 
-void cuciture::acquisizionedati_Click() { suLavoro(stampaModulo); }
+void cuciture::acquisizionedati_Click(stampa::Uscita dove) { suLavoro(dove, stampaModulo); }
 
 void cuciture::stampaDati(platform::Stampante& p, ModoStampa modo)
 {

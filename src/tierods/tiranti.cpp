@@ -207,7 +207,7 @@ void tiranti::dopoApertura()
 
 // ---- printouts -----------------------------------------------------------------------
 
-void tiranti::acquisizionedati_Click() { suLavoro(stampaModulo); }
+void tiranti::acquisizionedati_Click(stampa::Uscita dove) { suLavoro(dove, stampaModulo); }
 
 void tiranti::stampaDati(platform::Stampante& p, ModoStampa modo)
 {

@@ -30,7 +30,7 @@ public:
     ContenutoGrafico contenutoGrafico() const;
 
     void cancella_click() override;
-    void acquisizionedati_Click() override;
+    void acquisizionedati_Click(stampa::Uscita dove = stampa::Uscita::Carta) override;
     void stampaDati(platform::Stampante& p, ModoStampa modo) override;
 
     int NumeroTiranti = 0;

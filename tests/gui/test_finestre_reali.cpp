@@ -7,6 +7,8 @@
 #include "help/frmtip.h"
 #include "help/paginaguida.h"
 #include "help/sommario.h"
+#include "platform/anteprima_qt.h"
+#include "platform/piattaforma_qt.h"
 #include "report/frontespizio.h"
 #include "report/testi.h"
 #include "shell/controlli.h"
@@ -16,6 +18,7 @@
 #include "shell/finestre.h"
 #include "shell/scelta.h"
 #include "shell/testi.h"
+#include "shell/testi_frame.h"
 #include "shoring/puntelli.h"
 #include "shoring/testi.h"
 #include "support/reale.h"
@@ -28,6 +31,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -35,6 +39,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -261,6 +271,112 @@ private slots:
         QVERIFY(!w->campo(modtiranti::Spes, 1)->text().isEmpty());
         QCOMPARE(w->fileRecenti(), QStringList{copia});
         QCOMPARE(s.visti.size(), std::size_t(1));
+    }
+
+    // The Qt preview opened with the mouse from the File menu's submenu and
+    // from the toolbar: the pages of the listing the printer gets, the next
+    // page shown on a click, closed by Esc, by its close button and by
+    // printing through the print dialog, which gets every page.
+    void anteprimaDalMenuEDallaBarra()
+    {
+        auto* w = finestre::ottieni<tiranti>(IdFinestra::Tiranti);
+        scena_.file->risposte.push_back(supporto::fileDati(QStringLiteral("esempi/Tiranti-dati-esempio")));
+        w->apri_click();
+        w->stampa_click();
+        QCOMPARE(scena_.stampa->lavori.size(), std::size_t(1));
+        const int pagine = scena_.stampa->lavori[0]->pagina();
+        QVERIFY(pagine > 1);
+        platform::sostituisciAnteprima(platform::anteprimaQt());
+        scena_.anteprima = nullptr;   // no longer installed
+        finestre::mostra(IdFinestra::Tiranti);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+
+        struct Vista {
+            QString titolo;
+            int pagine;
+            QString prima;
+            QString dopo;
+        };
+        std::vector<Vista> viste;
+        QTemporaryDir cartella;
+        QVERIFY(cartella.isValid());
+        const QString pdf = cartella.filePath(QStringLiteral("anteprima.pdf"));
+        // The print dialog the preview's print button opens: its default button.
+        QTimer dialogoStampa;
+        connect(&dialogoStampa, &QTimer::timeout, this, [&] {
+            auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!d || QApplication::activeWindow() != d) {
+                return;
+            }
+            for (QPushButton* b : d->findChildren<QPushButton*>()) {
+                if (b->isDefault() && b->isVisible()) {
+                    dialogoStampa.stop();
+                    QTest::mouseClick(b, Qt::LeftButton);
+                    return;
+                }
+            }
+        });
+        QTimer sorvegliante;
+        connect(&sorvegliante, &QTimer::timeout, this, [&] {
+            auto* d = qobject_cast<platform::DialogoAnteprima*>(QApplication::activeModalWidget());
+            // A user's keys reach the preview once it is the active window.
+            if (!d || QApplication::activeWindow() != d || d->vista()->pageCount() == 0) {
+                return;
+            }
+            Vista v{d->windowTitle(), d->vista()->pageCount(), d->indicatore()->text(), {}};
+            QTest::mouseClick(d->pulsante(QStringLiteral("successiva")), Qt::LeftButton);
+            v.dopo = d->indicatore()->text();
+            viste.push_back(v);
+            if (viste.size() == 1) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            } else if (viste.size() == 2) {
+                QTest::mouseClick(d->pulsante(QStringLiteral("chiudi")), Qt::LeftButton);
+            } else {
+                // The dialog offers the file the preview's printer already names.
+                d->stampante().setOutputFormat(QPrinter::PdfFormat);
+                d->stampante().setOutputFileName(pdf);
+                dialogoStampa.start(20);
+                QTest::mouseClick(d->pulsante(QStringLiteral("stampa")), Qt::LeftButton);
+            }
+        });
+        sorvegliante.start(20);
+
+        QTest::keyClick(w, Qt::Key_F, Qt::AltModifier);
+        QMenu* file = nullptr;
+        QTRY_VERIFY((file = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+        QAction* voce = w->voceMenu(testi::kMenuAnteprima);
+        QVERIFY(voce && voce->menu());
+        QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(voce).center());
+        QMenu* sotto = voce->menu();
+        QTRY_VERIFY(sotto->isVisible());
+        QAction* dati = nullptr;
+        for (QAction* a : sotto->actions()) {
+            if (a->text() == testi::kMenuDatiFinestra) dati = a;
+        }
+        QVERIFY(dati);
+        QTest::mouseClick(sotto, Qt::LeftButton, {}, sotto->actionGeometry(dati).center());
+        QTRY_COMPARE(viste.size(), std::size_t(1));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+
+        QTest::mouseClick(w->pulsanteAnteprima(), Qt::LeftButton);
+        QTRY_COMPARE(viste.size(), std::size_t(2));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QTest::mouseClick(w->pulsanteAnteprima(), Qt::LeftButton);
+        QTRY_COMPARE(viste.size(), std::size_t(3));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QFile stampato(pdf);
+        QVERIFY(stampato.open(QIODevice::ReadOnly));
+        static const QRegularExpression foglio(QStringLiteral("/Type\\s*/Page[^s]"));
+        QCOMPARE(int(QString::fromLatin1(stampato.readAll()).count(foglio)), pagine);
+
+        for (const Vista& v : viste) {
+            QCOMPARE(v.titolo, QStringLiteral("Anteprima di stampa - Dati e risultati"));
+            QCOMPARE(v.pagine, pagine);
+            QVERIFY2(v.prima.startsWith(QStringLiteral("Pagina 1 di %1 - ").arg(pagine)), qPrintable(v.prima));
+            QVERIFY2(v.dopo.startsWith(QStringLiteral("Pagina 2 di %1 - ").arg(pagine)), qPrintable(v.dopo));
+        }
+        // Nothing went to the printer.
+        QCOMPARE(scena_.stampa->aperture, 1);
     }
 
     // In every row window Tab runs along a line, left to right, then to the

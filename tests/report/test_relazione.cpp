@@ -1,12 +1,15 @@
 // The complete calculation report: title page, chapters, attachments and the
 // calculation's own listing in one job; report mode never outlives it.
 #include "columnhooping/cercol.h"
+#include "platform/anteprima_qt.h"
 #include "columnhooping/testi.h"
 #include "report/frontespizio.h"
+#include "report/testi.h"
 #include "report/testi_relazione.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
 #include "shell/stampa.h"
+#include "shell/testi_frame.h"
 #include "shoring/puntelli.h"
 #include "shoring/risultatipuntelli.h"
 #include "stitching/cuciture.h"
@@ -14,7 +17,10 @@
 #include "support/supporto.h"
 #include "tierods/tiranti.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QTest>
 
@@ -347,17 +353,23 @@ private slots:
     {
         QTest::addColumn<int>("tipo");
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("puntelli senza risultati") << 1 << QStringLiteral("Non vi è nulla da stampare.");
-        QTest::newRow("cuciture senza finestra") << 5 << QStringLiteral("Non vi è nulla da stampare.");
-        QTest::newRow("cerchiature senza finestra") << 3 << QStringLiteral("Non vi è nulla da stampare.");
-        QTest::newRow("cerchiature di pilastri") << 4 << testi_relazione::kNonDisponibile;
+        QTest::addColumn<bool>("anteprima");
+        QTest::newRow("puntelli senza risultati") << 1 << QStringLiteral("Non vi è nulla da stampare.") << false;
+        QTest::newRow("cuciture senza finestra") << 5 << QStringLiteral("Non vi è nulla da stampare.") << false;
+        QTest::newRow("cerchiature senza finestra") << 3 << QStringLiteral("Non vi è nulla da stampare.") << false;
+        QTest::newRow("cerchiature di pilastri") << 4 << testi_relazione::kNonDisponibile << false;
+        QTest::newRow("anteprima, puntelli senza risultati") << 1 << QStringLiteral("Non vi è nulla da stampare.")
+                                                             << true;
+        QTest::newRow("anteprima, cerchiature di pilastri") << 4 << testi_relazione::kNonDisponibile << true;
     }
     void senzaRisultatiOSenzaCapitoli()
     {
         QFETCH(int, tipo);
         QFETCH(QString, messaggio);
+        QFETCH(bool, anteprima);
         ModRinsal::TipoCalcolo = tipo;
-        fr_->stampa_click();
+        fr_->stampa_click(anteprima ? stampa::Uscita::Anteprima : stampa::Uscita::Carta);
+        QVERIFY(scena_.anteprima->titoli.isEmpty());
         QCOMPARE(scena_.stampa->aperture, 0);
         QCOMPARE(scena_.messaggi->visti.size(), std::size_t(1));
         QCOMPARE(scena_.messaggi->visti[0].testo, messaggio);
@@ -563,6 +575,87 @@ private slots:
                 QVERIFY2(r == r.trimmed(), qPrintable(r));
             }
         }
+    }
+
+    // Each preview entry and the preview button give what the print entry
+    // of the same name and the print button print, on every run of the
+    // preview, and the Qt preview shows as many pages as the text backend
+    // counts.
+    void anteprimaComeLaStampa_data()
+    {
+        QTest::addColumn<int>("finestra");
+        QTest::addColumn<QString>("voce");   // empty: the toolbar buttons
+        QTest::addColumn<QString>("titolo");
+        const auto id = [](IdFinestra f) { return int(f); };
+        QTest::newRow("modello tiranti") << id(IdFinestra::Tiranti) << testi::kMenuModello << testi::kAnteprimaModello;
+        QTest::newRow("dati tiranti") << id(IdFinestra::Tiranti) << testi::kMenuDatiFinestra << testi::kAnteprimaDati;
+        QTest::newRow("barra tiranti") << id(IdFinestra::Tiranti) << QString() << testi::kAnteprimaDati;
+        QTest::newRow("dati cerchiature") << id(IdFinestra::Cercol) << testi::kMenuDatiFinestra << testi::kAnteprimaDati;
+        QTest::newRow("modello cuciture") << id(IdFinestra::Cuciture) << testi::kMenuModello << testi::kAnteprimaModello;
+        QTest::newRow("modello puntelli") << id(IdFinestra::Puntelli) << testi::kMenuStampaModello
+                                          << testi::kAnteprimaModello;
+        QTest::newRow("barra puntelli") << id(IdFinestra::Puntelli) << QString() << testi::kAnteprimaModello;
+        QTest::newRow("risultati puntelli") << id(IdFinestra::Risultati) << testi::kMenuStampaDatiRisultati
+                                            << testi::kAnteprimaDati;
+        QTest::newRow("frontespizio") << id(IdFinestra::Frontespizio) << testi::kMenuDatiFinestra
+                                      << testi_frontespizio::kAnteprimaFrontespizio;
+        QTest::newRow("relazione") << id(IdFinestra::Frontespizio) << testi::kMenuStampaCompleta
+                                   << testi_frontespizio::kAnteprimaRelazione;
+    }
+    void anteprimaComeLaStampa()
+    {
+        QFETCH(int, finestra);
+        QFETCH(QString, voce);
+        QFETCH(QString, titolo);
+        const auto id = IdFinestra(finestra);
+        if (id == IdFinestra::Puntelli || id == IdFinestra::Risultati) {
+            apriPuntelli();
+        } else if (id == IdFinestra::Cercol) {
+            apriCercol(modcercol::kCaldo);
+        } else if (id == IdFinestra::Cuciture) {
+            apriCuciture(modcuciture::kCaldo);
+        } else {
+            apriTiranti();
+        }
+        auto* w = dynamic_cast<FinestraCalcolo*>(finestre::ottieni(id));
+        QVERIFY(w);
+        scena_.anteprima->passate = 2;
+        if (voce.isEmpty()) {
+            w->pulsanteBarra(6)->click();
+            w->pulsanteAnteprima()->click();
+        } else {
+            w->voceMenu(voce)->trigger();
+            QAction* a = w->voceMenu(testi::kMenuAnteprima);
+            QVERIFY(a);
+            if (a->menu()) {
+                const QList<QAction*> voci = a->menu()->actions();
+                const auto v = std::find_if(voci.begin(), voci.end(), [&](QAction* x) { return x->text() == voce; });
+                QVERIFY(v != voci.end());
+                a = *v;
+            }
+            a->trigger();
+        }
+        QCOMPARE(scena_.stampa->lavori.size(), std::size_t(1));
+        QCOMPARE(scena_.anteprima->titoli, QStringList{titolo});
+        QCOMPARE(scena_.anteprima->lavori.size(), std::size_t(2));
+        const StampanteTesto& carta = *scena_.stampa->lavori[0];
+        QVERIFY(!carta.testo().isEmpty());
+        for (const auto& l : scena_.anteprima->lavori) {
+            QCOMPARE(l->testo(), carta.testo());
+            QCOMPARE(l->tratti().size(), carta.tratti().size());
+            QCOMPARE(l->pagina(), carta.pagina());
+            QVERIFY(l->terminato());
+        }
+        verificaFineModoRelazione();
+
+        // The same printout drawn by the Qt preview, twice as on a refresh.
+        platform::DialogoAnteprima qt(titolo, scena_.anteprima->stampe.back());
+        QCOMPARE(qt.windowTitle(), QStringLiteral("Anteprima di stampa - ") + titolo);
+        for (int k = 0; k < 2; ++k) {
+            qt.vista()->updatePreview();
+            QCOMPARE(qt.vista()->pageCount(), carta.pagina());
+        }
+        verificaFineModoRelazione();
     }
 
     void stampaBatch()

@@ -5,6 +5,7 @@
 #include "shell/modrinsal.h"
 #include "shell/recupero.h"
 #include "shell/splash.h"
+#include "tierods/tiranti.h"
 #include "support/finestraprova.h"
 #include "support/supporto.h"
 
@@ -17,6 +18,8 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <memory>
 
 #ifndef Q_OS_WIN
 #include <csignal>
@@ -76,6 +79,34 @@ private slots:
         QCOMPARE(prova_->frontes()->text(), QStringLiteral("F&rontespizio"));
         QCOMPARE(prova_->passo()->toolTip(),
                  QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    }
+
+    // The preview's button sits right after the print button and, with the
+    // 26 positions, lies whole inside the toolbar and the window.
+    void barraIntera()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(prova_));
+        QWidget* barra = prova_->pulsanteBarra(1)->parentWidget();
+        QCOMPARE(prova_->pulsanteAnteprima()->parentWidget(), barra);
+        QVERIFY(prova_->pulsanteAnteprima()->x() > prova_->pulsanteBarra(6)->geometry().right());
+        QCOMPARE(prova_->pulsanteAnteprima()->toolTip(), QStringLiteral("anteprima di stampa"));
+        QVERIFY(prova_->pulsanteBarra(7)->x() > prova_->pulsanteAnteprima()->geometry().right());
+        const QRect dentro = barra->rect() & prova_->superficie()->rect().translated(-barra->pos());
+        for (int pos = 1; pos <= 26; ++pos) {
+            QVERIFY2(dentro.contains(prova_->pulsanteBarra(pos)->geometry()), qPrintable(QString::number(pos)));
+        }
+        QVERIFY(dentro.contains(prova_->pulsanteAnteprima()->geometry()));
+        // A window's own button after the 26 (the tie rods' chart) fits too.
+        std::unique_ptr<tiranti> t(new tiranti);
+        t->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.get()));
+        QWidget* bt = t->pulsanteBarra(1)->parentWidget();
+        const QRect dentroT = bt->rect() & t->superficie()->rect().translated(-bt->pos());
+        const auto pulsanti = bt->findChildren<QToolButton*>();
+        QCOMPARE(pulsanti.size(), 28);
+        for (QToolButton* b : pulsanti) {
+            QVERIFY2(dentroT.contains(b->geometry()), qPrintable(b->toolTip()));
+        }
     }
 
     void finestraCorrente()
