@@ -482,16 +482,17 @@ void FinestraCalcolo::grafico_Click()
     }
     if (!grafico_) {
         grafico_ = new FinestraGrafico(fonteGrafico_, this);
-        // Beside this window the first time, where the screen leaves room.
-        const QRect qui = frameGeometry();
-        QRect r(QPoint(qui.right() + 8, qui.top()), grafico_->size());
+        // Beside this window the first time, where the screen leaves room,
+        // so that it hides none of the fields being typed in.
         if (const QScreen* s = screen()) {
-            const QRect schermo = s->availableGeometry();
-            if (!schermo.contains(r)) {
-                r.moveTopRight(qui.topRight() + QPoint(-8, 40));
-            }
+            // Its frame taken as wide as this window's.
+            const QRect fuori = frameGeometry();
+            const QRect dentro = geometry();
+            const QMargins cornice(dentro.left() - fuori.left(), dentro.top() - fuori.top(),
+                                   fuori.right() - dentro.right(), fuori.bottom() - dentro.bottom());
+            const QRect r = FinestraGrafico::posto(fuori, grafico_->size().grownBy(cornice), s->availableGeometry());
+            grafico_->setGeometry(r.marginsRemoved(cornice));
         }
-        grafico_->move(r.topLeft());
     }
     if (grafico_->isVisible()) {
         grafico_->raise();

@@ -110,3 +110,35 @@ void FinestraGrafico::paintEvent(QPaintEvent* e)
     motivo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     pittore.drawText(rect().adjusted(24, 24, -24, -24), Qt::AlignCenter | Qt::TextWordWrap, motivo);
 }
+
+QRect FinestraGrafico::posto(const QRect& finestra, const QSize& voluta, const QRect& schermo)
+{
+    constexpr int kStacco = 8;
+    // The free strips right of, below and left of the window.
+    const QRect strisce[] = {
+        QRect(QPoint(finestra.right() + 1 + kStacco, schermo.top()), schermo.bottomRight()),
+        QRect(QPoint(schermo.left(), finestra.bottom() + 1 + kStacco), schermo.bottomRight()),
+        QRect(schermo.topLeft(), QPoint(finestra.left() - 1 - kStacco, schermo.bottom())),
+    };
+    for (const QRect& libera : strisce) {
+        const QSize dim = voluta.boundedTo(libera.size());
+        if (dim.width() < kLarghezzaMinima || dim.height() < kAltezzaMinima) {
+            continue;
+        }
+        // Level with the window's top where it can be, next to it.
+        QRect r(QPoint(0, 0), dim);
+        if (&libera == &strisce[1]) {
+            r.moveTopLeft(QPoint(std::clamp(finestra.left(), libera.left(), libera.right() + 1 - dim.width()),
+                                 libera.top()));
+        } else {
+            const int y = std::clamp(finestra.top(), libera.top(), libera.bottom() + 1 - dim.height());
+            r.moveTopLeft(QPoint(&libera == &strisce[0] ? libera.left() : libera.right() + 1 - dim.width(), y));
+        }
+        return r;
+    }
+    QRect r(QPoint(0, 0), voluta.boundedTo(schermo.size()));
+    r.moveBottomRight(
+        QPoint(std::min(finestra.right(), schermo.right()), std::min(finestra.bottom(), schermo.bottom())));
+    r.moveTopLeft(QPoint(std::max(r.left(), schermo.left()), std::max(r.top(), schermo.top())));
+    return r;
+}

@@ -7,6 +7,7 @@
 
 #include "shell/disegno.h"
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -45,6 +46,13 @@ public:
 
     static constexpr int kLarghezza = 720;   // pixels at first opening
     static constexpr int kAltezza = 460;
+    static constexpr int kLarghezzaMinima = 360;   // smaller than this, it may cover the window
+    static constexpr int kAltezzaMinima = 240;
+
+    // Where it opens beside `finestra` on `schermo`: right of it, else
+    // below, else left, at its size or smaller down to the minimum; with no
+    // room anywhere, over the window's lower right corner.
+    static QRect posto(const QRect& finestra, const QSize& voluta, const QRect& schermo);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -1,6 +1,7 @@
 // The common window frame and the archive commands, driven through a small
 // test window and the title-page window.
 #include "report/frontespizio.h"
+#include "shell/finestragrafico.h"
 #include "shell/finestre.h"
 #include "shell/modrinsal.h"
 #include "shell/recupero.h"
@@ -107,6 +108,34 @@ private slots:
         for (QToolButton* b : pulsanti) {
             QVERIFY2(dentroT.contains(b->geometry()), qPrintable(b->toolTip()));
         }
+    }
+
+    // The chart window opens beside its window, smaller where it must,
+    // and covers it only on a screen with no room around it.
+    void postoDelGrafico_data()
+    {
+        QTest::addColumn<QRect>("finestra");
+        QTest::addColumn<QRect>("schermo");
+        QTest::addColumn<QRect>("atteso");
+        const QRect f(160, 100, 640, 470);
+        QTest::newRow("a destra") << f << QRect(0, 0, 1920, 1080) << QRect(808, 100, 720, 460);
+        QTest::newRow("a destra, stretto") << f << QRect(0, 0, 1280, 900) << QRect(808, 100, 472, 460);
+        QTest::newRow("sotto") << QRect(560, 0, 640, 470) << QRect(0, 0, 1280, 1024) << QRect(560, 478, 720, 460);
+        QTest::newRow("sotto, basso") << QRect(560, 0, 640, 470) << QRect(0, 0, 1280, 768)
+                                      << QRect(560, 478, 720, 290);
+        QTest::newRow("a sinistra") << QRect(560, 100, 640, 700) << QRect(0, 0, 1280, 800)
+                                    << QRect(0, 100, 552, 460);
+        QTest::newRow("nessuno spazio") << QRect(0, 0, 1024, 700) << QRect(0, 0, 1024, 768)
+                                        << QRect(304, 240, 720, 460);
+    }
+    void postoDelGrafico()
+    {
+        QFETCH(QRect, finestra);
+        QFETCH(QRect, schermo);
+        QFETCH(QRect, atteso);
+        const QRect r = FinestraGrafico::posto(finestra, QSize(720, 460), schermo);
+        QCOMPARE(r, atteso);
+        QVERIFY(schermo.contains(r));
     }
 
     void finestraCorrente()
