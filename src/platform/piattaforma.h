@@ -98,6 +98,21 @@ public:
     virtual bool inErrore() const = 0;
 };
 
+// What every backend keeps alike: the current position and the font size.
+class StampanteAPosizione : public Stampante {
+public:
+    double dimensione() const override { return punti_; }
+    void impostaX(double twips) override { x_ = twips; }
+    void impostaY(double twips) override { y_ = twips; }
+    double x() const override { return x_; }
+    double y() const override { return y_; }
+
+protected:
+    double punti_ = 10;
+    double x_ = 0;
+    double y_ = 0;
+};
+
 class DialogoStampa {
 public:
     virtual ~DialogoStampa() = default;

@@ -34,7 +34,7 @@ struct RigaDisposta {
 // line starts (the current horizontal position); later lines start at 0.
 RigaDisposta disponiVoci(const std::vector<Voce>& voci, double inizio = 0);
 
-class StampanteQt : public Stampante {
+class StampanteQt : public StampanteAPosizione {
 public:
     // A printer set up by the print dialog; the job starts at the first drawing.
     explicit StampanteQt(std::unique_ptr<QPrinter> stampante);
@@ -49,11 +49,6 @@ public:
 
     void impostaFont(const QString& nome) override;
     void impostaDimensione(double punti) override;
-    double dimensione() const override { return punti_; }
-    void impostaX(double twips) override { x_ = twips; }
-    void impostaY(double twips) override { y_ = twips; }
-    double x() const override { return x_; }
-    double y() const override { return y_; }
     void stampaRiga(const std::vector<Voce>& voci) override;
     void linea(double x1, double y1, double x2, double y2, int spessore) override;
     void scrivi(double x, double y, const QString& testo) override;
@@ -82,9 +77,6 @@ private:
     QPrinter* printer_ = nullptr;
     std::unique_ptr<QPainter> painter_;
     QString famiglia_ = QStringLiteral("Courier");
-    double punti_ = 10;
-    double x_ = 0;
-    double y_ = 0;
     int pagina_ = 1;
     bool errore_ = false;
     bool finito_ = false;

@@ -12,18 +12,13 @@ class QPainter;
 
 namespace platform {
 
-class StampanteSchermo : public Stampante {
+class StampanteSchermo : public StampanteAPosizione {
 public:
     // `pixelPerTwip`: the scale of the drawing on the painter's device.
     StampanteSchermo(QPainter& pittore, double pixelPerTwip);
 
     void impostaFont(const QString& nome) override { famiglia_ = nome; }
     void impostaDimensione(double punti) override;
-    double dimensione() const override { return punti_; }
-    void impostaX(double twips) override { x_ = twips; }
-    void impostaY(double twips) override { y_ = twips; }
-    double x() const override { return x_; }
-    double y() const override { return y_; }
     void stampaRiga(const std::vector<Voce>& voci) override;
     void linea(double x1, double y1, double x2, double y2, int spessore) override;
     void scrivi(double x, double y, const QString& testo) override;
@@ -41,9 +36,6 @@ private:
     QPainter& p_;
     double scala_;
     QString famiglia_ = QStringLiteral("Courier");
-    double punti_ = 10;
-    double x_ = 0;
-    double y_ = 0;
 };
 
 } // namespace platform

@@ -37,16 +37,11 @@ struct Tratto {
     int pagina = 1;
 };
 
-class StampanteTesto : public Stampante {
+class StampanteTesto : public StampanteAPosizione {
 public:
     StampanteTesto();
     void impostaFont(const QString& nome) override { font_ = nome; }
     void impostaDimensione(double punti) override { punti_ = punti; }
-    double dimensione() const override { return punti_; }
-    void impostaX(double twips) override { x_ = twips; }
-    void impostaY(double twips) override { y_ = twips; }
-    double x() const override { return x_; }
-    double y() const override { return y_; }
     void stampaRiga(const std::vector<Voce>& voci) override;
     void linea(double x1, double y1, double x2, double y2, int spessore) override;
     void scrivi(double x, double y, const QString& testo) override;
@@ -72,9 +67,6 @@ private:
     void emetti(const QString& riga);
 
     QString font_;
-    double punti_ = 10;
-    double x_ = 0;
-    double y_ = 0;
     int pagina_ = 1;
     bool terminato_ = false;
     std::vector<RigaStampata> righe_;

@@ -361,6 +361,9 @@ private slots:
         QTest::mouseClick(w->pulsanteAnteprima(), Qt::LeftButton);
         QTRY_COMPARE(viste.size(), std::size_t(2));
         QTRY_VERIFY(!QApplication::activeModalWidget());
+#ifndef Q_OS_WIN
+        // On Windows the print dialog is the system's own, out of reach of
+        // the test's events.
         QTest::mouseClick(w->pulsanteAnteprima(), Qt::LeftButton);
         QTRY_COMPARE(viste.size(), std::size_t(3));
         QTRY_VERIFY(!QApplication::activeModalWidget());
@@ -368,6 +371,7 @@ private slots:
         QVERIFY(stampato.open(QIODevice::ReadOnly));
         static const QRegularExpression foglio(QStringLiteral("/Type\\s*/Page[^s]"));
         QCOMPARE(int(QString::fromLatin1(stampato.readAll()).count(foglio)), pagine);
+#endif
 
         for (const Vista& v : viste) {
             QCOMPARE(v.titolo, QStringLiteral("Anteprima di stampa - Dati e risultati"));
