@@ -158,22 +158,35 @@ void rilasciaInput()
 namespace {
 
 // What Qt's Italian translation leaves in English in the dialogs the program
-// shows (the kind of an entry in the file dialog's list).
+// shows: the kind of an entry in the file dialog's list, the print dialog's
+// page range and double-sided printing.
 class TraduzioniAggiunte : public QTranslator {
 public:
     bool isEmpty() const override { return false; }
     QString translate(const char* contesto, const char* testo, const char* distinzione, int n) const override
     {
         (void)distinzione, (void)n;
-        if (qstrcmp(contesto, "QAbstractFileIconProvider") != 0) {
-            return {};
-        }
-        static const char* const kVoci[][2] = {{"Folder", "Cartella"},        {"File Folder", "Cartella di file"},
-                                               {"Drive", "Unità"},            {"Shortcut", "Collegamento"},
-                                               {"Alias", "Alias"},            {"Unknown", "Sconosciuto"}};
+        static const char* const kVoci[][3] = {
+            {"QAbstractFileIconProvider", "Folder", "Cartella"},
+            {"QAbstractFileIconProvider", "File Folder", "Cartella di file"},
+            {"QAbstractFileIconProvider", "Drive", "Unità"},
+            {"QAbstractFileIconProvider", "Shortcut", "Collegamento"},
+            {"QAbstractFileIconProvider", "Unknown", "Sconosciuto"},
+            {"QPrintSettingsOutput", "Pages", "Pagine"},
+            {"QPrintSettingsOutput", "Double Sided Printing", "Stampa fronte/retro"},
+            {"QPrintSettingsOutput", "Off", "No"},
+            {"QPrintSettingsOutput", "Long side binding", "Rilegatura sul lato lungo"},
+            {"QPrintSettingsOutput", "Short side binding", "Rilegatura sul lato corto"},
+            {"QPrintSettingsOutput",
+             "Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a "
+             "hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.",
+             "Pagine o intervalli separati da virgole; un intervallo è dato da due numeri separati da un "
+             "trattino. Ad esempio 3,5-7,9 stampa le pagine 3, 5, 6, 7 e 9."},
+            {"QPrintPropertiesDialog", "Advanced", "Avanzate"},
+        };
         for (const auto& v : kVoci) {
-            if (qstrcmp(testo, v[0]) == 0) {
-                return QString::fromUtf8(v[1]);
+            if (qstrcmp(contesto, v[0]) == 0 && qstrcmp(testo, v[1]) == 0) {
+                return QString::fromUtf8(v[2]);
             }
         }
         return {};

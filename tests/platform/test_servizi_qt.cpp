@@ -10,6 +10,9 @@
 #include <QFileSystemModel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSet>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -99,6 +102,7 @@ private slots:
     void colore();
     void stampaAnnullata();
     void impostazioniStudio();
+    void testiDiQtInItaliano();
 
 private:
     QTemporaryDir cartella_;
@@ -415,6 +419,80 @@ void TestServiziQt::impostazioniStudio()
     qt_.impostazioni->salvaFileRecenti(QStringLiteral("Tiranti-dati-"), recenti);
     QCOMPARE(riletto.fileRecenti(QStringLiteral("Tiranti-dati-")), recenti);
     QVERIFY(riletto.fileRecenti(QStringLiteral("Cuciture-dati-")).isEmpty());
+}
+
+// Every text Qt asks a translation for while its dialogs are built, where no
+// translator gives anything but the English source.
+class SpiaTraduzioni : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* contesto, const char* testo, const char* distinzione, int n) const override
+    {
+        if (dentro_ || testo == nullptr || *testo == 0) {
+            return {};
+        }
+        dentro_ = true;
+        const QString tradotto = QCoreApplication::translate(contesto, testo, distinzione, n);
+        dentro_ = false;
+        if (tradotto == QString::fromUtf8(testo)) {
+            mancanti.insert(QStringLiteral("%1: %2").arg(QLatin1String(contesto), QString::fromUtf8(testo)));
+        }
+        return {};
+    }
+    mutable QSet<QString> mancanti;
+
+private:
+    mutable bool dentro_ = false;
+};
+
+// The dialogs the program shows on Linux (Windows shows its own) speak
+// Italian: Qt's translation and what the program adds where it has gaps.
+void TestServiziQt::testiDiQtInItaliano()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows shows its own file and print dialogs");
+#else
+    SpiaTraduzioni spia;
+    QCoreApplication::installTranslator(&spia);
+    {
+        QPrinter stampante(QPrinter::HighResolution);
+        QPrintDialog stampa(&stampante);
+        stampa.show();
+        for (QPushButton* b : stampa.findChildren<QPushButton*>()) {
+            if (b->text().contains(QLatin1String(">>"))) {
+                b->click();
+            }
+        }
+        QCoreApplication::processEvents();
+        QColorDialog colore;
+        colore.show();
+        QFileDialog file;
+        file.setOption(QFileDialog::DontUseNativeDialog);
+        file.setDirectory(cartella_.path());
+        file.show();
+        QTest::qWait(200);   // the file list is read in the background
+        QMessageBox domanda(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("t"),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        domanda.show();
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::removeTranslator(&spia);
+    // Words that are the same in Italian, and key names as the keys show them.
+    static const QSet<QString> uguali = {
+        QStringLiteral("QColorDialog: &HTML:"),    QStringLiteral("QColorDialog: &Sat:"),
+        QStringLiteral("QColorDialog: &Val:"),     QStringLiteral("QFileSystemModel: Computer"),
+        QStringLiteral("QPageSize: A4"),           QStringLiteral("QPrintWidget: ..."),
+        QStringLiteral("QPlatformTheme: &No"),     QStringLiteral("QPlatformTheme: OK"),
+    };
+    QStringList inglese;
+    for (const QString& m : spia.mancanti) {
+        if (!uguali.contains(m) && !m.startsWith(QLatin1String("QShortcut: "))) {
+            inglese << m;
+        }
+    }
+    inglese.sort();
+    QVERIFY2(inglese.isEmpty(), qPrintable(inglese.join(QLatin1Char('\n'))));
+#endif
 }
 
 int main(int argc, char** argv)
