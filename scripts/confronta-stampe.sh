@@ -21,8 +21,17 @@ uno() {
     local file=$1 modo=$2 nome
     nome=$(basename "$file")-${modo#--}
     set +e
-    $emulatore "$stampa" "$modo" --testo "$file" >"$out/$nome.out" 2>"$out/$nome.err"
-    echo $? >"$out/$nome.rc"
+    local rc tentativi=1
+    [ -n "$emulatore" ] && tentativi=3
+    # Under wine a run now and then dies before writing a byte or a
+    # message: that one is tried again, a printout that fails is not.
+    for ((t = 1; t <= tentativi; t++)); do
+        $emulatore "$stampa" "$modo" --testo "$file" >"$out/$nome.out" 2>"$out/$nome.err"
+        rc=$?
+        [ "$rc" -eq 0 ] || [ -s "$out/$nome.out" ] || [ -s "$out/$nome.err" ] && break
+        echo "confronta-stampe: $nome morto senza uscita sotto $emulatore, di nuovo" >&2
+    done
+    echo "$rc" >"$out/$nome.rc"
 }
 export -f uno
 export stampa out emulatore

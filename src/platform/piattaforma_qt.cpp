@@ -159,7 +159,7 @@ namespace {
 
 // What Qt's Italian translation leaves in English in the dialogs the program
 // shows: the kind of an entry in the file dialog's list, the print dialog's
-// page range and double-sided printing.
+// page range and double-sided printing, the printer properties' last tab.
 class TraduzioniAggiunte : public QTranslator {
 public:
     bool isEmpty() const override { return false; }
@@ -182,7 +182,9 @@ public:
              "hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.",
              "Pagine o intervalli separati da virgole; un intervallo è dato da due numeri separati da un "
              "trattino. Ad esempio 3,5-7,9 stampa le pagine 3, 5, 6, 7 e 9."},
-            {"QPrintPropertiesDialog", "Advanced", "Avanzate"},
+            {"QPrintPropertiesWidget", "Advanced", "Avanzate"},
+            {"QPrintPropertiesWidget", "There are conflicts in some options. Please fix them.",
+             "Alcune opzioni sono in conflitto: correggerle."},
         };
         for (const auto& v : kVoci) {
             if (qstrcmp(contesto, v[0]) == 0 && qstrcmp(testo, v[1]) == 0) {
