@@ -216,17 +216,8 @@ void FinestraCalcolo::stampaSola(stampa::Uscita dove)
 
 // ---- menus -------------------------------------------------------------------
 
-void FinestraCalcolo::costruisciMenu()
+void FinestraCalcolo::vociStampa(QMenu* file)
 {
-    QMenuBar* mb = menuBar();
-    QMenu* file = mb->addMenu(testi::kMenuFile);
-    file->addAction(testi::kMenuApri, this, [this] { apri_click(); });
-    file->addSeparator();
-    file->addAction(testi::kMenuSalva, this, [this] { salva_click(); });
-    file->addAction(testi::kMenuSalvaNome, this, [this] { salvanome_click(); });
-    file->addSeparator();
-    file->addAction(testi::kMenuElimina, this, [this] { eliminare_click(); });
-    file->addSeparator();
     // The window's printouts; the preview entry follows the print entry and
     // offers the same ones, under the same names when there are two.
     using Comando = void (FinestraCalcolo::*)(stampa::Uscita);
@@ -261,6 +252,20 @@ void FinestraCalcolo::costruisciMenu()
             voceStampa(a, testo, c, stampa::Uscita::Anteprima);
         }
     }
+}
+
+void FinestraCalcolo::costruisciMenu()
+{
+    QMenuBar* mb = menuBar();
+    QMenu* file = mb->addMenu(testi::kMenuFile);
+    file->addAction(testi::kMenuApri, this, [this] { apri_click(); });
+    file->addSeparator();
+    file->addAction(testi::kMenuSalva, this, [this] { salva_click(); });
+    file->addAction(testi::kMenuSalvaNome, this, [this] { salvanome_click(); });
+    file->addSeparator();
+    file->addAction(testi::kMenuElimina, this, [this] { eliminare_click(); });
+    file->addSeparator();
+    vociStampa(file);
     primaDiEsci_ = file->addSeparator();
     file->addAction(config_.esciE ? testi::kMenuEsciE : testi::kMenuEsci, this, [] { ModRinsal::UscitaProgramma(); });
     // Read again each time: another window of the same kind may have added one.

@@ -281,6 +281,8 @@ protected:
 
 private:
     void costruisciMenu();
+    // The print entries of the File menu and, beside them, the preview's.
+    void vociStampa(QMenu* file);
     void costruisciBarra();
     void costruisciPulsanti();
     void azioneBarra(int posizione, stampa::Uscita dove = stampa::Uscita::Carta);
