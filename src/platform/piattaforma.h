@@ -101,6 +101,13 @@ public:
 // What every backend keeps alike: the current position and the font size.
 class StampanteAPosizione : public Stampante {
 public:
+    // A size of 0 or less leaves the current one.
+    void impostaDimensione(double punti) override
+    {
+        if (punti > 0) {
+            punti_ = punti;
+        }
+    }
     double dimensione() const override { return punti_; }
     void impostaX(double twips) override { x_ = twips; }
     void impostaY(double twips) override { y_ = twips; }

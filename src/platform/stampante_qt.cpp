@@ -84,13 +84,6 @@ void StampanteQt::impostaFont(const QString& nome)
     famiglia_ = nome;
 }
 
-void StampanteQt::impostaDimensione(double punti)
-{
-    if (punti > 0) {
-        punti_ = punti;
-    }
-}
-
 QFont StampanteQt::fontCorrente() const
 {
     QFont f;

@@ -19,13 +19,6 @@ StampanteSchermo::StampanteSchermo(QPainter& pittore, double pixelPerTwip)
 {
 }
 
-void StampanteSchermo::impostaDimensione(double punti)
-{
-    if (punti > 0) {
-        punti_ = punti;
-    }
-}
-
 QFont StampanteSchermo::fontCorrente() const
 {
     QFont f;

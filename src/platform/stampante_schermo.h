@@ -18,7 +18,6 @@ public:
     StampanteSchermo(QPainter& pittore, double pixelPerTwip);
 
     void impostaFont(const QString& nome) override { famiglia_ = nome; }
-    void impostaDimensione(double punti) override;
     void stampaRiga(const std::vector<Voce>& voci) override;
     void linea(double x1, double y1, double x2, double y2, int spessore) override;
     void scrivi(double x, double y, const QString& testo) override;
